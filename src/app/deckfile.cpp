@@ -1,0 +1,113 @@
+#include "app/deckfile.h"
+
+#include "platform/numbers.h"
+
+#include <QIODevice>
+
+namespace {
+
+constexpr int kTextFields = kCardCount + 1;
+constexpr int kNumberFields = kCardCount + 1;
+
+// Splits the file into fields: a comma or a line end ends a field; blanks before a field and
+// blank lines are skipped; a field in double quotes runs to the closing quote.
+class FieldReader
+{
+public:
+    explicit FieldReader(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+    }
+
+    // Reads the next field; false at the end of the data. `quoted` tells how it was written.
+    bool Next(QByteArray *field, bool *quoted)
+    {
+        SkipBlanks(true);
+        if (m_pos >= m_bytes.size())
+            return false;
+        field->clear();
+        *quoted = m_bytes[m_pos] == '"';
+        if (*quoted) {
+            const qsizetype close = m_bytes.indexOf('"', m_pos + 1);
+            if (close < 0)
+                return false; // an unterminated text field: the file is cut short
+            *field = m_bytes.mid(m_pos + 1, close - m_pos - 1);
+            m_pos = close + 1;
+            // Whatever stands between the closing quote and the separator is not part of it.
+            while (m_pos < m_bytes.size() && !IsSeparator(m_bytes[m_pos]))
+                ++m_pos;
+        } else {
+            while (m_pos < m_bytes.size() && !IsSeparator(m_bytes[m_pos]))
+                field->append(m_bytes[m_pos++]);
+            *field = field->trimmed();
+        }
+        SkipBlanks(false);
+        if (m_pos < m_bytes.size() && m_bytes[m_pos] == ',')
+            ++m_pos;
+        return true;
+    }
+
+private:
+    static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
+
+    void SkipBlanks(bool lineEnds)
+    {
+        while (m_pos < m_bytes.size()) {
+            const char c = m_bytes[m_pos];
+            if (c == ' ' || c == '\t' || (lineEnds && (c == '\r' || c == '\n')))
+                ++m_pos;
+            else
+                break;
+        }
+    }
+
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+};
+
+QByteArray Quoted(const QString &text)
+{
+    return '"' + text.toLatin1() + '"';
+}
+
+} // namespace
+
+QByteArray DeckFileBytes(const DeckFileContents &contents)
+{
+    QByteArray bytes;
+    for (const QString &key : contents.keys)
+        bytes += Quoted(key) + ',';
+    bytes += Quoted(contents.styleName) + "\r\n";
+    for (std::int16_t flag : contents.reversed)
+        bytes += QByteArray::number(flag) + ',';
+    bytes += QByteArray::number(contents.gypsie) + "\r\n";
+    return bytes;
+}
+
+bool ReadDeckFile(QIODevice &device, DeckFileContents *out)
+{
+    FieldReader reader(device.readAll());
+    DeckFileContents read;
+    QByteArray field;
+    bool quoted = false;
+    for (int i = 0; i < kTextFields; ++i) {
+        if (!reader.Next(&field, &quoted) || !quoted)
+            return false;
+        const QString text = QString::fromLatin1(field);
+        if (i < kCardCount)
+            read.keys[i] = text;
+        else
+            read.styleName = text;
+    }
+    for (int i = 0; i < kNumberFields; ++i) {
+        std::int16_t value = 0;
+        if (!reader.Next(&field, &quoted) || quoted || !platform::ParseInt16(field.constData(), &value))
+            return false;
+        if (i < kCardCount)
+            read.reversed[i] = value;
+        else
+            read.gypsie = value;
+    }
+    *out = read;
+    return true;
+}

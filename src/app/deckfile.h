@@ -1,0 +1,26 @@
+// The deck file (*.dek): two lines ended by CR LF. Line 1 holds 79 quoted texts (the 78 card
+// keys in deck order, then the style word "Thoth " or "Tradl "), line 2 holds 79 whole numbers
+// (the 78 reversed flags by card number, then the "Gypsie Deck" flag).
+#pragma once
+
+#include "app/state.h"
+
+#include <QByteArray>
+
+class QIODevice;
+
+struct DeckFileContents
+{
+    CardKeys keys;
+    QString styleName;
+    CardFlags reversed{};
+    std::int16_t gypsie = 0;
+};
+
+// The file's exact bytes.
+QByteArray DeckFileBytes(const DeckFileContents &contents);
+
+// Reads a whole deck file. Returns false, leaving `out` untouched, when the device holds fewer
+// than the 158 fields, a text field that is not quoted, or a number field that is not a whole
+// number fitting 16 bits. Anything after the 158th field is ignored. Keys are not checked.
+bool ReadDeckFile(QIODevice &device, DeckFileContents *out);

@@ -1,0 +1,353 @@
+#include "app/mainwindow.h"
+
+#include "app/deckfile.h"
+#include "app/initdeck.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/dialogs_ui.h"
+#include "platform/files.h"
+#include "platform/form_ui.h"
+#include "platform/resources.h"
+#include "platform/settings.h"
+#include "resourcelist.h"
+
+#include <QCloseEvent>
+#include <QDate>
+#include <QDir>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTime>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const QString kAppName = QStringLiteral("Kestov");
+const QString kSection = QStringLiteral("Settings");
+constexpr float kDefaultLeft = 1000;
+constexpr float kDefaultTop = 1000;
+constexpr float kDefaultWidth = 6500;
+constexpr float kDefaultHeight = 6500;
+// The window's design size, used until the remembered size is restored.
+constexpr float kDesignClientWidth = 11310;
+constexpr float kDesignClientHeight = 8445;
+constexpr float kStatusBarHeight = 264;
+constexpr float kPanelMinimum = 1440;
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
+}
+
+float ReadPosition(const QString &key, float fallback)
+{
+    const QString text =
+        platform::GetSetting(kAppName, kSection, key, QString::number(static_cast<double>(fallback)));
+    bool ok = false;
+    const float value = text.trimmed().toFloat(&ok);
+    return ok && std::isfinite(value) ? value : fallback;
+}
+
+void WritePosition(const QString &key, float value)
+{
+    platform::SaveSetting(kAppName, kSection, key, QString::number(static_cast<double>(value), 'g', 7));
+}
+
+bool AnyChildWindowShown()
+{
+    for (platform::Form *form : platform::OpenForms()) {
+        if (form->Visible())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+frmMain::frmMain()
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QString::fromLatin1(kMainCaption));
+    QIcon icon;
+    QPixmap iconPicture;
+    if (iconPicture.loadFromData(platform::Resource(QLatin1String(art::kProgramIcon.name))))
+        setWindowIcon(QIcon(iconPicture));
+
+    m_workspace = new QMdiArea(this);
+    m_workspace->setObjectName(QStringLiteral("MDIClient"));
+    m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QPixmap background;
+    if (background.loadFromData(platform::Resource(QLatin1String(art::kMainBackground.name))))
+        m_workspace->setBackground(QBrush(background));
+    else
+        m_workspace->setBackground(palette().brush(QPalette::Dark));
+    setCentralWidget(m_workspace);
+    platform::SetWorkspace(m_workspace);
+
+    CreateMenus();
+    CreateStatusBar();
+
+    m_width = kDesignClientWidth + platform::kFrameWidth;
+    m_height = kDesignClientHeight + platform::kFrameHeight;
+    ApplyGeometry();
+}
+
+frmMain::~frmMain()
+{
+    platform::SetWorkspace(nullptr);
+}
+
+void frmMain::CreateMenus()
+{
+    auto action = [this](QMenu *menu, const char *name, const QString &caption, void (frmMain::*handler)()) {
+        QAction *a = menu->addAction(caption);
+        a->setObjectName(QLatin1String(name));
+        if (handler)
+            connect(a, &QAction::triggered, this, handler);
+        return a;
+    };
+    auto separator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
+
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuFileNew = action(mnuFile, "mnuFileNew", QStringLiteral("&New"), nullptr);
+    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuFileNew->setEnabled(false);
+    mnuFileNew->setVisible(false);
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), &frmMain::mnuFileOpen_Click);
+    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"), &frmMain::mnuFileClose_Click);
+    separator(mnuFile, "mnuFileBar0");
+    mnuFileSave = action(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &frmMain::mnuFileSave_Click);
+    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &frmMain::mnuFileSaveAs_Click);
+    separator(mnuFile, "mnuFileBar1");
+    mnuFileProperties =
+        action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &frmMain::mnuFileProperties_Click);
+    separator(mnuFile, "mnuFileBar2");
+    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
+
+    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuEditUndo = action(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"), nullptr);
+    separator(mnuEdit, "mnuEditBar0");
+    mnuEdit->setEnabled(false);
+    mnuEdit->menuAction()->setEnabled(false);
+
+    mnuView = menuBar()->addMenu(QStringLiteral("&Readings"));
+    mnuView->setObjectName(QStringLiteral("mnuView"));
+    mnuViewBar0 = action(mnuView, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &frmMain::mnuViewBar0_Click);
+    mnuViewOptions =
+        action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &frmMain::mnuViewOptions_Click);
+
+    mnuTools = menuBar()->addMenu(QStringLiteral("&Shuffle"));
+    mnuTools->setObjectName(QStringLiteral("mnuTools"));
+    mnuToolsOptions =
+        action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &frmMain::mnuToolsOptions_Click);
+    mnuToolsOptions3 =
+        action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &frmMain::mnuToolsOptions3_Click);
+    mnuToolsOptions2 =
+        action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &frmMain::mnuToolsOptions2_Click);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelpContents =
+        action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
+    mnuHelpSearchForHelpOn =
+        action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
+    mnuHelpSearchForHelpOn->setEnabled(false);
+    mnuHelpSearchForHelpOn->setVisible(false);
+    separator(mnuHelp, "mnuHelpBar0");
+    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "), &frmMain::mnuHelpAbout_Click);
+}
+
+void frmMain::CreateStatusBar()
+{
+    QStatusBar *bar = statusBar();
+    bar->setObjectName(QStringLiteral("sbStatusBar"));
+    bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), fontMetrics().height() + 4));
+    auto panel = [bar](const QString &text, int stretch) {
+        auto *label = new QLabel(text, bar);
+        label->setMinimumWidth(ToPixels(kPanelMinimum));
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(label, stretch);
+        return label;
+    };
+    QLabel *status = panel(QStringLiteral("Status"), 1);
+    status->setObjectName(QStringLiteral("Panel1"));
+    m_statusDate = panel(QString(), 0);
+    m_statusDate->setObjectName(QStringLiteral("Panel2"));
+    m_statusTime = panel(QString(), 0);
+    m_statusTime->setObjectName(QStringLiteral("Panel3"));
+    UpdateClock();
+    auto *clock = new QTimer(this);
+    connect(clock, &QTimer::timeout, this, &frmMain::UpdateClock);
+    clock->start(1000);
+}
+
+void frmMain::UpdateClock()
+{
+    const QLocale locale;
+    m_statusDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
+    m_statusTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
+}
+
+void frmMain::SetBounds(float left, float top, float width, float height)
+{
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    ApplyGeometry();
+}
+
+void frmMain::ApplyGeometry()
+{
+    const QSize frameExtra = frameGeometry().size() - size();
+    move(ToPixels(m_left), ToPixels(m_top));
+    resize(std::max(1, ToPixels(m_width) - frameExtra.width()), std::max(1, ToPixels(m_height) - frameExtra.height()));
+}
+
+void frmMain::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    // A move the program did not ask for (the user or the window manager) becomes the position.
+    const QPoint pos = frameGeometry().topLeft();
+    if (pos.x() != ToPixels(m_left))
+        m_left = pos.x() * platform::kTwipsPerPixel;
+    if (pos.y() != ToPixels(m_top))
+        m_top = pos.y() * platform::kTwipsPerPixel;
+}
+
+void frmMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    const QSize outer = frameGeometry().size();
+    if (outer.width() != ToPixels(m_width))
+        m_width = outer.width() * platform::kTwipsPerPixel;
+    if (outer.height() != ToPixels(m_height))
+        m_height = outer.height() * platform::kTwipsPerPixel;
+}
+
+void frmMain::RestorePosition()
+{
+    m_left = ReadPosition(QStringLiteral("MainLeft"), kDefaultLeft);
+    m_top = ReadPosition(QStringLiteral("MainTop"), kDefaultTop);
+    m_width = ReadPosition(QStringLiteral("MainWidth"), kDefaultWidth);
+    m_height = ReadPosition(QStringLiteral("MainHeight"), kDefaultHeight);
+    ApplyGeometry();
+}
+
+void frmMain::ShowAndLoad()
+{
+    RestorePosition();
+    show();
+    // The window is on screen before the deck question is asked.
+    ApplyGeometry();
+    mnuFileOpen_Click();
+}
+
+void frmMain::MDIForm_Unload()
+{
+    if (isMinimized())
+        return;
+    WritePosition(QStringLiteral("MainLeft"), m_left);
+    WritePosition(QStringLiteral("MainTop"), m_top);
+    WritePosition(QStringLiteral("MainWidth"), m_width);
+    WritePosition(QStringLiteral("MainHeight"), m_height);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The deck window answers first: its No keeps everything as it is, and its Yes brings
+    // every dealt card back before the other windows close.
+    if (DeckForm && DeckForm->IsLoaded() && !DeckForm->Unload(platform::vbFormMDIForm)) {
+        event->ignore();
+        return;
+    }
+    for (platform::Form *form : platform::OpenForms()) {
+        if (!form->Unload(platform::vbFormMDIForm)) {
+            event->ignore();
+            return;
+        }
+    }
+    MDIForm_Unload();
+    event->accept();
+}
+
+void frmMain::NewDeck()
+{
+    DeckForm->SetCaption(QString::fromLatin1(kDeckCaption));
+    DeckForm->Show();
+    InitDeck(G);
+}
+
+void frmMain::mnuFileOpen_Click()
+{
+    if (AnyChildWindowShown())
+        return;
+    platform::Dialogs &dialogs = platform::dialogs();
+    if (!dialogs.AskYesNo(QStringLiteral(" Do you want to open an existing deck?"))) {
+        G.DeckState = 1;
+        G.DeckClosed = 0;
+        NewDeck();
+        return;
+    }
+    const QString path = dialogs.OpenFileName(QStringLiteral("Open"));
+    if (path.isEmpty())
+        return;
+
+    // The file is read whole before anything changes: a file that cannot be read leaves the
+    // deck and every setting as they were.
+    DeckFileContents contents;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
+        dialogs.MsgBox(QStringLiteral("Something Wrong With the Deck"));
+        return;
+    }
+    file.close();
+
+    G.DeckFileName = path;
+    QDir::setCurrent(platform::ProgramFolder());
+    G.FileSlots = contents.keys;
+    G.DeckStyleName = contents.styleName;
+    G.Reversed = contents.reversed;
+    G.GypsieDeck = contents.gypsie;
+    for (int i = 0; i < kCardCount; ++i) {
+        G.Deck[i] = G.FileSlots[i];
+        G.CardsOut[i] = kNoCard;
+    }
+    G.DeckState = 2;
+    if (G.DeckStyleName == QLatin1String("Tradl "))
+        G.DeckStyle = 1;
+    else if (G.DeckStyleName == QLatin1String("Thoth "))
+        G.DeckStyle = 0;
+    else
+        dialogs.MsgBox(QStringLiteral("Something Wrong With the Deck"));
+    DeckForm->Show();
+    G.CardReturnMode = 1;
+    G.DeckClosed = 0;
+}
+
+// Commands built with their own windows.
+void frmMain::SaveDeck() {}
+void frmMain::mnuFileClose_Click() {}
+void frmMain::mnuFileSave_Click() {}
+void frmMain::mnuFileSaveAs_Click() {}
+void frmMain::mnuFileProperties_Click() {}
+void frmMain::mnuFileExit_Click() {}
+void frmMain::mnuViewBar0_Click() {}
+void frmMain::mnuViewOptions_Click() {}
+void frmMain::mnuToolsOptions_Click() {}
+void frmMain::mnuToolsOptions3_Click() {}
+void frmMain::mnuToolsOptions2_Click() {}
+void frmMain::mnuHelpContents_Click() {}
+void frmMain::mnuHelpAbout_Click() {}

@@ -1,0 +1,51 @@
+// Controls placed on forms in twips: the picture control that stretches its picture.
+#pragma once
+
+#include <QLabel>
+
+namespace platform {
+
+class ImageControl : public QLabel
+{
+    Q_OBJECT
+
+public:
+    // `name` is the control's name (Image1, Image2 ...), also its accessible name.
+    ImageControl(const QString &name, QWidget *parent);
+
+    float Left() const { return m_left; }
+    float Top() const { return m_top; }
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    void SetBounds(float left, float top, float width, float height);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+
+    // Loads a picture file; false (and the picture unchanged) when it cannot be read.
+    bool LoadPicture(const QString &path);
+    // Shows a picture from bytes (an embedded picture); false when they do not decode.
+    bool SetPictureBytes(const QByteArray &bytes);
+    void ClearPicture();
+    bool HasPicture() const;
+
+signals:
+    void MouseDown(Qt::MouseButton button);
+    void MouseUp(Qt::MouseButton button);
+    // Comes after MouseUp, for a press and release of the left button over the control.
+    void Click();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void Apply();
+
+    float m_left = 0;
+    float m_top = 0;
+    float m_width = 0;
+    float m_height = 0;
+    bool m_pressed = false;
+};
+
+} // namespace platform

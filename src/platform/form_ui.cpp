@@ -1,0 +1,345 @@
+#include "platform/form_ui.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMoveEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+QPointer<QMdiArea> g_workspace;
+QList<Form *> g_openForms;
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+// A workspace for forms loaded before (or without) a main window, as in tests of one window.
+QMdiArea *FallbackWorkspace()
+{
+    static QPointer<QMdiArea> area;
+    if (!area) {
+        area = new QMdiArea;
+        area->resize(1200, 900);
+    }
+    return area;
+}
+
+} // namespace
+
+void SetWorkspace(QMdiArea *area)
+{
+    g_workspace = area;
+    if (!area)
+        return;
+    QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow *sub) {
+        if (!sub)
+            return;
+        if (auto *form = qobject_cast<Form *>(sub->widget()))
+            form->Activated();
+    });
+}
+
+QMdiArea *Workspace()
+{
+    return g_workspace ? g_workspace.data() : FallbackWorkspace();
+}
+
+QList<Form *> OpenForms()
+{
+    return g_openForms;
+}
+
+Form *FindForm(const QString &caption)
+{
+    for (Form *form : std::as_const(g_openForms)) {
+        if (form->Caption() == caption)
+            return form;
+    }
+    return nullptr;
+}
+
+Form::Form(const QString &objectName, float designClientWidth, float designClientHeight,
+           bool fixedBorder)
+    : m_designClientWidth(designClientWidth)
+    , m_designClientHeight(designClientHeight)
+    , m_fixedBorder(fixedBorder)
+    , m_width(designClientWidth + kFrameWidth)
+    , m_height(designClientHeight + kFrameHeight)
+{
+    setObjectName(objectName);
+    setAccessibleName(objectName);
+    hide();
+}
+
+Form::~Form()
+{
+    g_openForms.removeAll(this);
+    if (m_subWindow) {
+        QMdiSubWindow *sub = m_subWindow;
+        m_subWindow = nullptr;
+        sub->removeEventFilter(this);
+        setParent(nullptr);
+        sub->deleteLater();
+    }
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    g_openForms.append(this);
+    m_width = m_designClientWidth + kFrameWidth;
+    m_height = m_designClientHeight + kFrameHeight;
+    m_positionSet = false;
+    ResetDesign();
+    CreateSubWindow();
+    ApplyGeometry();
+    Form_Load();
+    if (!m_loaded)
+        return; // Form_Load closed the window again
+    if (!m_positionSet) {
+        // Placed by the workspace like any new child window.
+        m_subWindow->show();
+        TakePositionFromScreen();
+    }
+    show();
+    m_subWindow->show();
+    Form_Resize();
+    VisibilityChanged(true);
+}
+
+bool Form::Unload(int mode)
+{
+    if (!m_loaded || m_unloading)
+        return true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (cancel || !m_loaded)
+        return !m_loaded;
+    m_unloading = true;
+    Form_Unload();
+    m_loaded = false;
+    g_openForms.removeAll(this);
+    DestroySubWindow();
+    m_unloading = false;
+    emit unloaded();
+    if (m_deleteOnUnload)
+        deleteLater();
+    return true;
+}
+
+bool Form::Visible() const
+{
+    return m_loaded && m_subWindow && m_subWindow->isVisible();
+}
+
+void Form::SetVisible(bool visible)
+{
+    Load();
+    if (!m_subWindow)
+        return;
+    if (visible) {
+        show();
+        m_subWindow->show();
+    } else {
+        m_subWindow->hide();
+    }
+    VisibilityChanged(visible);
+}
+
+void Form::SetCaption(const QString &caption)
+{
+    m_caption = caption;
+    setWindowTitle(caption);
+    if (m_subWindow)
+        m_subWindow->setWindowTitle(caption);
+}
+
+float Form::Left()
+{
+    Load();
+    return m_left;
+}
+
+float Form::Top()
+{
+    Load();
+    return m_top;
+}
+
+float Form::Width()
+{
+    Load();
+    return m_width;
+}
+
+float Form::Height()
+{
+    Load();
+    return m_height;
+}
+
+void Form::SetLeft(float twips)
+{
+    Load();
+    m_left = twips;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+void Form::SetTop(float twips)
+{
+    Load();
+    m_top = twips;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+void Form::SetWidth(float twips)
+{
+    Load();
+    m_width = twips;
+    ApplyGeometry();
+    Form_Resize();
+}
+
+void Form::SetHeight(float twips)
+{
+    Load();
+    m_height = twips;
+    ApplyGeometry();
+    Form_Resize();
+}
+
+void Form::Move(float left, float top)
+{
+    Load();
+    m_left = left;
+    m_top = top;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+float Form::ScaleWidth()
+{
+    Load();
+    return std::max(0.0f, m_width - kFrameWidth);
+}
+
+float Form::ScaleHeight()
+{
+    Load();
+    return std::max(0.0f, m_height - kFrameHeight);
+}
+
+void Form::CreateSubWindow()
+{
+    auto *sub = new QMdiSubWindow;
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!m_fixedBorder)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    sub->setWindowFlags(flags);
+    sub->setWidget(this);
+    sub->setWindowTitle(m_caption);
+    sub->installEventFilter(this);
+    Workspace()->addSubWindow(sub);
+    m_subWindow = sub;
+}
+
+void Form::DestroySubWindow()
+{
+    QMdiSubWindow *sub = m_subWindow;
+    if (!sub)
+        return;
+    m_subWindow = nullptr;
+    sub->removeEventFilter(this);
+    hide();
+    sub->hide();
+    // The form outlives its frame: take it out before the frame goes.
+    setParent(nullptr);
+    if (QMdiArea *area = sub->mdiArea())
+        area->removeSubWindow(sub);
+    sub->deleteLater();
+}
+
+void Form::ApplyGeometry()
+{
+    if (!m_subWindow)
+        return;
+    const QMargins frame = m_subWindow->contentsMargins();
+    const QSize inner(std::max(0, ToPixels(std::max(0.0f, m_width - kFrameWidth))),
+                      std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
+    const QSize outer(inner.width() + frame.left() + frame.right(),
+                      inner.height() + frame.top() + frame.bottom());
+    if (m_fixedBorder)
+        m_subWindow->setFixedSize(outer);
+    else
+        m_subWindow->resize(outer);
+    if (m_positionSet)
+        m_subWindow->move(ToPixels(m_left), ToPixels(m_top));
+}
+
+void Form::TakePositionFromScreen()
+{
+    if (!m_subWindow)
+        return;
+    m_left = m_subWindow->x() * kTwipsPerPixel;
+    m_top = m_subWindow->y() * kTwipsPerPixel;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_subWindow)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        // The close box: the form decides through its own unload handling.
+        event->ignore();
+        Unload(vbFormControlMenu);
+        return true;
+    case QEvent::Move: {
+        // A move the program did not ask for (the user dragged the window) becomes the new
+        // position; the program's own moves keep their exact twips.
+        const QPoint pos = static_cast<QMoveEvent *>(event)->pos();
+        if (pos.x() != ToPixels(m_left))
+            m_left = pos.x() * kTwipsPerPixel;
+        if (pos.y() != ToPixels(m_top))
+            m_top = pos.y() * kTwipsPerPixel;
+        break;
+    }
+    case QEvent::Resize:
+        if (!m_fixedBorder) {
+            const QMargins frame = m_subWindow->contentsMargins();
+            const QSize outer = m_subWindow->size();
+            const int innerW = outer.width() - frame.left() - frame.right();
+            const int innerH = outer.height() - frame.top() - frame.bottom();
+            bool changed = false;
+            if (innerW != ToPixels(std::max(0.0f, m_width - kFrameWidth))) {
+                m_width = innerW * kTwipsPerPixel + kFrameWidth;
+                changed = true;
+            }
+            if (innerH != ToPixels(std::max(0.0f, m_height - kFrameHeight))) {
+                m_height = innerH * kTwipsPerPixel + kFrameHeight;
+                changed = true;
+            }
+            if (changed)
+                Form_Resize();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace platform

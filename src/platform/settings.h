@@ -1,0 +1,13 @@
+// The per-user settings store: values by program name, section and key.
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+QString GetSetting(const QString &appName, const QString &section, const QString &key,
+                   const QString &defaultValue);
+void SaveSetting(const QString &appName, const QString &section, const QString &key,
+                 const QString &value);
+
+} // namespace platform

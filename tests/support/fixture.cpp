@@ -1,0 +1,62 @@
+#include "support/fixture.h"
+
+#include "app/mainwindow.h"
+#include "app/startup_ui.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/files.h"
+#include "platform/form_ui.h"
+#include "platform/random.h"
+#include "platform/timers.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+void FlushDeletes()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+ProgramFixture::ProgramFixture()
+    : m_folder(std::make_unique<QTemporaryDir>())
+    , m_previousFolder(QDir::currentPath())
+{
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("Kestov"));
+    QCoreApplication::setApplicationName(QStringLiteral("Kestov"));
+    QSettings(QStringLiteral("Kestov"), QStringLiteral("Kestov")).clear();
+    QDir::setCurrent(m_folder->path());
+    platform::SetProgramFolder(m_folder->path());
+    platform::SetTimerScale(0);
+    platform::SetRandom(nullptr);
+    G = SharedState{};
+}
+
+ProgramFixture::~ProgramFixture()
+{
+    TearDown();
+    QDir::setCurrent(m_previousFolder);
+    platform::SetProgramFolder(QString());
+    platform::SetTimerScale(1);
+}
+
+void ProgramFixture::Start(bool newDeck)
+{
+    dialogs.ExpectQuestion(QStringLiteral(" Do you want to open an existing deck?"), !newDeck);
+    Main();
+}
+
+void ProgramFixture::TearDown()
+{
+    delete MainForm.data();
+    delete DeckForm.data();
+    for (platform::Form *form : platform::OpenForms())
+        delete form;
+    FlushDeletes();
+}
