@@ -138,7 +138,8 @@ bool Form::Unload(int mode)
 
 bool Form::Visible() const
 {
-    return m_loaded && m_subWindow && m_subWindow->isVisible();
+    // Visible as the program set it, whether or not the main window is on screen.
+    return m_loaded && m_subWindow && !m_subWindow->isHidden();
 }
 
 void Form::SetVisible(bool visible)
@@ -281,6 +282,7 @@ void Form::ApplyGeometry()
                       std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
     const QSize outer(inner.width() + frame.left() + frame.right(),
                       inner.height() + frame.top() + frame.bottom());
+    resize(inner);
     if (m_fixedBorder)
         m_subWindow->setFixedSize(outer);
     else

@@ -48,7 +48,8 @@ ProgramFixture::~ProgramFixture()
 
 void ProgramFixture::Start(bool newDeck)
 {
-    dialogs.ExpectQuestion(QStringLiteral(" Do you want to open an existing deck?"), !newDeck);
+    // Whatever the test queued comes after the start-up question.
+    dialogs.ExpectQuestionFirst(QStringLiteral(" Do you want to open an existing deck?"), !newDeck);
     Main();
 }
 

@@ -15,7 +15,8 @@ public:
     ProgramFixture();
     ~ProgramFixture();
 
-    // Runs the start procedure and answers the deck question: No builds a new deck.
+    // Runs the start procedure and answers the deck question: No builds a new deck. Boxes the
+    // test queued before are expected after that question.
     void Start(bool newDeck = true);
     // Closes every window the program made, without running any close handling.
     void TearDown();

@@ -46,6 +46,12 @@ ScriptedDialogs &ScriptedDialogs::ExpectQuestion(const QString &text, bool yes)
     return *this;
 }
 
+ScriptedDialogs &ScriptedDialogs::ExpectQuestionFirst(const QString &text, bool yes)
+{
+    m_steps.prepend({Kind::Question, text, platform::kQuestionTitle, yes, QString(), {}});
+    return *this;
+}
+
 ScriptedDialogs &ScriptedDialogs::ExpectOpen(const QString &title, const QString &path)
 {
     m_steps.enqueue({Kind::Open, QString(), title, false, path, {}});

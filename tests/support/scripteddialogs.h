@@ -21,6 +21,8 @@ public:
     // A message box with exactly `text` (and `title`, empty for none).
     ScriptedDialogs &ExpectMessage(const QString &text, const QString &title = QString());
     ScriptedDialogs &ExpectQuestion(const QString &text, bool yes);
+    // A question that comes before everything queued so far.
+    ScriptedDialogs &ExpectQuestionFirst(const QString &text, bool yes);
     // The file dialog with this title; `path` is the answer ("" cancels).
     ScriptedDialogs &ExpectOpen(const QString &title, const QString &path);
     ScriptedDialogs &ExpectSave(const QString &title, const QString &path);

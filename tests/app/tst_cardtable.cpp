@@ -1,0 +1,90 @@
+#include "app/cardtable.h"
+#include "app/initdeck.h"
+#include "app/state.h"
+
+#include <QSet>
+#include <QTest>
+
+class tst_cardtable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keysAndTitlesFollowTheNamingRule()
+    {
+        // Every key is its title plus one blank, except the cards named otherwise on purpose.
+        const QSet<int> renamed{2, 12, 22, 26};
+        QSet<QString> keys;
+        QSet<QString> titles;
+        for (int n = 0; n < kCardCount; ++n) {
+            QCOMPARE(Card(n).number, n);
+            QCOMPARE(CardClassName(n), QStringLiteral("Form%1").arg(n + 1));
+            keys.insert(CardKey(n));
+            titles.insert(CardTitle(n));
+            if (!renamed.contains(n))
+                QCOMPARE(CardKey(n), CardTitle(n) + QLatin1Char(' '));
+            QCOMPARE(CardNumberOfKey(CardKey(n)), n);
+            QCOMPARE(CardNumberOfTitle(CardTitle(n)), n);
+        }
+        QCOMPARE(keys.size(), kCardCount);
+        QCOMPARE(titles.size(), kCardCount);
+        QVERIFY(!keys.contains(kNoCard));
+    }
+
+    void specialNames()
+    {
+        QCOMPARE(CardKey(2), QStringLiteral("High Priestess"));
+        QCOMPARE(CardKey(12), QStringLiteral("The Hangedman "));
+        QCOMPARE(CardTitle(12), QStringLiteral("Hanged Man"));
+        QCOMPARE(CardKey(22), QStringLiteral("King Wands "));
+        QCOMPARE(CardTitle(22), QStringLiteral("Knight Wands"));
+        QCOMPARE(CardTitle(26), QStringLiteral("Knight Swords"));
+        QCOMPARE(CardKey(kStrength), QStringLiteral("Strength "));
+        QCOMPARE(CardKey(kJustice), QStringLiteral("Justice "));
+        QCOMPARE(CardKey(77), QStringLiteral("Ten Disks "));
+        // Keys are compared exactly.
+        QCOMPARE(CardNumberOfKey(QStringLiteral("The Fool")), -1);
+        QCOMPARE(CardNumberOfKey(QStringLiteral("the fool ")), -1);
+    }
+
+    void initDeck_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("eighth");
+        QTest::addColumn<QString>("eleventh");
+        QTest::newRow("Thoth") << 0 << "Justice " << "Strength ";
+        QTest::newRow("Traditional") << 1 << "Strength " << "Justice ";
+    }
+    void initDeck()
+    {
+        QFETCH(int, style);
+        QFETCH(QString, eighth);
+        QFETCH(QString, eleventh);
+        SharedState state;
+        state.DeckStyle = static_cast<std::int16_t>(style);
+        state.GypsieDeck = 1;
+        state.Reversed.fill(1);
+        state.CardReturnMode = 2;
+        InitDeck(state);
+        QCOMPARE(state.Deck[8], eighth);
+        QCOMPARE(state.Deck[11], eleventh);
+        for (int i = 0; i < kCardCount; ++i) {
+            if (i != 8 && i != 11)
+                QCOMPARE(state.Deck[i], CardKey(i));
+            QCOMPARE(state.CardsOut[i], kNoCard);
+            QCOMPARE(int(state.Reversed[i]), 0);
+        }
+        QCOMPARE(int(state.DeckState), 1);
+        QCOMPARE(int(state.GypsieDeck), 0);
+        QCOMPARE(int(state.CardReturnMode), 1);
+        QCOMPARE(int(state.DeckStyle), style);
+
+        // Building it again gives the same deck.
+        const CardKeys first = state.Deck;
+        InitDeck(state);
+        QVERIFY(state.Deck == first);
+    }
+};
+
+QTEST_GUILESS_MAIN(tst_cardtable)
+#include "tst_cardtable.moc"

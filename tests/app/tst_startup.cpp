@@ -1,0 +1,326 @@
+#include "app/cardtable.h"
+#include "app/deckfile.h"
+#include "app/initdeck.h"
+#include "app/mainwindow.h"
+#include "app/state.h"
+#include "app/startup_ui.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/files.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTest>
+
+namespace {
+
+const QString kOpenQuestion = QStringLiteral(" Do you want to open an existing deck?");
+const QString kBadDeck = QStringLiteral("Something Wrong With the Deck");
+
+QSettings Store()
+{
+    return QSettings(QStringLiteral("Kestov"), QStringLiteral("Kestov"));
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString MenuCaptions(const QMenu *menu)
+{
+    QStringList captions;
+    for (const QAction *a : menu->actions())
+        captions << (a->isSeparator() ? QStringLiteral("-") : a->text()) + (a->isVisible() ? "" : "[hidden]");
+    return captions.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class tst_startup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void firstStartInAnEmptyFolder()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(QFileInfo(f.PathOf("programstuff")).isDir());
+        QVERIFY(QFile::exists(f.PathOf("QProGIF.ocx")));
+        QVERIFY(QFile::exists(f.PathOf("Comdlg32.ocx")));
+        QVERIFY(!QFile::exists(f.PathOf("COMCTL32.OCX")));
+
+        QVERIFY(MainForm->isVisible());
+        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Game of Kestov"));
+        QCOMPARE(MainForm->Left(), 1000.0f);
+        QCOMPARE(MainForm->Top(), 1000.0f);
+        QCOMPARE(MainForm->Width(), 6500.0f);
+        QCOMPARE(MainForm->Height(), 6500.0f);
+
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(DeckForm->Caption(), QStringLiteral("Brivet Tarot "));
+        QCOMPARE(DeckForm->ScaleWidth(), 2655.0f);
+        QCOMPARE(DeckForm->ScaleHeight(), 3240.0f);
+        QCOMPARE(int(G.DeckState), 1);
+        QCOMPARE(int(G.DeckClosed), 0);
+        QCOMPARE(G.Deck[8], QStringLiteral("Justice "));
+        QCOMPARE(G.Deck[11], QStringLiteral("Strength "));
+        QCOMPARE(G.CardsOut[0], kNoCard);
+        QCOMPARE(int(G.CardReturnMode), 1);
+    }
+
+    void existingFilesAreNotRewritten()
+    {
+        ProgramFixture f;
+        WriteFile(f.PathOf("QProGIF.ocx"), "mine");
+        // A plain file of the data folder's name counts as the folder: no message.
+        WriteFile(f.PathOf("programstuff"), "not a folder");
+        f.Start(true);
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(ReadFile(f.PathOf("QProGIF.ocx")), QByteArray("mine"));
+        QVERIFY(QFileInfo(f.PathOf("programstuff")).isFile());
+    }
+
+    void dataFolderThatCannotBeCreated()
+    {
+        ProgramFixture f;
+        // A current folder that has gone away: nothing can be created in it.
+        const QString gone = f.PathOf("gone");
+        QVERIFY(QDir().mkdir(gone));
+        QVERIFY(QDir::setCurrent(gone));
+        QVERIFY(QDir().rmdir(gone));
+        f.dialogs.ExpectMessage(QStringLiteral("programstuff folder not created.  A programstuff folder needs to be "
+                                               "created in the same directory as the .exe"))
+            .ExpectQuestion(kOpenQuestion, false);
+        Main();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(DeckForm->Visible());
+    }
+
+    void menuTree()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        QStringList top;
+        for (QAction *a : MainForm->menuBar()->actions())
+            top << a->text() + (a->isEnabled() ? "" : "[disabled]");
+        QCOMPARE(top.join('|'), QStringLiteral("&File|&Edit[disabled]|&Readings|&Shuffle|&Help"));
+        QCOMPARE(MenuCaptions(MainForm->mnuFile),
+                 QStringLiteral("&New[hidden]|&Open...|&Close|-|&Save|Save &As...|-|Propert&ies|-|E&xit"));
+        QCOMPARE(MenuCaptions(MainForm->mnuEdit), QStringLiteral("&Undo|-"));
+        QCOMPARE(MenuCaptions(MainForm->mnuView), QStringLiteral("&Celtic Cross Spread|&Five Card Spread"));
+        QCOMPARE(MenuCaptions(MainForm->mnuTools), QStringLiteral("&Shuffle Cards|&Cut Cards|&Pick A Card"));
+        QCOMPARE(MenuCaptions(MainForm->mnuHelp),
+                 QStringLiteral("&Contents|&Search For Help On...[hidden]|-|&About "));
+        QCOMPARE(MainForm->mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QVERIFY(!MainForm->mnuFileNew->isEnabled());
+        QCOMPARE(MainForm->statusBar()->findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("Status"));
+        QVERIFY(!MainForm->statusBar()->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
+    }
+
+    void positionRestoredAndSaved_data()
+    {
+        QTest::addColumn<QString>("storedLeft");
+        QTest::addColumn<float>("left");
+        QTest::newRow("stored number") << "2000.5" << 2000.5f;
+        QTest::newRow("not a number falls back") << "abc" << 1000.0f;
+    }
+    void positionRestoredAndSaved()
+    {
+        QFETCH(QString, storedLeft);
+        QFETCH(float, left);
+        ProgramFixture f;
+        {
+            QSettings s = Store();
+            s.setValue("Settings/MainLeft", storedLeft);
+            s.setValue("Settings/MainTop", "1500");
+            s.setValue("Settings/MainWidth", "9000");
+            s.setValue("Settings/MainHeight", "7000");
+        }
+        f.Start(true);
+        QCOMPARE(MainForm->Left(), left);
+        QCOMPARE(MainForm->Top(), 1500.0f);
+        QCOMPARE(MainForm->Width(), 9000.0f);
+        QCOMPARE(MainForm->Height(), 7000.0f);
+
+        MainForm->SetBounds(1234.5f, 2000, 8000, 6000);
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+        QVERIFY(MainForm->close());
+        VERIFY_DIALOGS(f.dialogs);
+        QSettings s = Store();
+        QCOMPARE(s.value("Settings/MainLeft").toString(), QStringLiteral("1234.5"));
+        QCOMPARE(s.value("Settings/MainTop").toString(), QStringLiteral("2000"));
+        QCOMPARE(s.value("Settings/MainWidth").toString(), QStringLiteral("8000"));
+        QCOMPARE(s.value("Settings/MainHeight").toString(), QStringLiteral("6000"));
+    }
+
+    void minimisedKeepsTheStoredPosition()
+    {
+        ProgramFixture f;
+        Store().setValue("Settings/MainLeft", "3000");
+        f.Start(true);
+        MainForm->SetBounds(10, 10, 5000, 5000);
+        MainForm->showMinimized();
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+        QVERIFY(MainForm->close());
+        QCOMPARE(Store().value("Settings/MainLeft").toString(), QStringLiteral("3000"));
+        QVERIFY(!Store().contains("Settings/MainWidth"));
+    }
+
+    void yesThenCancelLeavesNoDeck()
+    {
+        ProgramFixture f;
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), QString());
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(!DeckForm->IsLoaded());
+        QCOMPARE(int(G.DeckState), 0);
+        QVERIFY(G.Deck[0].isEmpty());
+        // File Open from the menu asks again.
+        f.dialogs.ExpectQuestion(kOpenQuestion, false);
+        MainForm->mnuFileOpen->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(int(G.DeckState), 1);
+    }
+
+    void openingADeckFile()
+    {
+        ProgramFixture f;
+        DeckFileContents contents;
+        for (int i = 0; i < kCardCount; ++i)
+            contents.keys[i] = CardKey(kCardCount - 1 - i);
+        contents.keys[5] = QStringLiteral("Nonsense ");
+        contents.styleName = QStringLiteral("Tradl ");
+        contents.reversed[4] = 1;
+        contents.gypsie = 1;
+        const QString path = f.PathOf("saved.dek");
+        WriteFile(path, DeckFileBytes(contents));
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(G.Deck == contents.keys);
+        QCOMPARE(G.FileSlots[5], QStringLiteral("Nonsense "));
+        QCOMPARE(G.CardsOut[77], kNoCard);
+        QCOMPARE(int(G.Reversed[4]), 1);
+        QCOMPARE(int(G.GypsieDeck), 1);
+        QCOMPARE(int(G.DeckStyle), 1);
+        QCOMPARE(G.DeckStyleName, QStringLiteral("Tradl "));
+        QCOMPARE(int(G.DeckState), 2);
+        QCOMPARE(int(G.CardReturnMode), 1);
+        QCOMPARE(G.DeckFileName, path);
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(QDir::currentPath(), QDir(f.Folder()).canonicalPath());
+    }
+
+    void styleWord_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("complains");
+        QTest::newRow("Thoth") << "Thoth " << 0 << false;
+        QTest::newRow("Traditional") << "Tradl " << 1 << false;
+        QTest::newRow("other letter case") << "thoth " << 1 << true;
+        QTest::newRow("no trailing blank") << "Thoth" << 1 << true;
+    }
+    void styleWord()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, style);
+        QFETCH(bool, complains);
+        ProgramFixture f;
+        SharedState state;
+        InitDeck(state);
+        DeckFileContents contents;
+        contents.keys = state.Deck;
+        contents.styleName = word;
+        const QString path = f.PathOf("style.dek");
+        WriteFile(path, DeckFileBytes(contents));
+        f.Start(true);
+        G.DeckStyle = 1; // the style in force before the file is opened
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+        QVERIFY(DeckForm->Unload());
+        f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path);
+        if (complains)
+            f.dialogs.ExpectMessage(kBadDeck);
+        MainForm->mnuFileOpen_Click();
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(int(G.DeckStyle), style);
+        QCOMPARE(G.DeckStyleName, word);
+        QCOMPARE(int(G.DeckState), 2);
+    }
+
+    void unreadableFileChangesNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing file") << QByteArray() << false;
+        QTest::newRow("not a deck file") << QByteArray("hello\r\n") << true;
+        QTest::newRow("cut short") << QByteArray("\"The Fool \",\"The Magus \"") << true;
+        QTest::newRow("number too large") << QByteArray("\"a\",").repeated(79) + "70000," + QByteArray("0,").repeated(78) << true;
+    }
+    void unreadableFileChangesNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, exists);
+        ProgramFixture f;
+        const QString path = f.PathOf("broken.dek");
+        if (exists)
+            WriteFile(path, bytes);
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(!DeckForm->IsLoaded());
+        QCOMPARE(int(G.DeckState), 0);
+        QVERIFY(G.DeckFileName.isEmpty());
+        QVERIFY(G.Deck[0].isEmpty());
+
+        // Over an open deck: the deck and its state stay exactly as they were.
+        f.dialogs.ExpectQuestion(kOpenQuestion, false);
+        MainForm->mnuFileOpen_Click();
+        G.Deck[0] = QStringLiteral("marker ");
+        const SharedState before = G;
+        DeckForm->Hide();
+        f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
+        MainForm->mnuFileOpen_Click();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(G.Deck == before.Deck);
+        QCOMPARE(G.DeckState, before.DeckState);
+        QCOMPARE(G.DeckFileName, before.DeckFileName);
+    }
+
+    void fileOpenDoesNothingWhileAChildIsShown()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuFileOpen->trigger(); // the deck window is shown: no question
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(f.dialogs.Shown().size() == 1);
+        // A hidden window does not count.
+        DeckForm->Hide();
+        f.dialogs.ExpectQuestion(kOpenQuestion, false);
+        MainForm->mnuFileOpen->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+    }
+};
+
+QTEST_MAIN(tst_startup)
+#include "tst_startup.moc"

@@ -1,0 +1,207 @@
+#include "app/cardtable.h"
+#include "app/mainwindow.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/decksize.h"
+#include "deck/deckwindow.h"
+#include "platform/controls_ui.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QTest>
+
+namespace {
+
+const QString kCloseQuestion = QStringLiteral(" Do you want to Close the Deck without saving? ");
+
+// A child window that records being closed and can give a card back as card windows do.
+class FakeCardWindow : public platform::Form
+{
+public:
+    FakeCardWindow(const QString &caption, int card)
+        : Form(QStringLiteral("Fake"), 2100, 2850)
+        , m_card(card)
+    {
+        SetDeleteOnUnload(true);
+        Load();
+        SetCaption(caption);
+    }
+    static inline QStringList closed;
+
+protected:
+    void Form_QueryUnload(bool &, int) override
+    {
+        closed << Caption();
+        if (m_card < 0 || G.CardReturnMode != 1)
+            return;
+        const int i = FirstFreePosition(G.Deck);
+        if (i < 0)
+            return;
+        G.Deck[i] = CardKey(m_card);
+        G.CardsOut[m_card] = kNoCard;
+        G.ReturnPending = 1;
+        DeckForm->AddtoDeck();
+    }
+
+private:
+    int m_card;
+};
+
+// Deals the top card the way the draw does, without a card window.
+void TakeTopCard()
+{
+    const int card = CardNumberOfKey(G.Deck[0]);
+    G.CardsOut[card] = G.Deck[0];
+    DeckForm->ShiftDeck();
+    DeckForm->SizeDeck();
+}
+
+} // namespace
+
+class tst_deckwindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { FakeCardWindow::closed.clear(); }
+
+    void shrinksPerCardDownToTheFloorAndHidesWhenEmpty()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        const float designHeight = DeckForm->Height();
+        const float designWidth = DeckForm->Width();
+        QCOMPARE(designHeight, 3240.0f + platform::kFrameHeight);
+        TakeTopCard();
+        QCOMPARE(DeckForm->Height(), float(designHeight - 3.68));
+        QCOMPARE(DeckForm->Width(), float(designWidth - 6.15));
+        while (G.Deck[1] != kNoCard) {
+            TakeTopCard();
+            QVERIFY(DeckForm->Height() > 3409.0f);
+            QVERIFY(DeckForm->Visible());
+        }
+        // The last card: the floor size, hidden but still loaded.
+        TakeTopCard();
+        QVERIFY(!DeckForm->Visible());
+        QVERIFY(DeckForm->IsLoaded());
+        QCOMPARE(DeckForm->Width(), 2244.0f);
+        QCOMPARE(DeckForm->Height(), 3409.0f);
+    }
+
+    void returnedCardGrowsTheWindow()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        // Empty the deck, then give one card back: one step above the floor, shown.
+        while (G.Deck[0] != kNoCard)
+            TakeTopCard();
+        G.Deck[0] = CardKey(0);
+        G.CardsOut[0] = kNoCard;
+        DeckForm->SetHeight(3409);
+        DeckForm->SetWidth(2244);
+        G.ReturnPending = 1;
+        DeckForm->AddtoDeck();
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(DeckForm->Height(), float(3409 + 3.68));
+        QCOMPARE(DeckForm->Width(), float(2244 + 6.15));
+        QCOMPARE(int(G.ReturnPending), 0);
+    }
+
+    void addtoDeckWithoutPendingReturnDoesNothing()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        DeckForm->Hide();
+        const float height = DeckForm->Height();
+        DeckForm->AddtoDeck();
+        QVERIFY(!DeckForm->Visible());
+        QCOMPARE(DeckForm->Height(), height);
+    }
+
+    void emptyDeckPictureComesBackWithCards()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        const CardKeys full = G.Deck;
+        G.Deck.fill(kNoCard);
+        DeckForm->Image1_MouseUp();
+        QVERIFY(DeckForm->Image1->isHidden());
+        QCOMPARE(DeckForm->Height(), 3409.0f);
+        QVERIFY(DeckForm->Visible());
+        G.Deck = full;
+        DeckForm->Show();
+        QVERIFY(!DeckForm->Image1->isHidden());
+    }
+
+    void activateHidesAnEmptyDeck()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        G.Deck.fill(kNoCard);
+        DeckForm->Activated();
+        QVERIFY(!DeckForm->Visible());
+    }
+
+    void closeAnsweredNoKeepsEverything()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        new FakeCardWindow(QStringLiteral("The Fool"), -1);
+        f.dialogs.ExpectQuestion(kCloseQuestion, false);
+        QVERIFY(!DeckForm->Unload(platform::vbFormControlMenu));
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(FakeCardWindow::closed.isEmpty());
+        QVERIFY(DeckForm->IsLoaded());
+        QCOMPARE(int(G.DeckState), 1);
+        QCOMPARE(int(G.DeckClosed), 0);
+    }
+
+    void closeAnsweredYesClosesEveryOtherWindow()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        TakeTopCard();
+        TakeTopCard();
+        new FakeCardWindow(QStringLiteral("The Fool"), 0);
+        new FakeCardWindow(QStringLiteral("Pick A Card"), -1);
+        new FakeCardWindow(QStringLiteral("The Magus"), 1);
+        f.dialogs.ExpectQuestion(kCloseQuestion, true);
+        QVERIFY(DeckForm->Unload(platform::vbFormControlMenu));
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(FakeCardWindow::closed,
+                 QStringList({QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus")}));
+        QCOMPARE(platform::OpenForms().size(), 0);
+        // Both cards are back, at the bottom, in the order their windows closed.
+        QCOMPARE(G.Deck[75], CardKey(77));
+        QCOMPARE(G.Deck[76], CardKey(0));
+        QCOMPARE(G.Deck[77], CardKey(1));
+        QCOMPARE(int(G.DeckClosed), 1);
+        QCOMPARE(int(G.DeckState), 0);
+    }
+
+    void mainWindowCloseAsksTheDeckFirst()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        TakeTopCard();
+        new FakeCardWindow(QStringLiteral("The Fool"), 0);
+        const CardKeys before = G.Deck;
+        // No: nothing closes, no card comes back, the program goes on.
+        f.dialogs.ExpectQuestion(kCloseQuestion, false);
+        QVERIFY(!MainForm->close());
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(FakeCardWindow::closed.isEmpty());
+        QVERIFY(G.Deck == before);
+        QVERIFY(MainForm->isVisible());
+        // Yes: the card comes back once, everything closes.
+        f.dialogs.ExpectQuestion(kCloseQuestion, true);
+        QVERIFY(MainForm->close());
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(FakeCardWindow::closed, QStringList(QStringLiteral("The Fool")));
+        QCOMPARE(G.Deck[77], CardKey(0));
+        QCOMPARE(std::count(G.Deck.begin(), G.Deck.end(), CardKey(0)), 1);
+    }
+};
+
+QTEST_MAIN(tst_deckwindow)
+#include "tst_deckwindow.moc"
