@@ -1,17 +1,34 @@
 #include "app/mainwindow.h"
 
+#include "app/aboutwindow.h"
+#include "app/contentswindow.h"
 #include "app/deckfile.h"
+#include "app/deckstyle.h"
 #include "app/initdeck.h"
+#include "app/programend.h"
+#include "app/propertieswindow.h"
+#include "app/savedeck.h"
 #include "app/state.h"
 #include "app/windows_ui.h"
+#include "deck/cut.h"
+#include "deck/cutcardswindow.h"
+#include "deck/deckcards.h"
 #include "deck/deckwindow.h"
+#include "deck/shuffle.h"
+#include "deck/shufflewindow.h"
 #include "platform/dialogs_ui.h"
 #include "platform/files.h"
 #include "platform/form_ui.h"
+#include "platform/random.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
+#include "readings/celticwindow.h"
+#include "readings/pickcardwindow.h"
+#include "readings/reading5window.h"
+#include "readings/readingtexts.h"
 #include "resourcelist.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QDir>
@@ -75,10 +92,10 @@ frmMain::frmMain()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kMainCaption));
-    QIcon icon;
+    // The program's icon, on the main window and every child window.
     QPixmap iconPicture;
     if (iconPicture.loadFromData(platform::Resource(QLatin1String(art::kProgramIcon.name))))
-        setWindowIcon(QIcon(iconPicture));
+        QApplication::setWindowIcon(QIcon(iconPicture));
 
     m_workspace = new QMdiArea(this);
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
@@ -211,14 +228,19 @@ void frmMain::SetBounds(float left, float top, float width, float height)
 
 void frmMain::ApplyGeometry()
 {
+    // The window may refuse a size below its minimum; the size as set is kept all the same.
+    m_applyingGeometry = true;
     const QSize frameExtra = frameGeometry().size() - size();
     move(ToPixels(m_left), ToPixels(m_top));
     resize(std::max(1, ToPixels(m_width) - frameExtra.width()), std::max(1, ToPixels(m_height) - frameExtra.height()));
+    m_applyingGeometry = false;
 }
 
 void frmMain::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
+    if (m_applyingGeometry)
+        return;
     // A move the program did not ask for (the user or the window manager) becomes the position.
     const QPoint pos = frameGeometry().topLeft();
     if (pos.x() != ToPixels(m_left))
@@ -230,10 +252,15 @@ void frmMain::moveEvent(QMoveEvent *event)
 void frmMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (m_applyingGeometry)
+        return;
+    // A size held up by the window's minimum is not a new size: the size as set stays.
     const QSize outer = frameGeometry().size();
-    if (outer.width() != ToPixels(m_width))
+    const QSize frameExtra = outer - size();
+    const QSize least = minimumSizeHint().expandedTo(minimumSize()) + frameExtra;
+    if (outer.width() != std::max(ToPixels(m_width), least.width()))
         m_width = outer.width() * platform::kTwipsPerPixel;
-    if (outer.height() != ToPixels(m_height))
+    if (outer.height() != std::max(ToPixels(m_height), least.height()))
         m_height = outer.height() * platform::kTwipsPerPixel;
 }
 
@@ -249,7 +276,9 @@ void frmMain::RestorePosition()
 void frmMain::ShowAndLoad()
 {
     RestorePosition();
+    m_applyingGeometry = true;
     show();
+    m_applyingGeometry = false;
     // The window is on screen before the deck question is asked.
     ApplyGeometry();
     mnuFileOpen_Click();
@@ -257,7 +286,7 @@ void frmMain::ShowAndLoad()
 
 void frmMain::MDIForm_Unload()
 {
-    if (isMinimized())
+    if (m_ended || isMinimized())
         return;
     WritePosition(QStringLiteral("MainLeft"), m_left);
     WritePosition(QStringLiteral("MainTop"), m_top);
@@ -267,6 +296,10 @@ void frmMain::MDIForm_Unload()
 
 void frmMain::closeEvent(QCloseEvent *event)
 {
+    if (m_ended) {
+        event->accept(); // File Exit ended the program: no window's close handling runs
+        return;
+    }
     // The deck window answers first: its No keeps everything as it is, and its Yes brings
     // every dealt card back before the other windows close.
     if (DeckForm && DeckForm->IsLoaded() && !DeckForm->Unload(platform::vbFormMDIForm)) {
@@ -337,17 +370,180 @@ void frmMain::mnuFileOpen_Click()
     G.DeckClosed = 0;
 }
 
-// Commands built with their own windows.
-void frmMain::SaveDeck() {}
-void frmMain::mnuFileClose_Click() {}
-void frmMain::mnuFileSave_Click() {}
-void frmMain::mnuFileSaveAs_Click() {}
-void frmMain::mnuFileProperties_Click() {}
-void frmMain::mnuFileExit_Click() {}
-void frmMain::mnuViewBar0_Click() {}
-void frmMain::mnuViewOptions_Click() {}
-void frmMain::mnuToolsOptions_Click() {}
-void frmMain::mnuToolsOptions3_Click() {}
-void frmMain::mnuToolsOptions2_Click() {}
-void frmMain::mnuHelpContents_Click() {}
-void frmMain::mnuHelpAbout_Click() {}
+bool frmMain::SaveDeck()
+{
+    QDir::setCurrent(platform::ProgramFolder());
+    QString reason;
+    if (WriteDeckFile(G, &reason))
+        return true;
+    platform::dialogs().MsgBox(SaveFailedMessage(G.DeckFileName, reason));
+    return false;
+}
+
+void frmMain::mnuFileClose_Click()
+{
+    // Each window's own close runs to its end before the next: card windows give their cards
+    // back to the bottom of the deck in this order.
+    QList<QPointer<platform::Form>> others;
+    for (platform::Form *form : platform::OpenForms())
+        others << form;
+    for (const QPointer<platform::Form> &form : std::as_const(others)) {
+        if (!form)
+            continue;
+        const QString caption = form->Caption();
+        if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
+            form->Unload();
+    }
+    G.FileSlots = G.Deck;
+
+    platform::Dialogs &dialogs = platform::dialogs();
+    if (G.DeckState != 0 && dialogs.AskYesNo(QStringLiteral(" Do you want to Save the deck?"))) {
+        const QString path = dialogs.SaveFileName(QStringLiteral("Close"));
+        if (path.isEmpty())
+            return;
+        G.DeckFileName = path;
+        // A save that failed ends the command as a cancel does: the deck stays open to try again.
+        if (!SaveDeck())
+            return;
+    }
+    if (G.DeckClosed != 1 && dialogs.AskYesNo(QStringLiteral("     Close Deck?"))) {
+        if (platform::Form *deck = platform::FindForm(QLatin1String(kDeckCaption))) {
+            deck->Unload();
+            G.DeckClosed = 1;
+        }
+    }
+}
+
+void frmMain::mnuFileSave_Click()
+{
+    G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
+    switch (G.DeckState) {
+    case 1:
+        mnuFileClose_Click();
+        break;
+    case 2:
+        G.DeckFileName = platform::dialogs().FileName();
+        if (SaveDeck())
+            G.DeckState = 2;
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::mnuFileSaveAs_Click()
+{
+    G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
+    const QString path = platform::dialogs().SaveFileName(QStringLiteral("Save As"));
+    if (path.isEmpty())
+        return;
+    G.DeckFileName = path;
+    if (SaveDeck())
+        G.DeckState = 2;
+}
+
+void frmMain::mnuFileProperties_Click()
+{
+    if (StyleCardOut(G.CardsOut)) {
+        if (frmProperties *properties = LoadedPropertiesWindow(); properties && properties->Visible())
+            properties->Hide();
+        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+        return;
+    }
+    PropertiesWindow()->Show();
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    if ((G.DeckState == 1 || G.DeckState == 2)
+        && platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
+        mnuFileSaveAs_Click();
+    // The program ends here, whatever the save did: no window gives anything back, nothing is
+    // asked, and the position is not stored.
+    m_ended = true;
+    EndProgram(0);
+}
+
+void frmMain::PrepareReading()
+{
+    if (DeckForm) {
+        DeckForm->SetLeft(0);
+        DeckForm->SetTop(0);
+    }
+    // Each close runs to its end before the next: the cards go back to the bottom of the deck
+    // in the order their windows were opened, and an open reading window ends its reading.
+    QList<QPointer<platform::Form>> others;
+    for (platform::Form *form : platform::OpenForms())
+        others << form;
+    for (const QPointer<platform::Form> &form : std::as_const(others)) {
+        if (!form || !form->IsLoaded())
+            continue;
+        const QString caption = form->Caption();
+        if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
+            form->Unload();
+    }
+}
+
+void frmMain::mnuViewBar0_Click()
+{
+    PrepareReading();
+    CelticForm()->Show();
+}
+
+void frmMain::mnuViewOptions_Click()
+{
+    PrepareReading();
+    Reading5Form()->Show();
+}
+
+void frmMain::mnuToolsOptions_Click()
+{
+    platform::Dialogs &dialogs = platform::dialogs();
+    if (G.ReadingBegun == 1) {
+        dialogs.MsgBox(kShuffleDuringReadingText);
+        return;
+    }
+    // A Shuffle window still open from an earlier shuffle is only shown: its timer goes on.
+    Shuffle *window = ShuffleForm();
+    AnimationCommand command(window);
+    window->Show();
+    DeckForm->Hide();
+    platform::Random().Randomize();
+    if (!CardsInDeck(G.Deck).isEmpty()) {
+        if (StartShuffle(G.Deck, G.Reversed, platform::Random()) == ShuffleOutcome::TooFewCards)
+            dialogs.MsgBox(kShuffleTooFewText);
+    } else {
+        window->Hide();
+        DeckForm->Hide();
+        dialogs.MsgBox(kShuffleNoCardsText);
+    }
+}
+
+void frmMain::mnuToolsOptions3_Click()
+{
+    if (G.ReadingBegun == 1) {
+        platform::dialogs().MsgBox(kCutDuringReadingText);
+        return;
+    }
+    CutCardsForm()->Show();
+}
+
+void frmMain::mnuToolsOptions2_Click()
+{
+    if (G.ReadingState == 1 || G.ReadingState == 2) {
+        platform::dialogs().MsgBox(kPickRefusedText);
+        PickCardForm()->Hide();
+        return;
+    }
+    PickCardForm()->Show();
+}
+
+void frmMain::mnuHelpContents_Click()
+{
+    ContentsWindow()->Show();
+}
+
+void frmMain::mnuHelpAbout_Click()
+{
+    AboutWindow()->Show();
+}

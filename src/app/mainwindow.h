@@ -31,7 +31,11 @@ public:
 
     // The deck window shown as a new deck, and the deck built.
     void NewDeck();
-    void SaveDeck();
+    // Writes the deck file; false (the user told why) when it could not be written.
+    bool SaveDeck();
+    // Clears the screen for a reading: the deck window to the top left corner, every other
+    // window closed in the order they were opened, which gives every dealt card back.
+    void PrepareReading();
 
     // Menu commands.
     void mnuFileOpen_Click();
@@ -87,8 +91,10 @@ private:
     QMdiArea *m_workspace = nullptr;
     QLabel *m_statusDate = nullptr;
     QLabel *m_statusTime = nullptr;
+    bool m_applyingGeometry = false;
     float m_left = 0;
     float m_top = 0;
     float m_width = 0;
     float m_height = 0;
+    bool m_ended = false; // File Exit ended the program
 };

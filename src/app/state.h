@@ -45,8 +45,9 @@ struct SharedState
     std::int16_t FiveCount = 0;
     std::int16_t SlotHeight = 0;
     std::int16_t SlotWidth = 0;
-    std::int16_t SlotTop = 0;
-    std::int16_t SlotLeft = 0;
+    // 32 bits: a reading window far out on a large screen still places its cards.
+    std::int32_t SlotTop = 0;
+    std::int32_t SlotLeft = 0;
 };
 
 extern SharedState G;

@@ -3,10 +3,19 @@
 #include "app/icowindow.h"
 #include "app/state.h"
 #include "app/windows_ui.h"
+#include "app/cardtable.h"
+#include "cards/cardwindow.h"
 #include "deck/decksize.h"
+#include "deck/draw.h"
+#include "deck/readingdeal_window.h"
 #include "platform/controls_ui.h"
 #include "platform/dialogs_ui.h"
+#include "platform/files.h"
 #include "platform/resources.h"
+#include "readings/celticwindow.h"
+#include "readings/reading5window.h"
+#include "readings/readingtexts.h"
+#include "readings/slots.h"
 #include "resourcelist.h"
 
 #include <QCursor>
@@ -106,9 +115,110 @@ void frmTarotDeck::AddtoDeck()
     G.ReturnPending = 0;
 }
 
+namespace {
+
+void SetSlot(const Slot &slot)
+{
+    G.SlotHeight = static_cast<std::int16_t>(slot.height);
+    G.SlotWidth = static_cast<std::int16_t>(slot.width);
+    G.SlotTop = slot.top;
+    G.SlotLeft = slot.left;
+}
+
+} // namespace
+
+void frmTarotDeck::CelticRead()
+{
+    const int place = ++G.CelticCount;
+    if (place >= 1 && place <= kCelticPlaces) {
+        if (place == kCrossingPlace)
+            Crossing = 1;
+        else if (place == kCrossingPlace + 1)
+            Crossing = 0;
+        SetSlot(CelticSlot(place, FrameOf(*CelticForm())));
+        if (place == 1)
+            G.PicSuffix = CelticPicSuffix(place);
+        platform::dialogs().MsgBox(kCelticPlaceTexts[place - 1]);
+        if (place > 1)
+            G.PicSuffix = CelticPicSuffix(place);
+    } else if (place == kCelticPlaces + 1) {
+        SetSlot(kClosingSlot);
+        G.ReadingState = 0;
+        G.ReadingBegun = 0;
+        G.CelticCount = 0;
+        platform::dialogs().MsgBox(kCelticPlaceTexts[kCelticPlaces]);
+    }
+}
+
+void frmTarotDeck::FiveCardRead()
+{
+    Reading5 *layout = Reading5Form();
+    const int place = ++G.FiveCount;
+    if (place >= 1 && place <= kFiveCardPlaces) {
+        SetSlot(FiveCardSlot(place, FrameOf(*layout)));
+        G.PicSuffix = QString();
+        platform::dialogs().MsgBox(kFiveCardPlaceTexts[place - 1]);
+    } else if (place == kFiveCardPlaces + 1) {
+        platform::dialogs().MsgBox(kFiveCardPlaceTexts[kFiveCardPlaces]);
+        SetSlot(kClosingSlot);
+        G.ReadingState = 0;
+        G.ReadingBegun = 0;
+        G.FiveCount = 0;
+    }
+}
+
 void frmTarotDeck::Image1_Click()
 {
-    // Dealing the top card comes with the card windows.
+    ReleaseCardInstances();
+    switch (G.ReadingState) {
+    case 5:
+        platform::dialogs().MsgBox(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
+        break;
+    case 1:
+    case 2:
+        DealReadingCard(*this);
+        break;
+    default:
+        FreeDeal();
+        break;
+    }
+    SizeDeck();
+}
+
+void frmTarotDeck::ReleaseCardInstances()
+{
+    // A window made by an earlier click but never opened is dropped; an open one lives on
+    // until it is closed.
+    for (QPointer<CardWindow> &instance : CardInstance) {
+        if (instance && !instance->IsLoaded())
+            delete instance.data();
+        instance = nullptr;
+    }
+}
+
+void frmTarotDeck::FreeDeal()
+{
+    G.CardReturnMode = 1;
+    const int n = CardNumberOfKey(G.Deck[0]);
+    if (n < 0)
+        return; // an empty deck, or a key that names no card
+    G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
+    const DealPicture picture = FreeDealPicture(n, G.DeckStyle, G.PicSuffix);
+    ResName = picture.resource;
+    OpenDealtCard(n, picture.cacheFile);
+    G.CardsOut[n] = CardKey(n);
+    ShiftDeck();
+}
+
+CardWindow *frmTarotDeck::OpenDealtCard(int cardNumber, const QString &cacheFile)
+{
+    const QString path = platform::DataPath(cacheFile);
+    platform::SaveResToFile(ResName, path);
+    CardWindow *window = NewCardWindow(cardNumber);
+    CardInstance[cardNumber + 1] = window;
+    window->Load();
+    window->ShowPicture(path, ResName);
+    return window;
 }
 
 void frmTarotDeck::Image1_MouseUp()

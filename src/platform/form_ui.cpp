@@ -81,9 +81,11 @@ Form::Form(const QString &objectName, float designClientWidth, float designClien
 Form::~Form()
 {
     g_openForms.removeAll(this);
-    if (m_subWindow) {
-        QMdiSubWindow *sub = m_subWindow;
-        m_subWindow = nullptr;
+    // A frame that is being destroyed deletes the form as its child; it is then no longer a
+    // QMdiSubWindow and there is nothing left to take apart.
+    QMdiSubWindow *sub = m_subWindow.isNull() ? nullptr : qobject_cast<QMdiSubWindow *>(parent());
+    if (sub) {
+        m_subWindow.clear();
         sub->removeEventFilter(this);
         setParent(nullptr);
         sub->deleteLater();
@@ -301,7 +303,9 @@ void Form::TakePositionFromScreen()
 
 bool Form::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_subWindow)
+    // A frame that is being destroyed is no longer a QMdiSubWindow: it is let through before
+    // the QPointer comparison, which would cast it to one.
+    if (!qobject_cast<QMdiSubWindow *>(watched) || watched != m_subWindow)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Close:

@@ -28,6 +28,8 @@ ProgramFixture::ProgramFixture()
     , m_previousFolder(QDir::currentPath())
 {
     QStandardPaths::setTestModeEnabled(true);
+    // Each test gets a settings store of its own, so tests running side by side never meet.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder->filePath(QStringLiteral("settings")));
     QCoreApplication::setOrganizationName(QStringLiteral("Kestov"));
     QCoreApplication::setApplicationName(QStringLiteral("Kestov"));
     QSettings(QStringLiteral("Kestov"), QStringLiteral("Kestov")).clear();

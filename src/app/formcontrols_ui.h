@@ -1,0 +1,66 @@
+// Controls of the small windows of the main window (Properties, About, Help Contents), placed
+// in twips, with the click behaviour the windows rely on:
+// - an option button runs Click whenever it becomes marked, by the user or by the program;
+//   clearing it runs nothing, and a click on the button already marked runs nothing;
+// - a check box runs Click whenever its state changes, by the user or by the program;
+//   setting the state it already has runs nothing.
+// Captions wrap inside the control's size instead of being cut off.
+#pragma once
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+// Places `control` at the given position and size in twips.
+void PlaceControl(QWidget *control, float left, float top, float width, float height);
+
+class OptionButton : public QRadioButton
+{
+    Q_OBJECT
+
+public:
+    OptionButton(const QString &name, QWidget *parent);
+
+    // Marks (running Click) or clears (running nothing) the button.
+    void SetValue(bool marked);
+    // Asked before the user's click or key marks the button; false leaves everything as it was.
+    void SetMarkGuard(std::function<bool()> guard) { m_guard = std::move(guard); }
+
+signals:
+    void Click();
+
+protected:
+    void nextCheckState() override;
+
+private:
+    std::function<bool()> m_guard;
+};
+
+class CheckBox : public QCheckBox
+{
+    Q_OBJECT
+
+public:
+    CheckBox(const QString &name, const QString &caption, QWidget *parent);
+
+    void SetValue(bool ticked) { setChecked(ticked); }
+
+signals:
+    void Click();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+class CommandButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    CommandButton(const QString &name, const QString &caption, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};

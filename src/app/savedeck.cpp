@@ -1,0 +1,59 @@
+#include "app/savedeck.h"
+
+#include "app/deckfile.h"
+#include "app/deckstyle.h"
+#include "platform/files.h"
+
+#include <QDir>
+
+namespace {
+
+// Puts `key` into the first slot that still holds kNoCard; drops it when there is none.
+void PutInFirstFreeSlot(CardKeys &fileSlots, const QString &key)
+{
+    for (QString &slot : fileSlots) {
+        if (slot == kNoCard) {
+            slot = key;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut)
+{
+    CardKeys fileSlots;
+    fileSlots.fill(kNoCard);
+    for (const QString &key : deck) {
+        if (key != kNoCard)
+            PutInFirstFreeSlot(fileSlots, key);
+    }
+    for (const QString &key : cardsOut) {
+        if (key != kNoCard)
+            PutInFirstFreeSlot(fileSlots, key);
+    }
+    return fileSlots;
+}
+
+bool WriteDeckFile(SharedState &state, QString *error)
+{
+    if (state.DeckStyleName.isEmpty())
+        state.DeckStyleName = kThothStyleName;
+    DeckFileContents contents;
+    contents.keys = state.FileSlots;
+    contents.styleName = state.DeckStyleName;
+    contents.reversed = state.Reversed;
+    contents.gypsie = state.GypsieDeck;
+    if (!platform::WriteFileWhole(state.DeckFileName, DeckFileBytes(contents), error))
+        return false;
+    state.DeckState = 0;
+    return true;
+}
+
+QString SaveFailedMessage(const QString &path, const QString &reason)
+{
+    return QStringLiteral("The deck could not be saved to the file\n%1\n\n%2\n\nNothing was written; a file that was "
+                          "already there is unchanged.")
+        .arg(QDir::toNativeSeparators(path), reason);
+}

@@ -1,0 +1,20 @@
+// Saving the deck: which cards go into the deck file, in which order, and writing the file.
+#pragma once
+
+#include "app/state.h"
+
+#include <QString>
+
+// The file slots for File Save and File Save As: the cards in the deck in deck order, then the
+// cards that are out in card-number order, kNoCard in whatever is left. A card that finds no
+// free slot is dropped.
+CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut);
+
+// Writes the deck file `state.DeckFileName` from FileSlots, DeckStyleName, Reversed and
+// GypsieDeck. An empty style word is written, and kept, as "Thoth ". The file is replaced
+// only by a complete new one: on success DeckState becomes 0; on failure the file that was
+// there is untouched, DeckState keeps its value and `error` says why.
+bool WriteDeckFile(SharedState &state, QString *error);
+
+// What the user is told when a deck file could not be written.
+QString SaveFailedMessage(const QString &path, const QString &reason);

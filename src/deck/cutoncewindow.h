@@ -1,0 +1,33 @@
+// CutOnce: cuts the deck once as it loads, then plays the cutting animation for four seconds.
+// A click on the animation (or a drag over it, or its losing the focus) ends it early.
+#pragma once
+
+#include "deck/animationwindow.h"
+
+class CutOnce : public AnimationWindow
+{
+    Q_OBJECT
+
+public:
+    CutOnce();
+
+    void StartCut();
+
+    void CutCards_Click() { EndEarly(); }
+    void CutCards_DragOver() { EndEarly(); }
+    void CutCards_LostFocus() { EndEarly(); }
+
+    AnimationControl *CutCards = nullptr;
+
+protected:
+    void ResetDesign() override;
+    void Form_Load() override;
+
+private:
+    void EndEarly();
+
+    bool m_ending = false;
+};
+
+// The CutOnce window the chooser shows: the loaded one, or a new one.
+CutOnce *CutOnceForm();

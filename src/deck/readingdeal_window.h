@@ -1,0 +1,8 @@
+// Dealing the top card into the reading under way (ReadingState 1 or 2): the reading's next
+// place gives the card window its size and position, and the card is shown there.
+#pragma once
+
+class frmTarotDeck;
+
+// Called by the deck click instead of the free deal while a reading is under way.
+void DealReadingCard(frmTarotDeck &deck);

@@ -1,0 +1,149 @@
+#include "app/aboutwindow.h"
+#include "app/contentswindow.h"
+#include "app/formcontrols_ui.h"
+#include "app/mainwindow.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/controls_ui.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+namespace {
+
+const QString kOpenQuestion = QStringLiteral(" Do you want to open an existing deck?");
+
+// Closes the deck window so that no child window is shown (as File Close does).
+void CloseDeckWindow(ProgramFixture &f)
+{
+    f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+    QVERIFY(DeckForm->Unload());
+}
+
+} // namespace
+
+class tst_about : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void aboutBoxHidesOnExitAndUnloadsOnClose()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        const SharedState before = G;
+        MainForm->mnuHelpAbout->trigger();
+        auto *about = qobject_cast<Aboutform *>(platform::FindForm(QString::fromUtf8(kAboutCaption)));
+        QVERIFY(about && about->Visible());
+        QVERIFY(!about->Label1->text().trimmed().isEmpty());
+        QCOMPARE(about->Command1->text(), QStringLiteral("Exit"));
+        QCOMPARE(about->ScaleWidth(), 3750.0f);
+        QCOMPARE(about->ScaleHeight(), 2400.0f);
+
+        QTest::mouseClick(about->Command1, Qt::LeftButton);
+        QVERIFY(!about->Visible());
+        QVERIFY(about->IsLoaded());
+        MainForm->mnuHelpAbout_Click();
+        QCOMPARE(platform::FindForm(QString::fromUtf8(kAboutCaption)), about);
+        QVERIFY(about->Visible());
+
+        // The close box unloads it; the next command makes it again.
+        about->SubWindow()->close();
+        QVERIFY(!platform::FindForm(QString::fromUtf8(kAboutCaption)));
+        MainForm->mnuHelpAbout_Click();
+        QVERIFY(platform::FindForm(QString::fromUtf8(kAboutCaption)));
+        // It touches no deck state.
+        QVERIFY(G.Deck == before.Deck);
+        QCOMPARE(G.DeckState, before.DeckState);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    void aboutBoxShownStopsFileOpen()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        CloseDeckWindow(f);
+        MainForm->mnuHelpAbout_Click();
+        MainForm->mnuFileOpen->trigger(); // a child window is shown: no question
+        VERIFY_DIALOGS(f.dialogs);
+        AboutWindow()->Command1->click();
+        f.dialogs.ExpectQuestion(kOpenQuestion, false);
+        MainForm->mnuFileOpen->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    void contentsFillsTheWindowAtLoad()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuHelpContents->trigger();
+        Contents *help = ContentsWindow();
+        QVERIFY(help->Visible());
+        QCOMPARE(help->Caption(), QStringLiteral("Help Contents"));
+        QCOMPARE(help->Top(), 0.0f);
+        QCOMPARE(help->Height(), 7896.0f);
+        QCOMPARE(help->Width(), 6888.0f);
+        QCOMPARE(help->SubWindow()->y(), 0);
+        QCOMPARE(help->Image1->Width(), help->ScaleWidth());
+        QCOMPARE(help->Image1->Height(), help->ScaleHeight());
+        QCOMPARE(help->Command1->text(), QStringLiteral("EXIT"));
+    }
+
+    void contentsKeepsTheUsersSizeAndRefits()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuHelpContents_Click();
+        Contents *help = ContentsWindow();
+        const QRect button = help->Command1->geometry();
+
+        // The user makes it smaller than the button's place.
+        help->SubWindow()->resize(200, 150);
+        const float width = help->Width();
+        const float height = help->Height();
+        QVERIFY(width < 6888.0f && height < 7896.0f);
+        QCOMPARE(help->Image1->Width(), help->ScaleWidth());
+        QCOMPARE(help->Image1->Height(), help->ScaleHeight());
+        QCOMPARE(help->Command1->geometry(), button);
+
+        // Hidden by EXIT and shown again: the same window at the user's size.
+        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QVERIFY(!help->Visible());
+        MainForm->mnuHelpContents_Click();
+        QCOMPARE(ContentsWindow(), help);
+        QVERIFY(help->Visible());
+        QCOMPARE(help->Width(), width);
+        QCOMPARE(help->Height(), height);
+
+        // Closed with its close box and opened again: the load size once more.
+        help->SubWindow()->close();
+        MainForm->mnuHelpContents_Click();
+        Contents *again = ContentsWindow();
+        QVERIFY(again->Visible());
+        QCOMPARE(again->Top(), 0.0f);
+        QCOMPARE(again->Height(), 7896.0f);
+        QCOMPARE(again->Width(), 6888.0f);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    void fileCloseClosesBothWindows()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuHelpContents_Click();
+        MainForm->mnuHelpAbout_Click();
+        AboutWindow()->Command1->click(); // hidden windows close too
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
+            .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
+        MainForm->mnuFileClose_Click();
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(platform::OpenForms(), QList<platform::Form *> { DeckForm.data() });
+    }
+};
+
+QTEST_MAIN(tst_about)
+#include "tst_about.moc"

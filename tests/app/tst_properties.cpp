@@ -1,0 +1,361 @@
+#include "app/cardtable.h"
+#include "app/deckfile.h"
+#include "app/deckstyle.h"
+#include "app/formcontrols_ui.h"
+#include "app/initdeck.h"
+#include "app/mainwindow.h"
+#include "app/propertieswindow.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/controls_ui.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString kRefusal = QStringLiteral("Properties can not be changed with effected cards outside the deck");
+
+// Where Strength and Justice stand in the deck.
+struct Places
+{
+    int strength;
+    int justice;
+};
+
+Places PlacesIn(const CardKeys &deck)
+{
+    Places places { -1, -1 };
+    for (int i = 0; i < kCardCount; ++i) {
+        if (deck[i] == CardKey(kStrength))
+            places.strength = i;
+        if (deck[i] == CardKey(kJustice))
+            places.justice = i;
+    }
+    return places;
+}
+
+// Starts the program with a new deck (DeckState 1) or with a deck opened from a file (2),
+// in the given style. The deck is a new deck of that style either way.
+void StartWith(ProgramFixture &f, int style, int deckState)
+{
+    if (deckState == 1) {
+        G.DeckStyle = static_cast<std::int16_t>(style);
+        f.Start(true);
+        return;
+    }
+    SharedState fresh;
+    fresh.DeckStyle = static_cast<std::int16_t>(style);
+    InitDeck(fresh);
+    DeckFileContents contents;
+    contents.keys = fresh.Deck;
+    contents.styleName = style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth ");
+    const QString path = f.PathOf("style.dek");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(DeckFileBytes(contents));
+    file.close();
+    f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
+    f.Start(false);
+}
+
+// Deals card `n`: it is brought to the top of the deck and the deck picture is clicked.
+void TakeOut(int n)
+{
+    const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
+    QVERIFY(at != G.Deck.end());
+    std::iter_swap(G.Deck.begin(), at);
+    DeckForm->Image1_Click();
+    QCOMPARE(G.CardsOut[n], CardKey(n));
+}
+
+// Returns card `n` by closing its window.
+void GiveBack(int n)
+{
+    platform::Form *window = platform::FindForm(CardTitle(n));
+    QVERIFY(window);
+    QVERIFY(window->Unload());
+    QCOMPARE(G.CardsOut[n], kNoCard);
+}
+
+} // namespace
+
+class tst_properties : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void keySwapOnePassWherever_data()
+    {
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("justice");
+        QTest::newRow("new Thoth deck") << 11 << 8;
+        QTest::newRow("top and bottom") << 0 << 77;
+        QTest::newRow("neighbours") << 40 << 41;
+    }
+    void keySwapOnePassWherever()
+    {
+        QFETCH(int, strength);
+        QFETCH(int, justice);
+        QStringList others;
+        for (int n = 0; n < kCardCount; ++n) {
+            if (n != kStrength && n != kJustice)
+                others << CardKey(n);
+        }
+        SharedState state;
+        for (int i = 0, k = 0; i < kCardCount; ++i)
+            state.Deck[i] = i == strength ? CardKey(kStrength) : i == justice ? CardKey(kJustice) : others[k++];
+        const CardKeys before = state.Deck;
+        SwapStrengthAndJustice(state.Deck);
+        QCOMPARE(PlacesIn(state.Deck).strength, justice);
+        QCOMPARE(PlacesIn(state.Deck).justice, strength);
+        for (int i = 0; i < kCardCount; ++i) {
+            if (i != strength && i != justice)
+                QCOMPARE(state.Deck[i], before[i]);
+        }
+    }
+
+    void loadRunsTheCurrentStylesChoice_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("deckState");
+        QTest::addColumn<bool>("swapped");
+        QTest::newRow("Thoth, new deck") << 0 << 1 << true;
+        QTest::newRow("Thoth, opened deck") << 0 << 2 << true;
+        QTest::newRow("Traditional, new deck") << 1 << 1 << false;
+        QTest::newRow("Traditional, opened deck") << 1 << 2 << true;
+    }
+    void loadRunsTheCurrentStylesChoice()
+    {
+        QFETCH(int, style);
+        QFETCH(int, deckState);
+        QFETCH(bool, swapped);
+        ProgramFixture f;
+        StartWith(f, style, deckState);
+        QCOMPARE(int(G.DeckState), deckState);
+        const Places before = PlacesIn(G.Deck);
+
+        MainForm->mnuFileProperties->trigger();
+        frmProperties *w = LoadedPropertiesWindow();
+        QVERIFY(w && w->Visible());
+        QCOMPARE(w->Option1->isChecked(), style == 0);
+        QCOMPARE(w->Option2->isChecked(), style == 1);
+        QCOMPARE(int(G.DeckStyle), style);
+        QCOMPARE(G.DeckStyleName, style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
+        const Places after = PlacesIn(G.Deck);
+        QCOMPARE(after.strength, swapped ? before.justice : before.strength);
+        QCOMPARE(after.justice, swapped ? before.strength : before.justice);
+
+        // Shown again after "Exit Properties": nothing moves.
+        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QVERIFY(!w->Visible());
+        QVERIFY(w->IsLoaded());
+        MainForm->mnuFileProperties_Click();
+        QCOMPARE(LoadedPropertiesWindow(), w);
+        QVERIFY(w->Visible());
+        QCOMPARE(PlacesIn(G.Deck).strength, after.strength);
+
+        // Closed by File Close and opened again: loaded anew, the choice runs again.
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
+            .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
+        MainForm->mnuFileClose_Click();
+        QVERIFY(!LoadedPropertiesWindow());
+        MainForm->mnuFileProperties_Click();
+        QVERIFY(LoadedPropertiesWindow());
+        // A second swap brings the keys back where they were before the first load.
+        QCOMPARE(PlacesIn(G.Deck).strength, before.strength);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    void styleChoiceByClick_data()
+    {
+        QTest::addColumn<int>("deckState");
+        QTest::addColumn<int>("style"); // at load
+        QTest::addColumn<int>("clicked"); // 1 Thoth, 2 Traditional
+        QTest::addColumn<int>("newStyle");
+        QTest::addColumn<bool>("swapped"); // by the click
+        QTest::newRow("new deck, Traditional: no swap") << 1 << 0 << 2 << 1 << false;
+        QTest::newRow("new deck, then Thoth: swap") << 1 << 1 << 1 << 0 << true;
+        QTest::newRow("opened deck, Traditional: swap") << 2 << 0 << 2 << 1 << true;
+        QTest::newRow("opened deck, Thoth: swap") << 2 << 1 << 1 << 0 << true;
+        QTest::newRow("marked Thoth clicked again: nothing") << 2 << 0 << 1 << 0 << false;
+        QTest::newRow("marked Traditional clicked again: nothing") << 2 << 1 << 2 << 1 << false;
+    }
+    void styleChoiceByClick()
+    {
+        QFETCH(int, deckState);
+        QFETCH(int, style);
+        QFETCH(int, clicked);
+        QFETCH(int, newStyle);
+        QFETCH(bool, swapped);
+        ProgramFixture f;
+        StartWith(f, style, deckState);
+        MainForm->mnuFileProperties_Click();
+        frmProperties *w = LoadedPropertiesWindow();
+        QVERIFY(w);
+        const Places before = PlacesIn(G.Deck);
+
+        QTest::mouseClick(clicked == 1 ? w->Option1 : w->Option2, Qt::LeftButton);
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(int(G.DeckStyle), newStyle);
+        QCOMPARE(G.DeckStyleName, newStyle == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
+        QCOMPARE(w->Option1->isChecked(), newStyle == 0);
+        QCOMPARE(w->Option2->isChecked(), newStyle == 1);
+        const Places after = PlacesIn(G.Deck);
+        QCOMPARE(after.strength, swapped ? before.justice : before.strength);
+        QCOMPARE(after.justice, swapped ? before.strength : before.justice);
+    }
+
+    void guardRefusesWhileAStyleCardIsOut_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<bool>("loadedBefore");
+        for (int card : { 4, kStrength, kJustice, 17 }) {
+            QTest::addRow("%s out, never loaded", qPrintable(CardTitle(card))) << card << false;
+            QTest::addRow("%s out, window shown", qPrintable(CardTitle(card))) << card << true;
+        }
+    }
+    void guardRefusesWhileAStyleCardIsOut()
+    {
+        QFETCH(int, card);
+        QFETCH(bool, loadedBefore);
+        ProgramFixture f;
+        f.Start(true);
+        if (loadedBefore)
+            MainForm->mnuFileProperties_Click();
+        TakeOut(card);
+        const SharedState before = G;
+
+        f.dialogs.ExpectMessage(kRefusal);
+        MainForm->mnuFileProperties->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        frmProperties *w = LoadedPropertiesWindow();
+        QCOMPARE(bool(w), loadedBefore);
+        if (w)
+            QVERIFY(!w->Visible());
+        QVERIFY(G.Deck == before.Deck);
+        QCOMPARE(G.DeckStyleName, before.DeckStyleName);
+        QCOMPARE(G.DeckStyle, before.DeckStyle);
+
+        // With the card back the window opens.
+        GiveBack(card);
+        MainForm->mnuFileProperties->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(LoadedPropertiesWindow() && LoadedPropertiesWindow()->Visible());
+    }
+
+    void otherCardsOutDoNotStopTheWindow()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        TakeOut(0);
+        TakeOut(12);
+        MainForm->mnuFileProperties_Click();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(LoadedPropertiesWindow() && LoadedPropertiesWindow()->Visible());
+    }
+
+    void styleChoiceRefusedWhileStrengthOrJusticeIsOut_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("Strength out") << int(kStrength) << true;
+        QTest::newRow("Justice out") << int(kJustice) << true;
+        // Its picture follows the style at its next change; no key moves for it.
+        QTest::newRow("The Emperor out") << 4 << false;
+    }
+    void styleChoiceRefusedWhileStrengthOrJusticeIsOut()
+    {
+        QFETCH(int, card);
+        QFETCH(bool, refused);
+        ProgramFixture f;
+        StartWith(f, 0, 2);
+        MainForm->mnuFileProperties_Click();
+        frmProperties *w = LoadedPropertiesWindow();
+        QVERIFY(w);
+        TakeOut(card); // dealt while the window is open
+        const CardKeys deck = G.Deck;
+
+        if (refused)
+            f.dialogs.ExpectMessage(kRefusal);
+        w->Option2->click();
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(w->Option1->isChecked(), refused);
+        QCOMPARE(w->Option2->isChecked(), !refused);
+        QCOMPARE(int(G.DeckStyle), refused ? 0 : 1);
+        if (refused)
+            QVERIFY(G.Deck == deck);
+        // The card comes back: each key is in the deck exactly once.
+        GiveBack(card);
+        QCOMPARE(int(std::count(G.Deck.begin(), G.Deck.end(), CardKey(kStrength))), 1);
+        QCOMPARE(int(std::count(G.Deck.begin(), G.Deck.end(), CardKey(kJustice))), 1);
+    }
+
+    void gypsieBoxesShowOppositeStates_data()
+    {
+        QTest::addColumn<int>("gypsie"); // when the window is loaded
+        QTest::addColumn<int>("clicked"); // 0 none, 1 "Turn Gypsie Deck ON", 2 "Turn Gypsie Deck OFF"
+        QTest::addColumn<int>("expected");
+        QTest::newRow("loaded off") << 0 << 0 << 0;
+        QTest::newRow("loaded on") << 1 << 0 << 1;
+        QTest::newRow("ON ticked") << 0 << 1 << 1;
+        QTest::newRow("ON cleared") << 1 << 1 << 0;
+        QTest::newRow("OFF cleared") << 0 << 2 << 1;
+        QTest::newRow("OFF ticked") << 1 << 2 << 0;
+    }
+    void gypsieBoxesShowOppositeStates()
+    {
+        QFETCH(int, gypsie);
+        QFETCH(int, clicked);
+        QFETCH(int, expected);
+        ProgramFixture f;
+        f.Start(true);
+        G.GypsieDeck = static_cast<std::int16_t>(gypsie);
+        MainForm->mnuFileProperties_Click();
+        frmProperties *w = LoadedPropertiesWindow();
+        QVERIFY(w);
+        QCOMPARE(int(G.GypsieDeck), gypsie);
+        QSignalSpy on(w->Check1, &CheckBox::Click);
+        QSignalSpy off(w->Check2, &CheckBox::Click);
+        if (clicked)
+            QTest::mouseClick(clicked == 1 ? w->Check1 : w->Check2, Qt::LeftButton);
+        QCOMPARE(int(G.GypsieDeck), expected);
+        QCOMPARE(w->Check1->isChecked(), expected == 1);
+        QCOMPARE(w->Check2->isChecked(), expected == 0);
+        // Each box's handler ran once: the chain ends at the box that started it.
+        QCOMPARE(on.count(), clicked ? 1 : 0);
+        QCOMPARE(off.count(), clicked ? 1 : 0);
+    }
+
+    void windowAsDesigned()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuFileProperties_Click();
+        frmProperties *w = LoadedPropertiesWindow();
+        QVERIFY(w);
+        QCOMPARE(w->Caption(), QStringLiteral("Brivet Tarot Properties"));
+        QCOMPARE(w->ScaleWidth(), 2745.0f);
+        QCOMPARE(w->ScaleHeight(), 2310.0f);
+        QVERIFY(w->Option1->text().isEmpty());
+        QVERIFY(w->Option2->text().isEmpty());
+        QVERIFY(w->Option1->y() < w->Option2->y()); // Thoth above Traditional, as the picture says
+        QCOMPARE(w->Command1->text(), QStringLiteral("Exit Properties"));
+        QCOMPARE(w->Label1->text(), QStringLiteral("Gypsie Deck Allows for Upside Down Dignity"));
+        QCOMPARE(w->Check1->text(), QStringLiteral("Turn Gypsie Deck ON"));
+        QCOMPARE(w->Check2->text(), QStringLiteral("Turn Gypsie Deck OFF"));
+        // The picture lies beneath every other control.
+        QCOMPARE(w->children().indexOf(w->Image1), 0);
+    }
+};
+
+QTEST_MAIN(tst_properties)
+#include "tst_properties.moc"

@@ -1,0 +1,526 @@
+#include "app/cardtable.h"
+#include "app/deckfile.h"
+#include "app/mainwindow.h"
+#include "app/programend.h"
+#include "app/savedeck.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/deckwindow.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+const QString kSaveQuestion = QStringLiteral(" Do you want to Save the deck?");
+const QString kCloseDeckQuestion = QStringLiteral("     Close Deck?");
+const QString kUnsavedQuestion = QStringLiteral(" Do you want to Close the Deck without saving? ");
+const QString kExitQuestion = QStringLiteral(" Do you want to Save the deck before closing?");
+
+// Deals the top card with a click on the deck picture; returns its card number.
+int DealTopCard()
+{
+    const int card = CardNumberOfKey(G.Deck[0]);
+    DeckForm->Image1_Click();
+    return card;
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The deck file as it must be, spelled out field by field.
+QByteArray ExpectedFile(const QStringList &keys, const QString &style, const QList<int> &flags, int gypsie)
+{
+    QByteArray bytes;
+    for (const QString &key : keys)
+        bytes += "\"" + key.toLatin1() + "\",";
+    bytes += "\"" + style.toLatin1() + "\"\r\n";
+    for (int flag : flags)
+        bytes += QByteArray::number(flag) + ",";
+    bytes += QByteArray::number(gypsie) + "\r\n";
+    return bytes;
+}
+
+QStringList NewThothKeys()
+{
+    QStringList keys;
+    for (int n = 0; n < kCardCount; ++n)
+        keys << CardKey(n);
+    keys.swapItemsAt(kStrength, kJustice);
+    return keys;
+}
+
+QStringList Keys(const CardKeys &keys)
+{
+    return QStringList(keys.begin(), keys.end());
+}
+
+// Writes a new Thoth deck to `path` and starts the program by opening it.
+void StartFromFile(ProgramFixture &f, const QString &path)
+{
+    DeckFileContents contents;
+    for (int n = 0; n < kCardCount; ++n)
+        contents.keys[n] = NewThothKeys()[n];
+    contents.styleName = QStringLiteral("Thoth ");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(DeckFileBytes(contents));
+    file.close();
+    f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
+    f.Start(false);
+    QCOMPARE(int(G.DeckState), 2);
+}
+
+// Queues the boxes of a command from short tokens: "save?Y", "closedeck?N", "unsaved?Y" for
+// the questions, "Close=file" / "Save As=cancel" for the file dialogs.
+void Script(ScriptedDialogs &dialogs, const QStringList &tokens, const QString &file)
+{
+    for (const QString &token : tokens) {
+        if (token.contains(QLatin1Char('?'))) {
+            const bool yes = token.endsWith(QLatin1Char('Y'));
+            const QString which = token.section(QLatin1Char('?'), 0, 0);
+            const QString text = which == QLatin1String("save") ? kSaveQuestion
+                : which == QLatin1String("closedeck")           ? kCloseDeckQuestion
+                : which == QLatin1String("unsaved")             ? kUnsavedQuestion
+                                                                : kExitQuestion;
+            dialogs.ExpectQuestion(text, yes);
+        } else {
+            const QString title = token.section(QLatin1Char('='), 0, 0);
+            const bool chosen = token.section(QLatin1Char('='), 1) == QLatin1String("file");
+            dialogs.ExpectSave(title, chosen ? file : QString());
+        }
+    }
+}
+
+// Replaces the program's ending for one test and records that it was asked for.
+struct EndRecorder
+{
+    EndRecorder()
+    {
+        SetEndProgram([this](int code) { codes << code; });
+    }
+    ~EndRecorder() { SetEndProgram({}); }
+    QList<int> codes;
+};
+
+bool PositionStored()
+{
+    QSettings store(QStringLiteral("Kestov"), QStringLiteral("Kestov"));
+    return store.contains(QStringLiteral("Settings/MainLeft"));
+}
+
+} // namespace
+
+class tst_save : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void slotsForSave_data()
+    {
+        QTest::addColumn<QList<int>>("deck");
+        QTest::addColumn<QList<int>>("out");
+        QTest::addColumn<QList<int>>("fileSlots");
+
+        QList<int> all;
+        for (int n = 0; n < kCardCount; ++n)
+            all << n;
+        QTest::newRow("full deck in its own order")
+            << all.mid(40) + all.mid(0, 40) << QList<int>() << all.mid(40) + all.mid(0, 40);
+        // Dealt in the order 5, 0, 60: the file lists them by card number.
+        QList<int> rest = all;
+        rest.removeOne(5);
+        rest.removeOne(0);
+        rest.removeOne(60);
+        QTest::newRow("three out, by card number") << rest << QList<int> { 60, 0, 5 } << rest + QList<int> { 0, 5, 60 };
+        QTest::newRow("every card out") << QList<int>() << all << all;
+        // A key both in the deck and out (a damaged deck file) finds no free slot the second time.
+        QTest::newRow("overflow is dropped") << all << QList<int> { 3 } << all;
+        QTest::newRow("partial deck leaves blanks")
+            << QList<int> { 7, 2 } << QList<int> { 1 } << QList<int> { 7, 2, 1 };
+    }
+    void slotsForSave()
+    {
+        QFETCH(QList<int>, deck);
+        QFETCH(QList<int>, out);
+        QFETCH(QList<int>, fileSlots);
+        CardKeys deckKeys;
+        deckKeys.fill(kNoCard);
+        for (int i = 0; i < deck.size(); ++i)
+            deckKeys[i] = CardKey(deck[i]);
+        CardKeys cardsOut;
+        cardsOut.fill(kNoCard);
+        for (int n : out)
+            cardsOut[n] = CardKey(n);
+        CardKeys expected;
+        expected.fill(kNoCard);
+        for (int i = 0; i < fileSlots.size(); ++i)
+            expected[i] = CardKey(fileSlots[i]);
+        QCOMPARE(Keys(SlotsForSave(deckKeys, cardsOut)), Keys(expected));
+    }
+
+    void saveAsWritesTheFileExactly_data()
+    {
+        QTest::addColumn<int>("dealt");
+        QTest::newRow("new deck") << 0;
+        QTest::newRow("three cards dealt") << 3;
+    }
+    void saveAsWritesTheFileExactly()
+    {
+        QFETCH(int, dealt);
+        ProgramFixture f;
+        f.Start(true);
+        QVERIFY(G.DeckStyleName.isEmpty()); // no style chosen yet: written as Thoth
+        QStringList keys = NewThothKeys();
+        if (dealt) {
+            // Dealt as High Priestess, The Magus, The Fool: written back by card number.
+            std::swap(G.Deck[0], G.Deck[2]);
+            for (int i = 0; i < dealt; ++i)
+                DealTopCard();
+            keys = keys.mid(dealt) + QStringList { CardKey(0), CardKey(1), CardKey(2) };
+            QCOMPARE(keys.first(), QStringLiteral("The Empress "));
+        }
+        const CardKeys outBefore = G.CardsOut;
+
+        const QString path = f.PathOf("deck.dek");
+        f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
+        MainForm->mnuFileSaveAs->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+
+        QCOMPARE(ReadFile(path), ExpectedFile(keys, QStringLiteral("Thoth "), QList<int>(kCardCount, 0), 0));
+        QCOMPARE(int(G.DeckState), 2);
+        QCOMPARE(G.DeckStyleName, QStringLiteral("Thoth "));
+        QCOMPARE(G.DeckFileName, path);
+        // The dealt cards stay out, in their open windows.
+        QVERIFY(G.CardsOut == outBefore);
+        for (int n = 0; n < dealt; ++n)
+            QVERIFY(platform::FindForm(CardTitle(n)));
+    }
+
+    void deckStateTransitions_data()
+    {
+        QTest::addColumn<QString>("start"); // new deck, opened from a file, saved through Close, or none
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<int>("deckState");
+        QTest::addColumn<int>("deckClosed");
+        QTest::addColumn<QString>("written"); // the file that exists afterwards, if any
+        QTest::addColumn<bool>("deckWindow");
+
+        QTest::newRow("Save, new deck: as Close")
+            << "new"
+            << "Save" << QStringList { "save?Y", "Close=file", "closedeck?N" } << 0 << 0 << "deck.dek" << true;
+        QTest::newRow("Save, opened deck: no dialog") << "file"
+                                                      << "Save" << QStringList() << 2 << 0 << "opened.dek" << true;
+        QTest::newRow("Save, after a save through Close") << "saved"
+                                                          << "Save" << QStringList() << 0 << 0 << "" << true;
+        QTest::newRow("Save As, chosen") << "new"
+                                         << "Save As" << QStringList { "Save As=file" } << 2 << 0 << "deck.dek" << true;
+        QTest::newRow("Save As, cancelled, new deck")
+            << "new"
+            << "Save As" << QStringList { "Save As=cancel" } << 1 << 0 << "" << true;
+        QTest::newRow("Save As, cancelled, opened deck")
+            << "file"
+            << "Save As" << QStringList { "Save As=cancel" } << 2 << 0 << "" << true;
+        QTest::newRow("Save As, after a save through Close")
+            << "saved"
+            << "Save As" << QStringList { "Save As=file" } << 2 << 0 << "deck.dek" << true;
+        QTest::newRow("Close, saved, deck kept")
+            << "file"
+            << "Close" << QStringList { "save?Y", "Close=file", "closedeck?N" } << 0 << 0 << "deck.dek" << true;
+        QTest::newRow("Close, not saved, deck kept")
+            << "new"
+            << "Close" << QStringList { "save?N", "closedeck?N" } << 1 << 0 << "" << true;
+        QTest::newRow("Close, dialog cancelled: stops before Close Deck")
+            << "new"
+            << "Close" << QStringList { "save?Y", "Close=cancel" } << 1 << 0 << "" << true;
+        QTest::newRow("Close, deck closed through its own Yes")
+            << "file"
+            << "Close" << QStringList { "save?N", "closedeck?Y", "unsaved?Y" } << 0 << 1 << "" << false;
+        QTest::newRow("Close, deck window refuses")
+            << "new"
+            << "Close" << QStringList { "save?N", "closedeck?Y", "unsaved?N" } << 1 << 1 << "" << true;
+        QTest::newRow("Close, saved and closed")
+            << "new"
+            << "Close" << QStringList { "save?Y", "Close=file", "closedeck?Y", "unsaved?Y" } << 0 << 1 << "deck.dek"
+            << false;
+        QTest::newRow("Close, nothing to save: only Close Deck")
+            << "saved"
+            << "Close" << QStringList { "closedeck?N" } << 0 << 0 << "" << true;
+        QTest::newRow("Close, no deck window: Close Deck changes nothing")
+            << "none"
+            << "Close" << QStringList { "closedeck?Y" } << 0 << 0 << "" << false;
+    }
+    void deckStateTransitions()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, command);
+        QFETCH(QStringList, script);
+        QFETCH(int, deckState);
+        QFETCH(int, deckClosed);
+        QFETCH(QString, written);
+        QFETCH(bool, deckWindow);
+
+        ProgramFixture f;
+        if (start == QLatin1String("file")) {
+            StartFromFile(f, f.PathOf("opened.dek"));
+            QVERIFY(QFile::remove(f.PathOf("opened.dek"))); // read; a save makes it again
+        } else if (start == QLatin1String("none")) {
+            f.dialogs.ExpectOpen(QStringLiteral("Open"), QString()); // no deck at all
+            f.Start(false);
+        } else {
+            f.Start(true);
+        }
+        if (start == QLatin1String("saved")) {
+            Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
+            MainForm->mnuFileClose_Click();
+            QCOMPARE(int(G.DeckState), 0);
+        }
+
+        Script(f.dialogs, script, f.PathOf("deck.dek"));
+        QAction *action = command == QLatin1String("Save") ? MainForm->mnuFileSave
+            : command == QLatin1String("Save As")          ? MainForm->mnuFileSaveAs
+                                                           : MainForm->mnuFileClose;
+        action->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+
+        QCOMPARE(int(G.DeckState), deckState);
+        QCOMPARE(int(G.DeckClosed), deckClosed);
+        for (const QString &name : { QStringLiteral("deck.dek"), QStringLiteral("opened.dek") })
+            QCOMPARE(QFile::exists(f.PathOf(name)), name == written);
+        QCOMPARE(DeckForm->IsLoaded(), deckWindow);
+    }
+
+    void closeDeckIsNotAskedOnceAsked()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        Script(f.dialogs, { "save?N", "closedeck?Y", "unsaved?N" }, QString());
+        MainForm->mnuFileClose_Click();
+        Script(f.dialogs, { "save?N" }, QString());
+        MainForm->mnuFileClose_Click();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(int(G.DeckClosed), 1);
+    }
+
+    void fileCloseBringsEveryCardBackBeforeItAsks()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        // Dealt 2, 1, 0: their windows close in that order and the cards go to the bottom so.
+        std::swap(G.Deck[0], G.Deck[2]);
+        DealTopCard();
+        MainForm->mnuFileProperties_Click(); // a window that is not a card's closes as well
+        DealTopCard();
+        DealTopCard();
+        QCOMPARE(platform::OpenForms().size(), 5);
+        const QString path = f.PathOf("closed.dek");
+        CardKeys whenAsked;
+        f.dialogs.ExpectQuestion(kSaveQuestion, true).During([&] { whenAsked = G.Deck; });
+        f.dialogs.ExpectSave(QStringLiteral("Close"), path).ExpectQuestion(kCloseDeckQuestion, false);
+        MainForm->mnuFileClose->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+
+        QStringList expected = Keys(G.Deck);
+        QCOMPARE(Keys(whenAsked), expected);
+        QCOMPARE(expected.mid(75), QStringList({ CardKey(2), CardKey(1), CardKey(0) }));
+        QCOMPARE(platform::OpenForms().size(), 1);
+        QCOMPARE(platform::OpenForms().first(), DeckForm.data());
+        QVERIFY(std::all_of(G.CardsOut.begin(), G.CardsOut.end(), [](const QString &k) { return k == kNoCard; }));
+        QVERIFY(G.FileSlots == G.Deck);
+        QVERIFY(ReadFile(path).startsWith(ExpectedFile(expected, QStringLiteral("Thoth "), {}, 0).split('\n')[0]));
+    }
+
+    void failedSaveKeepsEverything_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("command"); // File Save starts from a deck opened from `target`
+        QTest::newRow("missing folder, Save As") << "missing/deck.dek"
+                                                 << "Save As";
+        QTest::newRow("a folder of that name, Save As") << "adir"
+                                                        << "Save As";
+        QTest::newRow("parent is a file, Save As") << "old.dek/deck.dek"
+                                                   << "Save As";
+        QTest::newRow("folder gone, Save") << "sub/opened.dek"
+                                           << "Save";
+        // The deck stays open, and Close Deck is not asked: the user can try another file.
+        QTest::newRow("missing folder, Close") << "missing/deck.dek"
+                                               << "Close";
+    }
+    void failedSaveKeepsEverything()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, command);
+        ProgramFixture f;
+        QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("adir")));
+        QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("sub")));
+        const QByteArray oldBytes = "an earlier deck\r\n";
+        {
+            QFile old(f.PathOf("old.dek"));
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write(oldBytes);
+        }
+        const QString path = f.PathOf(target);
+        if (command == QLatin1String("Save")) {
+            StartFromFile(f, path);
+            // The folder the deck came from is gone when the deck is saved again.
+            QVERIFY(QDir(f.PathOf("sub")).removeRecursively());
+        } else {
+            f.Start(true);
+        }
+        const int stateBefore = G.DeckState;
+        const int card = command == QLatin1String("Close") ? -1 : DealTopCard();
+        const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        if (command == QLatin1String("Save")) {
+            MainForm->mnuFileSave->trigger();
+        } else if (command == QLatin1String("Save As")) {
+            f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
+            MainForm->mnuFileSaveAs->trigger();
+        } else {
+            Script(f.dialogs, { "save?Y", "Close=file" }, path);
+            MainForm->mnuFileClose->trigger();
+        }
+        // One message, naming the file and why it could not be written.
+        const QStringList problems = f.dialogs.Problems();
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems[0].startsWith(QStringLiteral("unexpected message: \"The deck could not be saved")),
+            qPrintable(problems[0]));
+        QVERIFY2(problems[0].contains(QDir::toNativeSeparators(path)), qPrintable(problems[0]));
+        const QString reason = problems[0].section(QStringLiteral("\n\n"), 1, 1);
+        QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(problems[0]));
+        f.dialogs.Clear();
+
+        QCOMPARE(int(G.DeckState), stateBefore);
+        if (card >= 0)
+            QCOMPARE(G.CardsOut[card], CardKey(card));
+        QVERIFY(DeckForm->IsLoaded());
+        QVERIFY(!QFile::exists(path) || QFileInfo(path).isDir());
+        QCOMPARE(ReadFile(f.PathOf("old.dek")), oldBytes);
+        QVERIFY(QDir(f.PathOf("adir")).isEmpty());
+        // The attempt left nothing behind.
+        QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+    }
+
+    void fileExitEndsAtOnce_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("script");
+        QTest::addColumn<QString>("target"); // file name given to Save As ("" for none)
+        QTest::addColumn<bool>("written");
+        QTest::newRow("nothing to save: no question") << "saved" << QStringList() << "" << false;
+        QTest::newRow("new deck, No") << "new" << QStringList { "exit?N" } << "" << false;
+        QTest::newRow("opened deck, Yes, saved")
+            << "file" << QStringList { "exit?Y", "Save As=file" } << "deck.dek" << true;
+        QTest::newRow("new deck, Yes, cancelled")
+            << "new" << QStringList { "exit?Y", "Save As=cancel" } << "deck.dek" << false;
+        QTest::newRow("new deck, Yes, save fails")
+            << "new" << QStringList { "exit?Y", "Save As=file" } << "missing/deck.dek" << false;
+    }
+    void fileExitEndsAtOnce()
+    {
+        QFETCH(QString, start);
+        QFETCH(QStringList, script);
+        QFETCH(QString, target);
+        QFETCH(bool, written);
+        ProgramFixture f;
+        EndRecorder end;
+        if (start == QLatin1String("file")) {
+            StartFromFile(f, f.PathOf("opened.dek"));
+        } else {
+            f.Start(true);
+        }
+        if (start == QLatin1String("saved")) {
+            Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
+            MainForm->mnuFileClose_Click();
+        }
+        const int card = DealTopCard();
+        const CardKeys deck = G.Deck;
+
+        Script(f.dialogs, script, f.PathOf(target));
+        MainForm->mnuFileExit->trigger();
+        if (target.startsWith(QLatin1String("missing"))) {
+            QCOMPARE(f.dialogs.Problems().size(), 1); // the failed save's message
+            f.dialogs.Clear();
+        }
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(end.codes, QList<int> { 0 });
+        QCOMPARE(QFile::exists(f.PathOf(target)) && !target.isEmpty(), written);
+
+        // Nothing was given back and the position was not stored, also when the window closes now.
+        QVERIFY(MainForm->close());
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(G.CardsOut[card], CardKey(card));
+        QVERIFY(G.Deck == deck);
+        QVERIFY(platform::FindForm(CardTitle(card)));
+        QVERIFY(!PositionStored());
+    }
+
+    void fileReadsBackThroughFileOpen_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Save As") << "Save As";
+        QTest::newRow("Save") << "Save";
+        QTest::newRow("Close") << "Close";
+    }
+    void fileReadsBackThroughFileOpen()
+    {
+        QFETCH(QString, command);
+        ProgramFixture f;
+        const QString path = f.PathOf("round.dek");
+        StartFromFile(f, path);
+        // A deck that differs from a new one in every field the file holds.
+        std::reverse(G.Deck.begin(), G.Deck.end());
+        G.DeckStyle = 1;
+        G.DeckStyleName = QStringLiteral("Tradl ");
+        G.GypsieDeck = 1;
+        G.Reversed[0] = 1;
+        G.Reversed[40] = 1;
+        G.Reversed[77] = 1;
+        const int dealt = DealTopCard();
+        QCOMPARE(dealt, 77);
+
+        CardKeys expected;
+        if (command == QLatin1String("Save As")) {
+            f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
+            MainForm->mnuFileSaveAs_Click();
+            expected = SlotsForSave(G.Deck, G.CardsOut);
+        } else if (command == QLatin1String("Save")) {
+            MainForm->mnuFileSave_Click();
+            expected = SlotsForSave(G.Deck, G.CardsOut);
+        } else {
+            Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, path);
+            MainForm->mnuFileClose_Click();
+            expected = G.Deck;
+        }
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(Keys(expected).last(), CardKey(77)); // the dealt card, last either way
+        const CardFlags reversed = G.Reversed;
+
+        // A fresh start that opens the file.
+        f.TearDown();
+        G = SharedState {};
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(Keys(G.Deck), Keys(expected));
+        QVERIFY(G.Reversed == reversed);
+        QCOMPARE(G.DeckStyleName, QStringLiteral("Tradl "));
+        QCOMPARE(int(G.DeckStyle), 1);
+        QCOMPARE(int(G.GypsieDeck), 1);
+    }
+};
+
+QTEST_MAIN(tst_save)
+#include "tst_save.moc"

@@ -1,0 +1,537 @@
+#include "app/cardtable.h"
+#include "app/mainwindow.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "deck/cutcardswindow.h"
+#include "deck/cutoncewindow.h"
+#include "deck/cuttwicewindow.h"
+#include "deck/deckwindow.h"
+#include "deck/shufflewindow.h"
+#include "platform/controls_ui.h"
+#include "platform/files.h"
+#include "platform/form_ui.h"
+#include "platform/resources.h"
+#include "support/fixture.h"
+#include "support/scriptedrandom.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QFocusEvent>
+#include <QMimeData>
+#include <QMovie>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+enum class Command { Shuffle, CutOnce, CutTwice };
+
+float OneTo(int value, int m)
+{
+    return (value - 0.5f) / m;
+}
+float Below(int value, int m)
+{
+    return (value + 0.5f) / m;
+}
+
+// Timers run at interval 0 in tests: they fire as soon as events are processed.
+void RunTimers()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+template <class T> T *OpenWindow(const QString &caption)
+{
+    return qobject_cast<T *>(platform::FindForm(caption));
+}
+
+int OpenCount(const QString &caption)
+{
+    int count = 0;
+    for (platform::Form *form : platform::OpenForms())
+        count += form->Caption() == caption;
+    return count;
+}
+
+void KeepCards(int count)
+{
+    for (int i = count; i < kCardCount; ++i)
+        G.Deck[i] = kNoCard;
+    if (count == 0)
+        DeckForm->Hide();
+}
+
+void Give(Command command)
+{
+    switch (command) {
+    case Command::Shuffle:
+        MainForm->mnuToolsOptions->trigger();
+        break;
+    case Command::CutOnce:
+    case Command::CutTwice: {
+        MainForm->mnuToolsOptions3->trigger();
+        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        QVERIFY(chooser);
+        (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
+        break;
+    }
+    }
+}
+
+QString CaptionOf(Command command)
+{
+    switch (command) {
+    case Command::Shuffle:
+        return QStringLiteral("Shuffle");
+    case Command::CutOnce:
+        return QStringLiteral("Cut Cards Once ");
+    case Command::CutTwice:
+        return QStringLiteral("Cut Cards Twice");
+    }
+    return QString();
+}
+
+// A two-frame animated GIF of one pixel that asks to loop for ever.
+QByteArray TwoFrameGif()
+{
+    return QByteArray::fromHex("474946383961"
+                               "01000100"
+                               "800000"
+                               "000000ffffff" // header, two colours
+                               "21ff0b4e45545343415045322e300301000000" // loop for ever
+                               "21f9040005000000"
+                               "2c000000000100010000"
+                               "0202440100" // black pixel
+                               "21f9040005000000"
+                               "2c000000000100010000"
+                               "02024c0100" // white pixel
+                               "3b");
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class tst_animationwindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void shuffleShufflesAndShowsItsAnimation()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        const CardKeys before = G.Deck;
+        ScriptedRandom random;
+        // One turn (card 5); bottom part of 36; clumps of one, bottom side first.
+        random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
+        MainForm->mnuToolsOptions->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+
+        QCOMPARE(G.Deck[0], before[42]);
+        QCOMPARE(G.Deck[1], before[0]);
+        QCOMPARE(G.Reversed[5], std::int16_t(1));
+        QCOMPARE(random.reseeds, 3);
+        QCOMPARE(random.Remaining(), 0);
+        QCOMPARE(random.overruns, 0);
+
+        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        QVERIFY(window);
+        QVERIFY(window->Visible());
+        QVERIFY(!DeckForm->Visible());
+        QCOMPARE(window->Left(), 2700.0f);
+        QCOMPARE(window->Top(), 2000.0f);
+        QCOMPARE(window->ScaleWidth(), 6525.0f);
+        QCOMPARE(window->ScaleHeight(), 4620.0f);
+        QCOMPARE(window->ShuffleDeck->Width(), 6525.0f);
+        QCOMPARE(window->ShuffleDeck->Height(), 4620.0f);
+        QCOMPARE(window->Image1->Width(), 6525.0f);
+        QCOMPARE(window->Image1->Height(), 4620.0f);
+        QCOMPARE(window->Timer1->interval(), 0);
+
+        RunTimers();
+        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+        QVERIFY(DeckForm->Visible());
+    }
+
+    void cutWindowsCutAndShowTheirAnimations_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<float>("clientWidth");
+        QTest::addColumn<float>("clientHeight");
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<QList<int>>("expected"); // the new deck by old positions: from, to, from, to ...
+        QTest::newRow("once") << Command::CutOnce << 6915.0f << 4665.0f << 2 << QList<int> { 42, 77, 0, 41 };
+        QTest::newRow("twice") << Command::CutTwice << 6600.0f << 4950.0f << 0 << QList<int> { 53, 77, 25, 52, 0, 24 };
+    }
+    void cutWindowsCutAndShowTheirAnimations()
+    {
+        QFETCH(Command, command);
+        QFETCH(float, clientWidth);
+        QFETCH(float, clientHeight);
+        QFETCH(int, draws);
+        QFETCH(QList<int>, expected);
+        ProgramFixture f;
+        f.Start(true);
+        const CardKeys before = G.Deck;
+        ScriptedRandom random;
+        random.Push({ OneTo(1, 2), OneTo(3, 5) });
+
+        MainForm->mnuToolsOptions3->trigger();
+        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        QVERIFY(chooser);
+        QVERIFY(chooser->Visible());
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(chooser->ScaleWidth(), 2805.0f);
+        QCOMPARE(chooser->ScaleHeight(), 1575.0f);
+        (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
+        VERIFY_DIALOGS(f.dialogs);
+
+        int position = 0;
+        for (int i = 0; i + 1 < expected.size(); i += 2) {
+            for (int old = expected[i]; old <= expected[i + 1]; ++old)
+                QCOMPARE(G.Deck[position++], before[old]);
+        }
+        QCOMPARE(position, kCardCount);
+        QCOMPARE(random.draws, draws);
+        QCOMPARE(random.reseeds, 1);
+
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        QVERIFY(window);
+        QVERIFY(window->Visible());
+        QCOMPARE(window->Left(), 2700.0f);
+        QCOMPARE(window->Top(), 2000.0f);
+        QCOMPARE(window->ScaleWidth(), clientWidth);
+        QCOMPARE(window->ScaleHeight(), clientHeight);
+        QCOMPARE(window->Image1->Width(), clientWidth);
+        QCOMPARE(window->Image1->Height(), clientHeight);
+        QVERIFY(chooser->IsLoaded());
+        QVERIFY(!chooser->Visible());
+        QVERIFY(!DeckForm->Visible());
+
+        RunTimers();
+        QVERIFY(!platform::FindForm(CaptionOf(command)));
+        QVERIFY(DeckForm->Visible());
+        // The chooser stays loaded, hidden, until something closes it.
+        QVERIFY(chooser->IsLoaded());
+        QVERIFY(!chooser->Visible());
+    }
+
+    void exitFormHidesTheChooser()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        const CardKeys before = G.Deck;
+        MainForm->mnuToolsOptions3->trigger();
+        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        QVERIFY(chooser);
+        chooser->Command3->click();
+        QVERIFY(chooser->IsLoaded());
+        QVERIFY(!chooser->Visible());
+        QVERIFY(DeckForm->Visible());
+        QVERIFY(G.Deck == before);
+        // The menu shows the same chooser again.
+        MainForm->mnuToolsOptions3->trigger();
+        QCOMPARE(OpenWindow<frmCutCards>(QStringLiteral("Cut Cards")), chooser);
+        QVERIFY(chooser->Visible());
+    }
+
+    void refusedDuringAReading_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("shuffle") << Command::Shuffle << "The reading has begun.  No more shuffling";
+        QTest::newRow("cut") << Command::CutOnce << "The reading has begun.  You can't cut the cards now";
+    }
+    void refusedDuringAReading()
+    {
+        QFETCH(Command, command);
+        QFETCH(QString, message);
+        ProgramFixture f;
+        f.Start(true);
+        G.ReadingBegun = 1;
+        const CardKeys deck = G.Deck;
+        const CardFlags reversed = G.Reversed;
+        ScriptedRandom random;
+        f.dialogs.ExpectMessage(message);
+        (command == Command::Shuffle ? MainForm->mnuToolsOptions : MainForm->mnuToolsOptions3)->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(G.Deck == deck);
+        QVERIFY(G.Reversed == reversed);
+        QCOMPARE(platform::OpenForms().size(), 1); // the deck window alone
+        QVERIFY(DeckForm->Visible());
+        QCOMPARE(random.reseeds + random.draws, 0);
+    }
+
+    void chooserOpenedBeforeTheReadingStillCuts()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuToolsOptions3->trigger();
+        G.ReadingBegun = 1;
+        const CardKeys before = G.Deck;
+        OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"))->Command2->click();
+        QCOMPARE(G.Deck[0], before[53]);
+    }
+
+    // Messages shown while the command runs. The window's timer fires while the box is open;
+    // the window closes only once the command has ended, and the deck window comes back
+    // when it holds cards.
+    void timerFiringWhileAMessageIsOpen_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("cards");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("deckShown");
+        QTest::newRow("shuffle, three cards")
+            << Command::Shuffle << 3 << "Less than 5 cards probably won't shuffle" << true;
+        QTest::newRow("shuffle, empty deck") << Command::Shuffle << 0 << "Can't shuffle no cards" << false;
+        QTest::newRow("cut once, one card") << Command::CutOnce << 1 << "You can't cut one card" << true;
+        QTest::newRow("cut twice, two cards")
+            << Command::CutTwice << 2 << "You can't cut less than 3 cards twice." << true;
+        QTest::newRow("cut twice, empty deck")
+            << Command::CutTwice << 0 << "You can't cut less than 3 cards twice." << false;
+    }
+    void timerFiringWhileAMessageIsOpen()
+    {
+        QFETCH(Command, command);
+        QFETCH(int, cards);
+        QFETCH(QString, message);
+        QFETCH(bool, deckShown);
+        ProgramFixture f;
+        f.Start(true);
+        KeepCards(cards);
+        const CardKeys deck = G.Deck;
+        const QString caption = CaptionOf(command);
+        ScriptedRandom random;
+        random.Push({ Below(0, 3), Below(30, 77) });
+        bool openDuringBox = false;
+        f.dialogs.ExpectMessage(message).During([&] {
+            RunTimers();
+            openDuringBox = platform::FindForm(caption) != nullptr;
+        });
+        Give(command);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(openDuringBox);
+        QVERIFY(G.Deck == deck);
+        // Only the shuffle of one to three cards turns a card; an empty deck turns none.
+        QCOMPARE(G.Reversed[30], std::int16_t(command == Command::Shuffle && cards > 0 ? 1 : 0));
+        QVERIFY(!platform::FindForm(caption));
+        QCOMPARE(DeckForm->Visible(), deckShown);
+        if (auto *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards")))
+            QVERIFY(!chooser->Visible());
+        RunTimers();
+        QCOMPARE(DeckForm->Visible(), deckShown);
+    }
+
+    void emptyDeckShuffleHidesTheWindowUntilItsTime()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        KeepCards(0);
+        ScriptedRandom random;
+        f.dialogs.ExpectMessage(QStringLiteral("Can't shuffle no cards"));
+        MainForm->mnuToolsOptions->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(random.draws, 0);
+        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        QVERIFY(window);
+        QVERIFY(!window->Visible());
+        QVERIFY(!DeckForm->Visible());
+        RunTimers();
+        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+        QVERIFY(!DeckForm->Visible());
+    }
+
+    void emptyDeckCutOnceChangesNothingSilently()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        KeepCards(0);
+        ScriptedRandom random;
+        Give(Command::CutOnce);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(OpenWindow<CutOnce>(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(std::all_of(G.Deck.begin(), G.Deck.end(), [](const QString &key) { return key == kNoCard; }));
+        RunTimers();
+        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(!DeckForm->Visible());
+    }
+
+    // Giving the command again while its window is open: the shuffle shuffles again, a cut
+    // does not cut again; neither loads the window again nor restarts its timer.
+    void secondCommandWhileTheWindowIsOpen_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<int>("draws");
+        QTest::newRow("shuffle") << Command::Shuffle << 14;
+        QTest::newRow("cut once") << Command::CutOnce << 2;
+        QTest::newRow("cut twice") << Command::CutTwice << 0;
+    }
+    void secondCommandWhileTheWindowIsOpen()
+    {
+        QFETCH(Command, command);
+        QFETCH(int, draws);
+        ProgramFixture f;
+        f.Start(true);
+        ScriptedRandom random;
+        const QList<float> shuffle { Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5),
+            OneTo(2, 2) };
+        for (float r : shuffle)
+            random.Push({ r });
+        for (float r : shuffle)
+            random.Push({ r });
+        Give(command);
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        QVERIFY(window);
+        const int timer = window->Timer1->timerId();
+        QVERIFY(timer > 0);
+        const CardKeys afterFirst = G.Deck;
+        const int reseedsAfterFirst = random.reseeds;
+
+        Give(command);
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(platform::FindForm(CaptionOf(command)), window);
+        QCOMPARE(OpenCount(CaptionOf(command)), 1);
+        QCOMPARE(window->Timer1->timerId(), timer);
+        QVERIFY(window->Visible());
+        QVERIFY(!DeckForm->Visible());
+        QCOMPARE(random.draws, draws);
+        if (command == Command::Shuffle)
+            QVERIFY(G.Deck != afterFirst);
+        else
+            QVERIFY(G.Deck == afterFirst);
+        QCOMPARE(random.reseeds, command == Command::Shuffle ? 2 * reseedsAfterFirst : reseedsAfterFirst);
+
+        RunTimers();
+        QVERIFY(!platform::FindForm(CaptionOf(command)));
+        QVERIFY(DeckForm->Visible());
+    }
+
+    void cutOnceEndsEarly_data()
+    {
+        QTest::addColumn<QString>("event");
+        QTest::newRow("click") << "click";
+        QTest::newRow("drag over") << "drag";
+        QTest::newRow("focus lost") << "focus";
+    }
+    void cutOnceEndsEarly()
+    {
+        QFETCH(QString, event);
+        ProgramFixture f;
+        f.Start(true);
+        ScriptedRandom random;
+        random.Push({ OneTo(1, 2), OneTo(3, 5) });
+        Give(Command::CutOnce);
+        CutOnce *window = OpenWindow<CutOnce>(QStringLiteral("Cut Cards Once "));
+        QVERIFY(window);
+        const CardKeys cut = G.Deck;
+        QPointer<AnimationControl> control = window->CutCards;
+        if (event == QLatin1String("click")) {
+            QTest::mouseClick(control, Qt::LeftButton);
+        } else if (event == QLatin1String("drag")) {
+            QMimeData data;
+            data.setText(QStringLiteral("x"));
+            QDragEnterEvent drag(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(control, &drag);
+        } else {
+            QFocusEvent lost(QEvent::FocusOut, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(control, &lost);
+        }
+        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(DeckForm->Visible());
+        // Further events and the timer find the window gone: nothing is cut or loaded again.
+        if (control)
+            window->CutCards_LostFocus();
+        RunTimers();
+        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(G.Deck == cut);
+        QCOMPARE(random.draws, 2);
+        QVERIFY(DeckForm->Visible());
+    }
+
+    void closingTheDeckClosesTheAnimationForGood()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        ScriptedRandom random;
+        random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
+        MainForm->mnuToolsOptions->trigger();
+        QVERIFY(platform::FindForm(QStringLiteral("Shuffle")));
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+        QVERIFY(DeckForm->Unload(platform::vbFormControlMenu));
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+        RunTimers();
+        // Its timer died with it: the closed deck window is not brought back.
+        QVERIFY(!DeckForm->IsLoaded());
+    }
+
+    void animationPlaysOnceOverItsStillPicture()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        // A cache file already there is used as it is.
+        QVERIFY(platform::WriteFileWhole(platform::DataPath(QStringLiteral("ShuffOPT.gif")), TwoFrameGif()));
+        ScriptedRandom random;
+        random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
+        MainForm->mnuToolsOptions->trigger();
+        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        QVERIFY(window);
+        QVERIFY(window->Image1->HasPicture());
+        QMovie *movie = window->ShuffleDeck->Movie();
+        QVERIFY(movie);
+        QCOMPARE(movie->frameCount(), 2);
+        QCOMPARE(movie->state(), QMovie::Running);
+        // The file asks to loop for ever; the control stops on the last frame.
+        while (movie->currentFrameNumber() < movie->frameCount() - 1)
+            QVERIFY(movie->jumpToNextFrame());
+        QCOMPARE(movie->state(), QMovie::Paused);
+        QCOMPARE(movie->currentFrameNumber(), 1);
+        RunTimers();
+        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+    }
+
+    void damagedAnimationFileNeitherStopsNorBlocks_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("cacheName");
+        QTest::addColumn<QString>("resourceName");
+        QTest::newRow("shuffle") << Command::Shuffle << "shuffopt.gif"
+                                 << "ShuffOPT.gif";
+        QTest::newRow("cut once") << Command::CutOnce << "cutonce.gif"
+                                  << "CutCardsOPT.gif";
+        QTest::newRow("cut twice") << Command::CutTwice << "cttwice.gif"
+                                   << "CtTwiceOPT.gif";
+    }
+    void damagedAnimationFileNeitherStopsNorBlocks()
+    {
+        QFETCH(Command, command);
+        QFETCH(QString, cacheName);
+        QFETCH(QString, resourceName);
+        ProgramFixture f;
+        f.Start(true);
+        QVERIFY(platform::WriteFileWhole(platform::DataPath(cacheName), QByteArray("not a picture")));
+        ScriptedRandom random;
+        Give(command);
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        QVERIFY(window);
+        QVERIFY(window->Visible());
+        // The embedded animation stands in for the damaged file when the program carries it.
+        QCOMPARE(window->Image1->HasPicture(), platform::HasResource(resourceName));
+        RunTimers();
+        QVERIFY(!platform::FindForm(CaptionOf(command)));
+        QVERIFY(DeckForm->Visible());
+        // The damaged file is left as it was: cache files are never rewritten.
+        QFile file(platform::DataPath(cacheName));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("not a picture"));
+    }
+};
+
+QTEST_MAIN(tst_animationwindows)
+#include "tst_animationwindows.moc"

@@ -1,0 +1,90 @@
+// Small helpers the reading tests share: arranging the deck, dealing, finding card windows.
+#pragma once
+
+#include "app/cardtable.h"
+#include "app/state.h"
+#include "app/windows_ui.h"
+#include "cards/cardwindow.h"
+#include "deck/deckwindow.h"
+#include "platform/dialogs_ui.h"
+#include "platform/files.h"
+#include "platform/form_ui.h"
+#include "support/fixture.h"
+
+#include <QFile>
+#include <QStringList>
+#include <QTest>
+
+#include <algorithm>
+
+namespace readingtest {
+
+// Moves card `n` to the top of the deck, the other cards keeping their order.
+inline void PutOnTop(int n)
+{
+    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
+    if (it != G.Deck.end())
+        std::rotate(G.Deck.begin(), it, it + 1);
+}
+
+// Puts the cards `cards` on top of the deck in this order.
+inline void Stack(const QList<int> &cards)
+{
+    for (auto it = cards.crbegin(); it != cards.crend(); ++it)
+        PutOnTop(*it);
+}
+
+// A click on the deck picture.
+inline void Draw()
+{
+    DeckForm->Image1_Click();
+    FlushDeletes();
+}
+
+inline QList<CardWindow *> WindowsOf(int n)
+{
+    QList<CardWindow *> windows;
+    for (platform::Form *form : platform::OpenForms()) {
+        if (form->Caption() == CardTitle(n))
+            windows << qobject_cast<CardWindow *>(form);
+    }
+    return windows;
+}
+
+inline CardWindow *WindowOf(int n)
+{
+    const QList<CardWindow *> windows = WindowsOf(n);
+    return windows.isEmpty() ? nullptr : windows.last();
+}
+
+inline bool CacheFileExists(const QString &name)
+{
+    return QFile::exists(platform::DataPath(name));
+}
+
+// The captions of the open windows, in their order.
+inline QStringList OpenCaptions()
+{
+    QStringList captions;
+    for (platform::Form *form : platform::OpenForms())
+        captions << form->Caption();
+    return captions;
+}
+
+// Answers every message box and records its text: for tests about state, not about texts.
+class AcceptingDialogs : public platform::Dialogs
+{
+public:
+    void MsgBox(const QString &text, const QString &) override { shown << text; }
+    bool AskYesNo(const QString &text) override
+    {
+        shown << text;
+        return false;
+    }
+    QString OpenFileName(const QString &) override { return QString(); }
+    QString SaveFileName(const QString &) override { return QString(); }
+
+    QStringList shown;
+};
+
+} // namespace readingtest

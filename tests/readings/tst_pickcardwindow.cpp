@@ -1,0 +1,512 @@
+// Pick A Card: taking a card by its position or its name, the querent of a Celtic Cross, and
+// showing again a card that is out.
+#include "app/formcontrols_ui.h"
+#include "app/mainwindow.h"
+#include "deck/decksize.h"
+#include "platform/controls_ui.h"
+#include "platform/resources.h"
+#include "readings/celticwindow.h"
+#include "readings/pickcardwindow.h"
+#include "readings/readingtexts.h"
+#include "readinghelpers.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QListWidget>
+
+using namespace readingtest;
+
+namespace {
+
+// The Pick A Card window opened by its command outside a reading.
+frmPickCard *OpenPickCard()
+{
+    MainForm->mnuToolsOptions2->trigger();
+    return PickCardForm();
+}
+
+void ChooseName(frmPickCard *pick, int n)
+{
+    pick->List1->setCurrentRow(n);
+    pick->List1_Click();
+    FlushDeletes();
+}
+
+void ChoosePosition(frmPickCard *pick, int entryIndex)
+{
+    emit pick->Combo1->activated(entryIndex);
+    FlushDeletes();
+}
+
+QByteArray FileBytes(const QString &name)
+{
+    QFile file(platform::DataPath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_pickcardwindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void pickByPosition_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<int>("position"); // where the card lies, 0 = top
+        QTest::addColumn<int>("reversed");
+        QTest::addColumn<int>("gypsie");
+        QTest::addColumn<int>("deckStyle");
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QString>("cacheFile");
+        QTest::newRow("top card") << 0 << 0 << 0 << 0 << 0 << "FoolCardbg" << "foolcardbg";
+        QTest::newRow("bottom of a full deck") << 77 << 77 << 0 << 0 << 0 << "TenDisksbg" << "tendisksbg";
+        QTest::newRow("reversed under Gypsie Deck") << 6 << 4 << 1 << 1 << 0 << "LoversCardbg6" << "loversbg6";
+        QTest::newRow("reversed, Gypsie Deck off") << 6 << 4 << 1 << 0 << 0 << "LoversCardbg" << "loversbg";
+        QTest::newRow("Justice Traditional") << 11 << 20 << 0 << 0 << 1 << "JusticeCardbg" << "justice";
+        QTest::newRow("Strength, style 2 is Thoth") << 8 << 20 << 0 << 0 << 2 << "ThothStrengthCardbg"
+                                                    << "thothstrengthcardbg";
+        QTest::newRow("Hanged Man") << 12 << 3 << 0 << 0 << 0 << "HangmanCardbg" << "hangemancardbg";
+    }
+    void pickByPosition()
+    {
+        QFETCH(int, card);
+        QFETCH(int, position);
+        QFETCH(int, reversed);
+        QFETCH(int, gypsie);
+        QFETCH(int, deckStyle);
+        QFETCH(QString, resource);
+        QFETCH(QString, cacheFile);
+        ProgramFixture f;
+        f.Start();
+        const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(card));
+        std::iter_swap(at, G.Deck.begin() + position);
+        G.Reversed[card] = std::int16_t(reversed);
+        G.GypsieDeck = std::int16_t(gypsie);
+        G.DeckStyle = std::int16_t(deckStyle);
+        G.NextCardLeft = 300;
+        G.NextCardTop = 200;
+        const CardKeys before = G.Deck;
+        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+
+        frmPickCard *pick = OpenPickCard();
+        ChoosePosition(pick, position);
+
+        CardWindow *window = WindowOf(card);
+        QCOMPARE(window, DefaultCardWindow(card));
+        QCOMPARE(WindowsOf(card).size(), 1);
+        QVERIFY(window->Visible());
+        QCOMPARE(window->Left(), 300.0f);
+        QCOMPARE(window->Top(), 200.0f);
+        QCOMPARE(window->ScaleWidth(), CardDataOf(card).clientWidth);
+        QCOMPARE(window->ScaleHeight(), CardDataOf(card).clientHeight);
+        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
+        QCOMPARE(window->PictureControl()->Height(), window->ScaleHeight());
+        QVERIFY(window->PictureControl()->HasPicture());
+        QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
+        QCOMPARE(G.CardsOut[card], CardKey(card));
+        // The other cards keep their order.
+        for (int i = 0; i < 77; ++i)
+            QCOMPARE(G.Deck[i], before[i < position ? i : i + 1]);
+        QCOMPARE(G.Deck[77], kNoCard);
+        QCOMPARE(DeckForm->Height(), smaller.height);
+        QCOMPARE(DeckForm->Width(), smaller.width);
+        QVERIFY(DeckForm->Visible());
+        // Outside the querent step the window stays open after the pick.
+        QVERIFY(pick->Visible());
+        QCOMPARE(G.ReadingState, std::int16_t(0));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A key that no position holds takes nothing, and the deck window takes its step all the same.
+    void keyThatIsNotInTheDeck_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("empty marker") << kNoCard;
+        QTest::newRow("key without its blank") << "The Fool";
+        QTest::newRow("card that is out") << "Death ";
+    }
+    void keyThatIsNotInTheDeck()
+    {
+        QFETCH(QString, key);
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        PutOnTop(13);
+        ChoosePosition(pick, 0); // Death is out now
+        G.PicSuffix = QStringLiteral("x");
+        const CardKeys deck = G.Deck;
+        const CardKeys out = G.CardsOut;
+        const QStringList windows = OpenCaptions();
+        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+
+        pick->TakeCard(key);
+
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(G.CardsOut, out);
+        QCOMPARE(OpenCaptions(), windows);
+        QCOMPARE(G.PicSuffix, QStringLiteral("x"));
+        QCOMPARE(DeckForm->Height(), smaller.height);
+        QCOMPARE(DeckForm->Width(), smaller.width);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A key standing twice in the deck (a malformed deck file): the first one is taken.
+    void keyTwiceInTheDeck()
+    {
+        ProgramFixture f;
+        f.Start();
+        G.Deck[40] = CardKey(0);
+        frmPickCard *pick = OpenPickCard();
+        pick->TakeCard(CardKey(0));
+        QCOMPARE(G.Deck[0], CardKey(1));
+        QCOMPARE(G.Deck[39], CardKey(0));
+        QCOMPARE(WindowsOf(0).size(), 1);
+    }
+
+    // Taking the last card hides the deck window; its step still sets its size.
+    void lastCardHidesTheDeckWindow()
+    {
+        ProgramFixture f;
+        f.Start();
+        G.Deck.fill(kNoCard);
+        G.Deck[0] = CardKey(9);
+        DeckForm->SetHeight(3409);
+        DeckForm->SetWidth(2500);
+        frmPickCard *pick = OpenPickCard();
+        ChoosePosition(pick, 0);
+        QCOMPARE(G.Deck[0], kNoCard);
+        QVERIFY(!DeckForm->Visible());
+        QCOMPARE(DeckForm->Height(), 3409.0f);
+        QCOMPARE(DeckForm->Width(), 2244.0f);
+        QVERIFY(WindowOf(9));
+    }
+
+    // The querent lies at the first place of the spread while its message is shown; only
+    // after it is the Pick A Card window hidden, the reading under way and the picture cached.
+    void querent_data()
+    {
+        QTest::addColumn<bool>("byName");
+        QTest::addColumn<int>("gypsie");
+        QTest::addColumn<QString>("cacheFile");
+        QTest::newRow("by position") << false << 0 << "chariotbg";
+        QTest::newRow("by name, upside down") << true << 1 << "chariotbg6";
+    }
+    void querent()
+    {
+        QFETCH(bool, byName);
+        QFETCH(int, gypsie);
+        QFETCH(QString, cacheFile);
+        ProgramFixture f;
+        f.Start();
+        const int card = 7; // The Chariot
+        PutOnTop(card);
+        G.Reversed[card] = 1;
+        G.GypsieDeck = std::int16_t(gypsie);
+        f.dialogs.ExpectMessage(kAskForQuerentText);
+        MainForm->mnuViewBar0->trigger();
+        frmPickCard *pick = PickCardForm();
+        CelticForm()->Move(6000, 150);
+
+        bool checked = false;
+        f.dialogs.ExpectMessage(kQuerentPickedText).During([&] {
+            CardWindow *window = WindowOf(card);
+            QVERIFY(window);
+            QCOMPARE(window->Height(), 1850.0f);
+            QCOMPARE(window->Width(), 1092.0f);
+            QCOMPARE(window->Top(), 6870.0f / 2 + 150);
+            QCOMPARE(window->Left(), 5505.0f / 3 + 6000);
+            QVERIFY(pick->Visible());
+            QCOMPARE(G.ReadingState, std::int16_t(5));
+            QVERIFY(!CacheFileExists(cacheFile));
+            checked = true;
+        });
+        if (byName)
+            ChooseName(pick, card);
+        else
+            ChoosePosition(pick, 0);
+
+        QVERIFY(checked);
+        QVERIFY(!pick->Visible());
+        QVERIFY(pick->IsLoaded());
+        QCOMPARE(G.ReadingState, std::int16_t(2));
+        QVERIFY(CacheFileExists(cacheFile));
+        QCOMPARE(G.CardsOut[card], CardKey(card));
+        // Not shown again by the rest of the pick by name.
+        QCOMPARE(WindowOf(card)->Top(), 6870.0f / 2 + 150);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // The position list is filled when the window opens and every time the list opens;
+    // filling it picks nothing.
+    void positionListIsRefilledWhenOpened()
+    {
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        QCOMPARE(pick->Combo1->count(), 78);
+        QCOMPARE(pick->Combo1->itemText(77), QStringLiteral("78"));
+        QCOMPARE(pick->Combo1->currentIndex(), -1);
+        ChooseName(pick, CardNumberOfKey(G.Deck[5]));
+        QCOMPARE(pick->Combo1->count(), 78);
+
+        const CardKeys deck = G.Deck;
+        const float height = DeckForm->Height();
+        pick->Combo1->showPopup();
+        QCOMPARE(pick->Combo1->count(), 77);
+        pick->Combo1->hidePopup();
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(DeckForm->Height(), height);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // An entry counted before the deck shrank names no card now: it is ignored, the deck
+    // window keeps its size.
+    void staleEntryIsIgnored()
+    {
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        ChooseName(pick, CardNumberOfKey(G.Deck[5]));
+        const CardKeys deck = G.Deck;
+        const QStringList windows = OpenCaptions();
+        const float height = DeckForm->Height();
+        ChoosePosition(pick, 77);
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(OpenCaptions(), windows);
+        QCOMPARE(DeckForm->Height(), height);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // Once the querent is chosen, opening the list says so and hides the window; the list is
+    // filled all the same.
+    void positionListAfterQuerentChosen()
+    {
+        ProgramFixture f;
+        f.Start();
+        f.dialogs.ExpectMessage(kAskForQuerentText);
+        MainForm->mnuViewBar0->trigger();
+        frmPickCard *pick = PickCardForm();
+        f.dialogs.ExpectMessage(kQuerentPickedText);
+        ChoosePosition(pick, 0);
+        pick->Show(); // as if it were still on screen
+        f.dialogs.ExpectMessage(kQuerentChosenText);
+        pick->Combo1->showPopup();
+        QVERIFY(!pick->Visible());
+        QCOMPARE(pick->Combo1->count(), 77);
+        QVERIFY(!pick->Combo1->view()->isVisible());
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // Keys on the closed position list open it instead of choosing an entry counted earlier.
+    void keysOnClosedPositionListOpenIt()
+    {
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        const CardKeys deck = G.Deck;
+        pick->Combo1->setFocus();
+        QTest::keyClick(pick->Combo1, Qt::Key_Down);
+        QTest::keyClick(pick->Combo1, Qt::Key_5);
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(pick->Combo1->currentIndex(), -1);
+        pick->Combo1->hidePopup();
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // The name list picks on a click or Enter; the arrow keys only move the selection.
+    void nameListPicks_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<bool>("picked");
+        QTest::newRow("click") << "click" << true;
+        QTest::newRow("Enter") << "enter" << true;
+        QTest::newRow("arrow keys") << "arrows" << false;
+    }
+    void nameListPicks()
+    {
+        QFETCH(QString, how);
+        QFETCH(bool, picked);
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        QListWidget *list = pick->List1;
+        const int card = 3;
+        if (how == QLatin1String("click")) {
+            QListWidgetItem *item = list->item(card);
+            list->scrollToItem(item);
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        } else {
+            list->setCurrentRow(0);
+            list->setFocus();
+            for (int i = 0; i < card; ++i)
+                QTest::keyClick(list, Qt::Key_Down);
+            QCOMPARE(list->currentRow(), card);
+            if (how == QLatin1String("enter"))
+                QTest::keyClick(list, Qt::Key_Return);
+        }
+        FlushDeletes();
+        QCOMPARE(G.CardsOut[card] == CardKey(card), picked);
+        QCOMPARE(G.CardsOut[1] == CardKey(1), false);
+        QCOMPARE(G.CardsOut[2] == CardKey(2), false);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A card taken by name stays where it opened when its number is not greater than its
+    // position; otherwise the same pick meets it again among the cards that are out and shows
+    // it again at Left 5000, Top 2500.
+    void pickByName_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<bool>("shownAgain");
+        QTest::newRow("Fool on top") << 0 << 0 << false;
+        QTest::newRow("Ten Disks on top") << 77 << 0 << true;
+        QTest::newRow("number below position") << 5 << 30 << false;
+        QTest::newRow("number above position") << 40 << 10 << true;
+    }
+    void pickByName()
+    {
+        QFETCH(int, card);
+        QFETCH(int, position);
+        QFETCH(bool, shownAgain);
+        ProgramFixture f;
+        f.Start();
+        const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(card));
+        std::iter_swap(at, G.Deck.begin() + position);
+        G.NextCardLeft = 300;
+        G.NextCardTop = 200;
+        frmPickCard *pick = OpenPickCard();
+        ChooseName(pick, card);
+        CardWindow *window = WindowOf(card);
+        QCOMPARE(WindowsOf(card).size(), 1);
+        QCOMPARE(window, DefaultCardWindow(card));
+        QCOMPARE(window->Left(), shownAgain ? 5000.0f : 300.0f);
+        QCOMPARE(window->Top(), shownAgain ? 2500.0f : 200.0f);
+        QCOMPARE(G.CardsOut[card], CardKey(card));
+        QVERIFY(std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)) == G.Deck.end());
+        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A card that is out, chosen by name: its windows close without giving it back and it is
+    // shown again in its default window at Left 5000, Top 2500, at its design size.
+    void outCardShownAgain_data()
+    {
+        QTest::addColumn<int>("card");
+        QTest::addColumn<int>("reversed");
+        QTest::addColumn<int>("gypsie");
+        QTest::addColumn<int>("deckStyle");
+        QTest::addColumn<QString>("resource");
+        QTest::addColumn<QString>("cacheFile");
+        QTest::newRow("Lovers") << 6 << 0 << 1 << 0 << "LoversCardbg" << "loverscardbg";
+        QTest::newRow("reversed Lovers, Gypsie Deck off") << 6 << 1 << 0 << 0 << "LoversCardbg" << "loverscardbg";
+        QTest::newRow("reversed Lovers, Gypsie Deck on") << 6 << 1 << 1 << 0 << "LoversCardbg6" << "loverscardbg6";
+        QTest::newRow("Strength Traditional") << 8 << 0 << 0 << 1 << "StrengthCardBG" << "strengthcardbg";
+        QTest::newRow("Knight Swords by its key") << 26 << 0 << 0 << 0 << "KingSwordsbg" << "kingswordsbg";
+        QTest::newRow("Prince Swords") << 28 << 0 << 0 << 0 << "PrinceSwordsbg" << "princewordsbg";
+        QTest::newRow("Hanged Man") << 12 << 0 << 0 << 0 << "HangmanCardbg" << "hangmancardbg";
+    }
+    void outCardShownAgain()
+    {
+        QFETCH(int, card);
+        QFETCH(int, reversed);
+        QFETCH(int, gypsie);
+        QFETCH(int, deckStyle);
+        QFETCH(QString, resource);
+        QFETCH(QString, cacheFile);
+        ProgramFixture f;
+        f.Start();
+        PutOnTop(card);
+        Draw(); // dealt into a new window of its own
+        QVERIFY(WindowOf(card) != DefaultCardWindow(card));
+        G.Reversed[card] = std::int16_t(reversed);
+        G.GypsieDeck = std::int16_t(gypsie);
+        G.DeckStyle = std::int16_t(deckStyle);
+        G.CardView[card] = 4; // kept, though the window opens at its design size
+        G.NextCardLeft = 300;
+        G.NextCardTop = 200;
+        const CardKeys deck = G.Deck;
+        const CardKeys out = G.CardsOut;
+        const float height = DeckForm->Height();
+
+        frmPickCard *pick = OpenPickCard();
+        const int listed = pick->Combo1->count();
+        ChooseName(pick, card);
+
+        QCOMPARE(WindowsOf(card).size(), 1);
+        CardWindow *window = WindowOf(card);
+        QCOMPARE(window, DefaultCardWindow(card));
+        QCOMPARE(window->Left(), 5000.0f);
+        QCOMPARE(window->Top(), 2500.0f);
+        QCOMPARE(window->ScaleWidth(), CardDataOf(card).clientWidth);
+        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
+        QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(G.CardsOut, out);
+        QCOMPARE(G.CardView[card], std::int16_t(4));
+        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(DeckForm->Height(), height);
+        QCOMPARE(pick->Combo1->count(), listed);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A key that names no card shows nothing and closes nothing.
+    void showOutCardWithAKeyThatNamesNoCard_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::newRow("empty") << "";
+        QTest::newRow("empty marker") << kNoCard;
+        QTest::newRow("title, not key") << "The Fool";
+    }
+    void showOutCardWithAKeyThatNamesNoCard()
+    {
+        QFETCH(QString, key);
+        ProgramFixture f;
+        f.Start();
+        PutOnTop(0);
+        Draw();
+        frmPickCard *pick = OpenPickCard();
+        const QStringList windows = OpenCaptions();
+        pick->ShowOutCard(key);
+        FlushDeletes();
+        QCOMPARE(OpenCaptions(), windows);
+        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+    }
+
+    // After the querent is chosen, a name chosen says so and hides the window; nothing is taken.
+    void nameAfterQuerentChosen()
+    {
+        ProgramFixture f;
+        f.Start();
+        G.ReadingState = 2;
+        f.dialogs.ExpectMessage(kQuerentChosenText);
+        frmPickCard *pick = PickCardForm();
+        pick->Load();
+        pick->Show();
+        const CardKeys deck = G.Deck;
+        f.dialogs.ExpectMessage(kQuerentChosenText);
+        ChooseName(pick, 0);
+        QVERIFY(!pick->Visible());
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(G.CardsOut[0], kNoCard);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // "Exit Form" outside the querent step only hides the window.
+    void exitFormOnlyHides()
+    {
+        ProgramFixture f;
+        f.Start();
+        frmPickCard *pick = OpenPickCard();
+        pick->Command1->click();
+        QVERIFY(!pick->Visible());
+        QVERIFY(pick->IsLoaded());
+        QCOMPARE(G.ReadingState, std::int16_t(0));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+};
+
+QTEST_MAIN(tst_pickcardwindow)
+#include "tst_pickcardwindow.moc"

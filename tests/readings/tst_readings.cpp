@@ -1,0 +1,504 @@
+// The two readings run from the Readings menu: the layout windows, each card dealt into its
+// place with its meaning, the closing draw, and the reading state through all of it.
+#include "app/formcontrols_ui.h"
+#include "app/mainwindow.h"
+#include "deck/decksize.h"
+#include "platform/controls_ui.h"
+#include "readings/celticwindow.h"
+#include "readings/pickcardwindow.h"
+#include "readings/reading5window.h"
+#include "readings/readingtexts.h"
+#include "readings/slots.h"
+#include "readinghelpers.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QPushButton>
+
+using namespace readingtest;
+
+namespace {
+
+const QString kPickFirstText = QStringLiteral("You have to use the Pick Card function to choose a quarant");
+
+// Opens the Five Card reading from the menu.
+void OpenFiveCard(ProgramFixture &f)
+{
+    f.dialogs.ExpectMessage(kFiveCardIntroText);
+    MainForm->mnuViewOptions->trigger();
+}
+
+// Opens the Celtic Cross from the menu and skips the querent.
+void OpenCelticWithoutQuerent(ProgramFixture &f)
+{
+    f.dialogs.ExpectMessage(kAskForQuerentText);
+    MainForm->mnuViewBar0->trigger();
+    f.dialogs.ExpectMessage(kQuerentSkippedText);
+    PickCardForm()->Command1->click();
+}
+
+void VerifyWindowAt(CardWindow *window, const Slot &slot)
+{
+    QVERIFY(window);
+    QVERIFY(window->Visible());
+    QCOMPARE(window->Height(), float(slot.height));
+    QCOMPARE(window->Width(), float(slot.width));
+    QCOMPARE(window->Top(), float(slot.top));
+    QCOMPARE(window->Left(), float(slot.left));
+}
+
+} // namespace
+
+class tst_readings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fiveCardReadingRunsToItsEnd()
+    {
+        ProgramFixture f;
+        f.Start();
+        const QList<int> cards{5, 60, 0, 77, 21, 30, 40};
+        Stack(cards);
+        OpenFiveCard(f);
+        Reading5 *layout = Reading5Form();
+        QVERIFY(layout->Visible());
+        QCOMPARE(layout->Caption(), kFiveCardCaption);
+        QCOMPARE(layout->Left(), 3500.0f);
+        QCOMPARE(layout->Top(), 380.0f);
+        QCOMPARE(layout->ScaleWidth(), 8400.0f);
+        QCOMPARE(layout->ScaleHeight(), 5865.0f);
+        QCOMPARE(G.ReadingState, std::int16_t(1));
+        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+
+        const int lefts[kFiveCardPlaces] = {3823, 5600, 7258, 8900, 10500};
+        for (int place = 1; place <= kFiveCardPlaces; ++place) {
+            f.dialogs.ExpectMessage(kFiveCardPlaceTexts[place - 1]);
+            Draw();
+            const int n = cards[place - 1];
+            VerifyWindowAt(WindowOf(n), Slot{1850, 1092, 3312, lefts[place - 1]});
+            QVERIFY(WindowOf(n) != DefaultCardWindow(n));
+            QCOMPARE(G.CardsOut[n], CardKey(n));
+            QCOMPARE(G.FiveCount, std::int16_t(place));
+            QCOMPARE(G.ReadingBegun, std::int16_t(1));
+        }
+        VERIFY_DIALOGS(f.dialogs);
+
+        // The sixth draw ends the reading and still deals its card, full size in the corner.
+        f.dialogs.ExpectMessage(kFiveCardPlaceTexts[kFiveCardPlaces]);
+        Draw();
+        VerifyWindowAt(WindowOf(cards[5]), kClosingSlot);
+        QCOMPARE(G.ReadingState, std::int16_t(0));
+        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+        QCOMPARE(G.FiveCount, std::int16_t(0));
+        QVERIFY(layout->Visible());
+
+        // The next click is a free draw: no message, the card where card windows open.
+        G.NextCardLeft = 300;
+        G.NextCardTop = 200;
+        Draw();
+        CardWindow *free = WindowOf(cards[6]);
+        QVERIFY(free);
+        QCOMPARE(free->Left(), 300.0f);
+        QCOMPARE(free->Top(), 200.0f);
+        QCOMPARE(free->ScaleWidth(), CardDataOf(cards[6]).clientWidth);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // The querent is picked by position or by name, or skipped; then ten places and the
+    // closing draw.
+    void celticCrossRunsToItsEnd_data()
+    {
+        QTest::addColumn<QString>("querent");
+        QTest::newRow("skipped") << "skip";
+        QTest::newRow("picked by position") << "position";
+        QTest::newRow("picked by name") << "name";
+    }
+    void celticCrossRunsToItsEnd()
+    {
+        QFETCH(QString, querent);
+        ProgramFixture f;
+        f.Start();
+        const int querentCard = 45;
+        const QList<int> cards{querentCard, 3, 10, 22, 50, 61, 70, 1, 12, 17, 33, 0};
+        Stack(cards);
+
+        f.dialogs.ExpectMessage(kAskForQuerentText);
+        MainForm->mnuViewBar0->trigger();
+        Celtic *layout = CelticForm();
+        frmPickCard *pick = PickCardForm();
+        QVERIFY(layout->Visible());
+        QCOMPARE(layout->Caption(), kCelticCaption);
+        QCOMPARE(layout->Left(), 5900.0f);
+        QCOMPARE(layout->Top(), 100.0f);
+        QCOMPARE(layout->ScaleWidth(), 5505.0f);
+        QCOMPARE(layout->ScaleHeight(), 6870.0f);
+        QCOMPARE(G.ReadingState, std::int16_t(5));
+        QVERIFY(pick->Visible());
+        QCOMPARE(pick->Caption(), kPickCardCaption);
+        VERIFY_DIALOGS(f.dialogs);
+
+        int firstDealt = 0;
+        if (querent == QLatin1String("skip")) {
+            f.dialogs.ExpectMessage(kQuerentSkippedText);
+            pick->Command1->click();
+        } else {
+            f.dialogs.ExpectMessage(kQuerentPickedText);
+            if (querent == QLatin1String("position")) {
+                emit pick->Combo1->activated(0);
+            } else {
+                pick->List1->setCurrentRow(querentCard);
+                pick->List1_Click();
+            }
+            // The querent lies where the first card will cover it.
+            CardWindow *window = WindowOf(querentCard);
+            QCOMPARE(window, DefaultCardWindow(querentCard));
+            VerifyWindowAt(window, Slot{1850, 1092, 3535, 7735});
+            QCOMPARE(G.CardsOut[querentCard], CardKey(querentCard));
+            QCOMPARE(WindowsOf(querentCard).size(), 1);
+            firstDealt = 1;
+        }
+        QVERIFY(!pick->Visible());
+        QCOMPARE(G.ReadingState, std::int16_t(2));
+        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+        VERIFY_DIALOGS(f.dialogs);
+
+        const LayoutFrame frame{5900, 100, 5505, 6870};
+        for (int place = 1; place <= kCelticPlaces; ++place) {
+            f.dialogs.ExpectMessage(kCelticPlaceTexts[place - 1]);
+            Draw();
+            VerifyWindowAt(WindowOf(cards[firstDealt + place - 1]), CelticSlot(place, frame));
+            QCOMPARE(G.CelticCount, std::int16_t(place));
+            QCOMPARE(G.ReadingBegun, std::int16_t(1));
+            QCOMPARE(G.ReadingState, std::int16_t(2));
+        }
+        VERIFY_DIALOGS(f.dialogs);
+
+        f.dialogs.ExpectMessage(kCelticPlaceTexts[kCelticPlaces]);
+        Draw();
+        VerifyWindowAt(WindowOf(cards[firstDealt + kCelticPlaces]), kClosingSlot);
+        QCOMPARE(G.ReadingState, std::int16_t(0));
+        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+        QCOMPARE(G.CelticCount, std::int16_t(0));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // Actions: C Celtic Cross command, F Five Card command, K Pick A Card command, E "Exit
+    // Form", P pick the top card by position, D a click on the deck, X the open reading
+    // window's "EXIT", W the open reading window closed by its close box.
+    void readingState_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<QList<int>>("after"); // ReadingState, ReadingBegun, CelticCount, FiveCount, Crossing
+        QTest::newRow("nothing") << "" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Five Card opened") << "F" << QList<int>{1, 0, 0, 0, 0};
+        QTest::newRow("Five Card first draw") << "FD" << QList<int>{1, 1, 0, 1, 0};
+        QTest::newRow("Five Card closing draw") << "FDDDDDD" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("free draw after Five Card") << "FDDDDDDD" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Five Card EXIT") << "FDDX" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Five Card closed") << "FDDW" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Five Card again") << "FDDF" << QList<int>{1, 0, 0, 0, 0};
+        QTest::newRow("Celtic asks for the querent") << "C" << QList<int>{5, 0, 0, 0, 0};
+        QTest::newRow("draw refused during querent step") << "CD" << QList<int>{5, 0, 0, 0, 0};
+        QTest::newRow("Pick A Card during querent step") << "CK" << QList<int>{5, 0, 0, 0, 0};
+        QTest::newRow("querent skipped") << "CE" << QList<int>{2, 0, 0, 0, 0};
+        QTest::newRow("querent picked") << "CP" << QList<int>{2, 0, 0, 0, 0};
+        QTest::newRow("first place") << "CED" << QList<int>{2, 1, 1, 0, 0};
+        QTest::newRow("crossing card") << "CEDD" << QList<int>{2, 1, 2, 0, 1};
+        QTest::newRow("third place uncrosses") << "CEDDD" << QList<int>{2, 1, 3, 0, 0};
+        QTest::newRow("EXIT after the crossing card") << "CEDDX" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("closed after the crossing card") << "CEDDW" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("EXIT during querent step") << "CX" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Celtic closing draw") << "CEDDDDDDDDDDD" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("Five Card ends a Celtic Cross") << "CEDDF" << QList<int>{1, 0, 0, 0, 0};
+        QTest::newRow("Celtic Cross again") << "CEDDC" << QList<int>{5, 0, 0, 0, 0};
+        QTest::newRow("Exit Form outside a reading") << "KE" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("pick outside a reading") << "KP" << QList<int>{0, 0, 0, 0, 0};
+    }
+    void readingState()
+    {
+        QFETCH(QString, actions);
+        QFETCH(QList<int>, after);
+        ProgramFixture f;
+        f.Start();
+        AcceptingDialogs any;
+        platform::SetDialogs(&any);
+        platform::Form *readingWindow = nullptr;
+        for (const QChar action : actions) {
+            switch (action.toLatin1()) {
+            case 'C':
+                MainForm->mnuViewBar0->trigger();
+                readingWindow = CelticForm();
+                break;
+            case 'F':
+                MainForm->mnuViewOptions->trigger();
+                readingWindow = Reading5Form();
+                break;
+            case 'K':
+                MainForm->mnuToolsOptions2->trigger();
+                break;
+            case 'E':
+                PickCardForm()->Command1->click();
+                break;
+            case 'P':
+                emit PickCardForm()->Combo1->activated(0);
+                break;
+            case 'D':
+                Draw();
+                break;
+            case 'X':
+                qobject_cast<ReadingLayoutWindow *>(readingWindow)->Command1->click();
+                break;
+            case 'W':
+                readingWindow->SubWindow()->close();
+                break;
+            }
+            FlushDeletes();
+        }
+        platform::SetDialogs(&f.dialogs);
+        const QList<int> state{G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount, DeckForm->Crossing};
+        QCOMPARE(state, after);
+    }
+
+    // Pick A Card is refused while a reading deals its cards, and shown otherwise.
+    void pickACardCommand_data()
+    {
+        QTest::addColumn<int>("readingState");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("no reading") << 0 << false;
+        QTest::newRow("Five Card reading") << 1 << true;
+        QTest::newRow("Celtic Cross under way") << 2 << true;
+        QTest::newRow("querent step") << 5 << false;
+    }
+    void pickACardCommand()
+    {
+        QFETCH(int, readingState);
+        QFETCH(bool, refused);
+        ProgramFixture f;
+        f.Start();
+        G.ReadingState = std::int16_t(readingState);
+        if (refused)
+            f.dialogs.ExpectMessage(kPickRefusedText);
+        // Loading the window hidden fills its position list, which tells that the querent is chosen.
+        if (readingState == 2)
+            f.dialogs.ExpectMessage(kQuerentChosenText);
+        MainForm->mnuToolsOptions2->trigger();
+        frmPickCard *pick = PickCardForm();
+        QVERIFY(pick->IsLoaded());
+        QCOMPARE(pick->Visible(), !refused);
+        QCOMPARE(pick->Left(), 0.0f);
+        QCOMPARE(pick->Top(), 3800.0f);
+        QCOMPARE(pick->Combo1->count(), 78);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // While the querent is asked for, a click on the deck deals nothing; the deck window
+    // still takes its step.
+    void drawRefusedDuringQuerentStep()
+    {
+        ProgramFixture f;
+        f.Start();
+        f.dialogs.ExpectMessage(kAskForQuerentText);
+        MainForm->mnuViewBar0->trigger();
+        const CardKeys deck = G.Deck;
+        f.dialogs.ExpectMessage(kPickFirstText);
+        Draw();
+        QCOMPARE(G.Deck, deck);
+        QCOMPARE(G.CelticCount, std::int16_t(0));
+        QCOMPARE(OpenCaptions(), (QStringList{QLatin1String(kDeckCaption), kCelticCaption, kPickCardCaption}));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // An empty deck deals nothing during a reading: no message, the place does not advance.
+    void emptyDeckDuringReading()
+    {
+        ProgramFixture f;
+        f.Start();
+        OpenFiveCard(f);
+        G.Deck.fill(kNoCard);
+        Draw();
+        QCOMPARE(G.FiveCount, std::int16_t(0));
+        QCOMPARE(G.ReadingBegun, std::int16_t(1));
+        QVERIFY(!DeckForm->Visible());
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // The crossing card is turned a quarter whatever its own turn; the cards after it follow
+    // the usual rule again.
+    void crossingCardPicture()
+    {
+        ProgramFixture f;
+        f.Start();
+        G.GypsieDeck = 1;
+        Stack({0, 1, 3});
+        G.Reversed[1] = 1;
+        G.Reversed[3] = 1;
+        OpenCelticWithoutQuerent(f);
+        f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
+        Draw();
+        Draw();
+        CardWindow *crossing = WindowOf(1);
+        QCOMPARE(crossing->Height(), 1430.0f);
+        QCOMPARE(crossing->Width(), 1650.0f);
+        QCOMPARE(G.PicSuffix, QStringLiteral("5"));
+        QVERIFY(CacheFileExists(QStringLiteral("maguscardbg5")));
+        QVERIFY(!CacheFileExists(QStringLiteral("maguscardbg6")));
+        QCOMPARE(crossing->PictureControl()->Height(), crossing->ScaleHeight());
+        QCOMPARE(crossing->PictureControl()->Width(), crossing->ScaleWidth());
+
+        f.dialogs.ExpectMessage(kCelticPlaceTexts[2]);
+        Draw();
+        QCOMPARE(DeckForm->Crossing, std::int16_t(0));
+        QCOMPARE(G.PicSuffix, QStringLiteral("6"));
+        QVERIFY(CacheFileExists(QStringLiteral("empressbg6")));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A Celtic Cross given up right after its crossing card leaves nothing behind: the next
+    // reading shows a reversed card upside down under "Gypsie Deck".
+    void abandonedCrossingDoesNotReachTheNextReading_data()
+    {
+        QTest::addColumn<bool>("byExit");
+        QTest::newRow("EXIT") << true;
+        QTest::newRow("closed") << false;
+    }
+    void abandonedCrossingDoesNotReachTheNextReading()
+    {
+        QFETCH(bool, byExit);
+        ProgramFixture f;
+        f.Start();
+        AcceptingDialogs any;
+        platform::SetDialogs(&any);
+        G.GypsieDeck = 1;
+        MainForm->mnuViewBar0->trigger();
+        PickCardForm()->Command1->click();
+        Draw();
+        Draw();
+        QCOMPARE(DeckForm->Crossing, std::int16_t(1));
+        if (byExit)
+            CelticForm()->Command1->click();
+        else
+            CelticForm()->SubWindow()->close();
+        FlushDeletes();
+        QCOMPARE(DeckForm->Crossing, std::int16_t(0));
+
+        MainForm->mnuViewOptions->trigger();
+        const int n = CardNumberOfKey(G.Deck[0]);
+        G.Reversed[n] = 1;
+        Draw();
+        platform::SetDialogs(&f.dialogs);
+        QCOMPARE(G.PicSuffix, QStringLiteral("6"));
+    }
+
+    // The style cards write their Thoth picture and, in the Traditional style, their
+    // Traditional one, which is shown.
+    void styleCardInAReading_data()
+    {
+        QTest::addColumn<int>("deckStyle");
+        QTest::addColumn<bool>("traditionalWritten");
+        QTest::newRow("Thoth") << 0 << false;
+        QTest::newRow("Traditional") << 1 << true;
+    }
+    void styleCardInAReading()
+    {
+        QFETCH(int, deckStyle);
+        QFETCH(bool, traditionalWritten);
+        ProgramFixture f;
+        f.Start();
+        G.DeckStyle = std::int16_t(deckStyle);
+        PutOnTop(17);
+        OpenFiveCard(f);
+        f.dialogs.ExpectMessage(kFiveCardPlaceTexts[0]);
+        Draw();
+        QVERIFY(CacheFileExists(QStringLiteral("starbg")));
+        QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
+        QCOMPARE(DeckForm->ResName,
+                 traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
+        QVERIFY(WindowOf(17)->PictureControl()->HasPicture());
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // A layout window moved far out still places its cards where it is.
+    void movedLayoutWindowTakesItsPlacesAlong()
+    {
+        ProgramFixture f;
+        f.Start();
+        OpenCelticWithoutQuerent(f);
+        f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
+        Draw();
+        CelticForm()->Move(40000, 30000);
+        const int n = CardNumberOfKey(G.Deck[0]);
+        Draw();
+        VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame{40000, 30000, 5505, 6870}));
+        QVERIFY(WindowOf(n)->Left() > 32767.0f);
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // Every dealt or picked card comes back to the bottom of the deck in the order its window
+    // was opened; the deck window goes to the corner.
+    void readingCommandGivesEveryCardBack()
+    {
+        ProgramFixture f;
+        f.Start();
+        Stack({10, 20, 30, 40, 50});
+        Draw();
+        Draw();
+        Draw();
+        MainForm->mnuToolsOptions2->trigger();
+        emit PickCardForm()->Combo1->activated(1); // position 2: card 50
+        QCOMPARE(G.CardsOut[50], CardKey(50));
+        DeckForm->Move(4000, 3000);
+        const int inDeck = FirstFreePosition(G.Deck);
+        QCOMPARE(inDeck, 74);
+
+        OpenFiveCard(f);
+        QCOMPARE(DeckForm->Left(), 0.0f);
+        QCOMPARE(DeckForm->Top(), 0.0f);
+        QCOMPARE(G.Deck[74], CardKey(10));
+        QCOMPARE(G.Deck[75], CardKey(20));
+        QCOMPARE(G.Deck[76], CardKey(30));
+        QCOMPARE(G.Deck[77], CardKey(50));
+        for (int n : {10, 20, 30, 50})
+            QCOMPARE(G.CardsOut[n], kNoCard);
+        QCOMPARE(OpenCaptions(), (QStringList{QLatin1String(kDeckCaption), kFiveCardCaption}));
+        VERIFY_DIALOGS(f.dialogs);
+    }
+
+    // With only the deck window open the command only moves it; a hidden one stays hidden.
+    void hiddenDeckWindowStaysHidden()
+    {
+        ProgramFixture f;
+        f.Start();
+        DeckForm->Move(1500, 900);
+        DeckForm->Hide();
+        MainForm->PrepareReading();
+        QVERIFY(DeckForm->IsLoaded());
+        QVERIFY(!DeckForm->Visible());
+        QCOMPARE(DeckForm->Left(), 0.0f);
+        QCOMPARE(DeckForm->Top(), 0.0f);
+        QCOMPARE(OpenCaptions(), QStringList{QLatin1String(kDeckCaption)});
+    }
+
+    // A click on the layout picture brings the visible windows in front of it; hidden ones
+    // stay hidden.
+    void layoutPictureClickBringsCardsToFront()
+    {
+        ProgramFixture f;
+        f.Start();
+        OpenCelticWithoutQuerent(f);
+        f.dialogs.ExpectMessage(kCelticPlaceTexts[0]);
+        Draw();
+        Celtic *layout = CelticForm();
+        platform::Workspace()->setActiveSubWindow(layout->SubWindow());
+        layout->Image1_Click();
+        const QList<platform::Form *> open = platform::OpenForms();
+        QCOMPARE(platform::Workspace()->activeSubWindow(), open.last()->SubWindow());
+        QVERIFY(open.last() != layout);
+        QVERIFY(!PickCardForm()->Visible());
+        VERIFY_DIALOGS(f.dialogs);
+    }
+};
+
+QTEST_MAIN(tst_readings)
+#include "tst_readings.moc"
