@@ -114,6 +114,12 @@ void Form::Load()
     }
     show();
     m_subWindow->show();
+    // A window that opens comes to the front: a card dealt onto the deck lies on top of it.
+    m_subWindow->raise();
+    if (QMdiArea *area = m_subWindow->mdiArea())
+        area->setActiveSubWindow(m_subWindow);
+    // The focus moves along, or the window that had it would be made active again.
+    m_subWindow->setFocus(Qt::OtherFocusReason);
     Form_Resize();
     VisibilityChanged(true);
 }

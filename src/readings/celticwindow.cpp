@@ -10,9 +10,8 @@
 
 namespace {
 
-const LayoutDesign kDesign{
-    "Celtic", 5505, 6870, art::kCelticCrossLayout.name, 5520, 6876, 4320, 6600,
-};
+// Inner size; the layout picture and its design size; the "EXIT" button.
+const LayoutDesign kDesign { "Celtic", 5505, 6870, art::kCelticCrossLayout.name, 5520, 6876, 4320, 6600 };
 
 constexpr float kLeft = 5900;
 constexpr float kTop = 100;

@@ -21,10 +21,10 @@ LayoutFrame FrameOf(platform::Form &form);
 struct LayoutDesign
 {
     const char *objectName;
-    float clientWidth;  // the inner size, twips
+    float clientWidth; // the inner size, twips
     float clientHeight;
     const char *picture; // the embedded layout picture
-    float pictureWidth;  // Image1's design size, twips
+    float pictureWidth; // Image1's design size, twips
     float pictureHeight;
     float exitLeft; // Command1, twips
     float exitTop;
@@ -57,8 +57,7 @@ private:
 
 // The one window of class T: the open one, or a new one that loads when first touched. A
 // closed window is deleted, and the next use makes a fresh one that loads anew.
-template<class T>
-T *DefaultLayoutForm(QPointer<T> &slot)
+template <class T> T *DefaultLayoutForm(QPointer<T> &slot)
 {
     if (!slot) {
         slot = new T;

@@ -11,12 +11,15 @@
 #include "readings/readingtexts.h"
 #include "resourcelist.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
 #include <QPixmap>
 #include <QtDebug>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,6 +46,17 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text)
     label->setObjectName(QLatin1String(name));
     label->setAccessibleName(QLatin1String(name));
     return label;
+}
+
+// The labels were laid out for a smaller system font: the text shrinks to its label rather
+// than being cut off.
+void FitLabelFont(QLabel *label)
+{
+    constexpr qreal kSmallestPoints = 6.0;
+    QFont font = label->font();
+    while (font.pointSizeF() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
+    label->setFont(font);
 }
 
 bool IsNavigationKey(int key)
@@ -149,6 +163,8 @@ void frmPickCard::ResetDesign()
     PlaceControl(Label2, 3000, 0, 1932, 252);
     PlaceControl(List1, 3000, 240, 2052, 255);
     PlaceControl(Label1, 3000, 720, 972, 252);
+    FitLabelFont(Label2);
+    FitLabelFont(Label1);
     PlaceControl(Combo1, 3000, 960, 972, 288);
     PlaceControl(Command1, 4080, 1080, 972, 372);
     List1->setCurrentRow(-1);

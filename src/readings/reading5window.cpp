@@ -7,9 +7,8 @@
 
 namespace {
 
-const LayoutDesign kDesign{
-    "Reading5", 8400, 5865, art::kFiveCardLayout.name, 8400, 5868, 7320, 5520,
-};
+// Inner size; the layout picture and its design size; the "EXIT" button.
+const LayoutDesign kDesign { "Reading5", 8400, 5865, art::kFiveCardLayout.name, 8400, 5868, 7320, 5520 };
 
 constexpr float kLeft = 3500;
 constexpr float kTop = 380;

@@ -34,8 +34,8 @@ inline const QString kCelticPlaceTexts[11] = {
 };
 
 // The Five Card reading.
-inline const QString kFiveCardIntroText =
-    QStringLiteral(" You can shuffle and cut the deck.  The reading begins when you draw the cards");
+inline const QString kFiveCardIntroText
+    = QStringLiteral(" You can shuffle and cut the deck.  The reading begins when you draw the cards");
 // The meaning of each place, 1 to 5, and the closing draw (6).
 inline const QString kFiveCardPlaceTexts[6] = {
     QStringLiteral("This card shows how you work."),
@@ -49,10 +49,10 @@ inline const QString kFiveCardPlaceTexts[6] = {
 // Pick A Card.
 inline const QString kPickRefusedText = QStringLiteral("You can't Pick a card during this card reading");
 inline const QString kQuerentChosenText = QStringLiteral("Quarant has been chosen");
-inline const QString kQuerentSkippedText =
-    QStringLiteral("You have chosen to not use a quarant.  Now the deck is shuffled.");
-inline const QString kQuerentPickedText =
-    QStringLiteral("This Quarant represents the person asking the question.  Now the deck is to be shuffled");
+inline const QString kQuerentSkippedText
+    = QStringLiteral("You have chosen to not use a quarant.  Now the deck is shuffled.");
+inline const QString kQuerentPickedText
+    = QStringLiteral("This Quarant represents the person asking the question.  Now the deck is to be shuffled");
 inline const QString kPickListLabel = QStringLiteral("Select From List of Cards");
 inline const QString kPickPositionLabel = QStringLiteral("Random Pick");
 inline const QString kPickExitCaption = QStringLiteral("Exit Form");

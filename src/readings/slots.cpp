@@ -15,7 +15,7 @@ constexpr std::int32_t kCrossingWidth = 1650;
 
 Slot Place(std::int32_t height, std::int32_t width, double top, double left)
 {
-    return Slot{height, width, RoundToInt32(top), RoundToInt32(left)};
+    return Slot { height, width, RoundToInt32(top), RoundToInt32(left) };
 }
 
 } // namespace

@@ -37,7 +37,7 @@ constexpr int kFiveCardPlaces = 5;
 constexpr int kCrossingPlace = 2;
 
 // The draw after a spread's last place deals a full-size card into the top left corner.
-constexpr Slot kClosingSlot{3312, 2172, 2, 2};
+constexpr Slot kClosingSlot { 3312, 2172, 2, 2 };
 
 // Place 1..10 of the Celtic Cross. Halves round to the even neighbour.
 Slot CelticSlot(int place, const LayoutFrame &frame);

@@ -8,6 +8,9 @@
 #include "platform/form_ui.h"
 #include "support/fixture.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
+
 #include <QTest>
 
 namespace {
@@ -140,6 +143,19 @@ private slots:
         G.Deck.fill(kNoCard);
         DeckForm->Activated();
         QVERIFY(!DeckForm->Visible());
+    }
+
+    void aDealtCardOpensOnTopOfTheDeck()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(DeckForm->Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
+            QCoreApplication::processEvents();
+            const QList<QMdiSubWindow *> stack = MainForm->Workspace()->subWindowList(QMdiArea::StackingOrder);
+            QCOMPARE(stack.last()->windowTitle(), CardTitle(i));
+            QCOMPARE(MainForm->Workspace()->activeSubWindow(), stack.last());
+        }
     }
 
     void closeAnsweredNoKeepsEverything()

@@ -5,10 +5,10 @@
 #include "deck/decksize.h"
 #include "platform/controls_ui.h"
 #include "platform/resources.h"
+#include "readinghelpers.h"
 #include "readings/celticwindow.h"
 #include "readings/pickcardwindow.h"
 #include "readings/readingtexts.h"
-#include "readinghelpers.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -60,14 +60,20 @@ private slots:
         QTest::addColumn<int>("deckStyle");
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QString>("cacheFile");
-        QTest::newRow("top card") << 0 << 0 << 0 << 0 << 0 << "FoolCardbg" << "foolcardbg";
-        QTest::newRow("bottom of a full deck") << 77 << 77 << 0 << 0 << 0 << "TenDisksbg" << "tendisksbg";
-        QTest::newRow("reversed under Gypsie Deck") << 6 << 4 << 1 << 1 << 0 << "LoversCardbg6" << "loversbg6";
-        QTest::newRow("reversed, Gypsie Deck off") << 6 << 4 << 1 << 0 << 0 << "LoversCardbg" << "loversbg";
-        QTest::newRow("Justice Traditional") << 11 << 20 << 0 << 0 << 1 << "JusticeCardbg" << "justice";
+        QTest::newRow("top card") << 0 << 0 << 0 << 0 << 0 << "FoolCardbg"
+                                  << "foolcardbg";
+        QTest::newRow("bottom of a full deck") << 77 << 77 << 0 << 0 << 0 << "TenDisksbg"
+                                               << "tendisksbg";
+        QTest::newRow("reversed under Gypsie Deck") << 6 << 4 << 1 << 1 << 0 << "LoversCardbg6"
+                                                    << "loversbg6";
+        QTest::newRow("reversed, Gypsie Deck off") << 6 << 4 << 1 << 0 << 0 << "LoversCardbg"
+                                                   << "loversbg";
+        QTest::newRow("Justice Traditional") << 11 << 20 << 0 << 0 << 1 << "JusticeCardbg"
+                                             << "justice";
         QTest::newRow("Strength, style 2 is Thoth") << 8 << 20 << 0 << 0 << 2 << "ThothStrengthCardbg"
                                                     << "thothstrengthcardbg";
-        QTest::newRow("Hanged Man") << 12 << 3 << 0 << 0 << 0 << "HangmanCardbg" << "hangemancardbg";
+        QTest::newRow("Hanged Man") << 12 << 3 << 0 << 0 << 0 << "HangmanCardbg"
+                                    << "hangemancardbg";
     }
     void pickByPosition()
     {
@@ -400,13 +406,20 @@ private slots:
         QTest::addColumn<int>("deckStyle");
         QTest::addColumn<QString>("resource");
         QTest::addColumn<QString>("cacheFile");
-        QTest::newRow("Lovers") << 6 << 0 << 1 << 0 << "LoversCardbg" << "loverscardbg";
-        QTest::newRow("reversed Lovers, Gypsie Deck off") << 6 << 1 << 0 << 0 << "LoversCardbg" << "loverscardbg";
-        QTest::newRow("reversed Lovers, Gypsie Deck on") << 6 << 1 << 1 << 0 << "LoversCardbg6" << "loverscardbg6";
-        QTest::newRow("Strength Traditional") << 8 << 0 << 0 << 1 << "StrengthCardBG" << "strengthcardbg";
-        QTest::newRow("Knight Swords by its key") << 26 << 0 << 0 << 0 << "KingSwordsbg" << "kingswordsbg";
-        QTest::newRow("Prince Swords") << 28 << 0 << 0 << 0 << "PrinceSwordsbg" << "princewordsbg";
-        QTest::newRow("Hanged Man") << 12 << 0 << 0 << 0 << "HangmanCardbg" << "hangmancardbg";
+        QTest::newRow("Lovers") << 6 << 0 << 1 << 0 << "LoversCardbg"
+                                << "loverscardbg";
+        QTest::newRow("reversed Lovers, Gypsie Deck off") << 6 << 1 << 0 << 0 << "LoversCardbg"
+                                                          << "loverscardbg";
+        QTest::newRow("reversed Lovers, Gypsie Deck on") << 6 << 1 << 1 << 0 << "LoversCardbg6"
+                                                         << "loverscardbg6";
+        QTest::newRow("Strength Traditional") << 8 << 0 << 0 << 1 << "StrengthCardBG"
+                                              << "strengthcardbg";
+        QTest::newRow("Knight Swords by its key") << 26 << 0 << 0 << 0 << "KingSwordsbg"
+                                                  << "kingswordsbg";
+        QTest::newRow("Prince Swords") << 28 << 0 << 0 << 0 << "PrinceSwordsbg"
+                                       << "princewordsbg";
+        QTest::newRow("Hanged Man") << 12 << 0 << 0 << 0 << "HangmanCardbg"
+                                    << "hangmancardbg";
     }
     void outCardShownAgain()
     {

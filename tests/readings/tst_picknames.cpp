@@ -29,7 +29,7 @@ QString Names(const QList<DealPicture> &pictures)
 
 QString Names(const DealPicture &picture)
 {
-    return Names(QList<DealPicture>{picture});
+    return Names(QList<DealPicture> { picture });
 }
 
 } // namespace
@@ -125,22 +125,32 @@ private slots:
         QTest::addColumn<int>("deckStyle");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("names");
-        QTest::newRow("Fool") << 0 << 0 << "" << "Foolcardbg > foolcardbg";
-        QTest::newRow("High Priestess, own cache name") << 2 << 1 << "" << "hpriestesscardbg > hpriestessbg";
-        QTest::newRow("Hanged Man turned") << 12 << 0 << "5" << "hangmancardbg5 > hangedmanbg5";
-        QTest::newRow("Emperor Thoth") << 4 << 0 << "" << "EmperorCardbg > emperorbg";
-        QTest::newRow("Emperor Traditional") << 4 << 1 << "6"
-                                             << "EmperorCardbg6 > emperorbg6, TraditionalEmperorbg6 > TraditionalEmperor6";
-        QTest::newRow("Strength Traditional") << 8 << 1 << ""
-                                              << "thothstrengthcardbg > thothstrengthbg, StrengthCardbg > StrengthCardbg";
+        QTest::newRow("Fool") << 0 << 0 << ""
+                              << "Foolcardbg > foolcardbg";
+        QTest::newRow("High Priestess, own cache name") << 2 << 1 << ""
+                                                        << "hpriestesscardbg > hpriestessbg";
+        QTest::newRow("Hanged Man turned") << 12 << 0 << "5"
+                                           << "hangmancardbg5 > hangedmanbg5";
+        QTest::newRow("Emperor Thoth") << 4 << 0 << ""
+                                       << "EmperorCardbg > emperorbg";
+        QTest::newRow("Emperor Traditional")
+            << 4 << 1 << "6"
+            << "EmperorCardbg6 > emperorbg6, TraditionalEmperorbg6 > TraditionalEmperor6";
+        QTest::newRow("Strength Traditional")
+            << 8 << 1 << ""
+            << "thothstrengthcardbg > thothstrengthbg, StrengthCardbg > StrengthCardbg";
         QTest::newRow("Justice Traditional") << 11 << 1 << ""
                                              << "ThothJusticeCardbg > thothjusticebg, JusticeCardbg > Justicebg";
         QTest::newRow("Star Traditional") << 17 << 1 << ""
                                           << "Starcardbg > starbg, TraditionalStarCardbg > TraditionalStarCardbg";
-        QTest::newRow("Star, style 2 is Thoth") << 17 << 2 << "" << "Starcardbg > starbg";
-        QTest::newRow("Knight Wands") << 22 << 0 << "" << "kingwandsbg > kingwandsbg";
-        QTest::newRow("Princess Swords") << 29 << 0 << "5" << "PrincessSwordsbg5 > princessswordsbg5";
-        QTest::newRow("Ten Disks") << 77 << 0 << "6" << "TenDisksbg6 > tendisksbg6";
+        QTest::newRow("Star, style 2 is Thoth") << 17 << 2 << ""
+                                                << "Starcardbg > starbg";
+        QTest::newRow("Knight Wands") << 22 << 0 << ""
+                                      << "kingwandsbg > kingwandsbg";
+        QTest::newRow("Princess Swords") << 29 << 0 << "5"
+                                         << "PrincessSwordsbg5 > princessswordsbg5";
+        QTest::newRow("Ten Disks") << 77 << 0 << "6"
+                                   << "TenDisksbg6 > tendisksbg6";
     }
     void readingDealPictures()
     {
@@ -156,8 +166,10 @@ private slots:
         QTest::addColumn<int>("deckStyle");
         QTest::addColumn<QString>("take");
         QTest::addColumn<QString>("out");
-        QTest::newRow("Fool") << 0 << 0 << "FoolCardbg > foolcardbg" << "FoolCardbg > foolcardbg";
-        QTest::newRow("Lovers") << 6 << 0 << "LoversCardbg > loversbg" << "LoversCardbg > loverscardbg";
+        QTest::newRow("Fool") << 0 << 0 << "FoolCardbg > foolcardbg"
+                              << "FoolCardbg > foolcardbg";
+        QTest::newRow("Lovers") << 6 << 0 << "LoversCardbg > loversbg"
+                                << "LoversCardbg > loverscardbg";
         QTest::newRow("Emperor Traditional") << 4 << 1 << "TraditionalEmperorbg > traditionalemperorbg"
                                              << "TraditionalEmperorBG > traditionalemperorbg";
         QTest::newRow("Strength Thoth") << 8 << 0 << "ThothStrengthCardbg > thothstrengthcardbg"
@@ -178,8 +190,10 @@ private slots:
                                        << "PrinceSwordsbg > princewordsbg";
         QTest::newRow("Princess Swords") << 29 << 0 << "PrincessSwordsbg > princessswordsbg"
                                          << "PrincessSwordsbg > princesswordsbg";
-        QTest::newRow("Six Wands") << 43 << 0 << "SixWandsbg > sixwandsbg" << "SixWandsbg > Sixwandsbg";
-        QTest::newRow("Ten Disks") << 77 << 0 << "TenDisksbg > tendisksbg" << "TenDisksbg > tendisksbg";
+        QTest::newRow("Six Wands") << 43 << 0 << "SixWandsbg > sixwandsbg"
+                                   << "SixWandsbg > Sixwandsbg";
+        QTest::newRow("Ten Disks") << 77 << 0 << "TenDisksbg > tendisksbg"
+                                   << "TenDisksbg > tendisksbg";
     }
     void takeAndOutPictures()
     {
@@ -199,8 +213,8 @@ private slots:
         if (!platform::HasResource(QStringLiteral("FoolCardbg")))
             QSKIP("this build carries no card pictures");
         for (int n = 0; n < kCardCount; ++n) {
-            for (int style : {0, 1}) {
-                for (const char *suffix : {"", "5", "6"}) {
+            for (int style : { 0, 1 }) {
+                for (const char *suffix : { "", "5", "6" }) {
                     const QString s = QLatin1String(suffix);
                     QList<DealPicture> pictures = ReadingDealPictures(n, style, s);
                     pictures << TakeCardPicture(n, style, s) << OutCardPicture(n, style, s);

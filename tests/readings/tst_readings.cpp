@@ -4,12 +4,12 @@
 #include "app/mainwindow.h"
 #include "deck/decksize.h"
 #include "platform/controls_ui.h"
+#include "readinghelpers.h"
 #include "readings/celticwindow.h"
 #include "readings/pickcardwindow.h"
 #include "readings/reading5window.h"
 #include "readings/readingtexts.h"
 #include "readings/slots.h"
-#include "readinghelpers.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -21,6 +21,7 @@ using namespace readingtest;
 namespace {
 
 const QString kPickFirstText = QStringLiteral("You have to use the Pick Card function to choose a quarant");
+const QString kCutRefusedText = QStringLiteral("The reading has begun.  You can't cut the cards now");
 
 // Opens the Five Card reading from the menu.
 void OpenFiveCard(ProgramFixture &f)
@@ -59,7 +60,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        const QList<int> cards{5, 60, 0, 77, 21, 30, 40};
+        const QList<int> cards { 5, 60, 0, 77, 21, 30, 40 };
         Stack(cards);
         OpenFiveCard(f);
         Reading5 *layout = Reading5Form();
@@ -72,12 +73,12 @@ private slots:
         QCOMPARE(G.ReadingState, std::int16_t(1));
         QCOMPARE(G.ReadingBegun, std::int16_t(0));
 
-        const int lefts[kFiveCardPlaces] = {3823, 5600, 7258, 8900, 10500};
+        const int lefts[kFiveCardPlaces] = { 3823, 5600, 7258, 8900, 10500 };
         for (int place = 1; place <= kFiveCardPlaces; ++place) {
             f.dialogs.ExpectMessage(kFiveCardPlaceTexts[place - 1]);
             Draw();
             const int n = cards[place - 1];
-            VerifyWindowAt(WindowOf(n), Slot{1850, 1092, 3312, lefts[place - 1]});
+            VerifyWindowAt(WindowOf(n), Slot { 1850, 1092, 3312, lefts[place - 1] });
             QVERIFY(WindowOf(n) != DefaultCardWindow(n));
             QCOMPARE(G.CardsOut[n], CardKey(n));
             QCOMPARE(G.FiveCount, std::int16_t(place));
@@ -121,7 +122,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         const int querentCard = 45;
-        const QList<int> cards{querentCard, 3, 10, 22, 50, 61, 70, 1, 12, 17, 33, 0};
+        const QList<int> cards { querentCard, 3, 10, 22, 50, 61, 70, 1, 12, 17, 33, 0 };
         Stack(cards);
 
         f.dialogs.ExpectMessage(kAskForQuerentText);
@@ -154,7 +155,7 @@ private slots:
             // The querent lies where the first card will cover it.
             CardWindow *window = WindowOf(querentCard);
             QCOMPARE(window, DefaultCardWindow(querentCard));
-            VerifyWindowAt(window, Slot{1850, 1092, 3535, 7735});
+            VerifyWindowAt(window, Slot { 1850, 1092, 3535, 7735 });
             QCOMPARE(G.CardsOut[querentCard], CardKey(querentCard));
             QCOMPARE(WindowsOf(querentCard).size(), 1);
             firstDealt = 1;
@@ -164,7 +165,7 @@ private slots:
         QCOMPARE(G.ReadingBegun, std::int16_t(0));
         VERIFY_DIALOGS(f.dialogs);
 
-        const LayoutFrame frame{5900, 100, 5505, 6870};
+        const LayoutFrame frame { 5900, 100, 5505, 6870 };
         for (int place = 1; place <= kCelticPlaces; ++place) {
             f.dialogs.ExpectMessage(kCelticPlaceTexts[place - 1]);
             Draw();
@@ -191,30 +192,30 @@ private slots:
     {
         QTest::addColumn<QString>("actions");
         QTest::addColumn<QList<int>>("after"); // ReadingState, ReadingBegun, CelticCount, FiveCount, Crossing
-        QTest::newRow("nothing") << "" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Five Card opened") << "F" << QList<int>{1, 0, 0, 0, 0};
-        QTest::newRow("Five Card first draw") << "FD" << QList<int>{1, 1, 0, 1, 0};
-        QTest::newRow("Five Card closing draw") << "FDDDDDD" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("free draw after Five Card") << "FDDDDDDD" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Five Card EXIT") << "FDDX" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Five Card closed") << "FDDW" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Five Card again") << "FDDF" << QList<int>{1, 0, 0, 0, 0};
-        QTest::newRow("Celtic asks for the querent") << "C" << QList<int>{5, 0, 0, 0, 0};
-        QTest::newRow("draw refused during querent step") << "CD" << QList<int>{5, 0, 0, 0, 0};
-        QTest::newRow("Pick A Card during querent step") << "CK" << QList<int>{5, 0, 0, 0, 0};
-        QTest::newRow("querent skipped") << "CE" << QList<int>{2, 0, 0, 0, 0};
-        QTest::newRow("querent picked") << "CP" << QList<int>{2, 0, 0, 0, 0};
-        QTest::newRow("first place") << "CED" << QList<int>{2, 1, 1, 0, 0};
-        QTest::newRow("crossing card") << "CEDD" << QList<int>{2, 1, 2, 0, 1};
-        QTest::newRow("third place uncrosses") << "CEDDD" << QList<int>{2, 1, 3, 0, 0};
-        QTest::newRow("EXIT after the crossing card") << "CEDDX" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("closed after the crossing card") << "CEDDW" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("EXIT during querent step") << "CX" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Celtic closing draw") << "CEDDDDDDDDDDD" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("Five Card ends a Celtic Cross") << "CEDDF" << QList<int>{1, 0, 0, 0, 0};
-        QTest::newRow("Celtic Cross again") << "CEDDC" << QList<int>{5, 0, 0, 0, 0};
-        QTest::newRow("Exit Form outside a reading") << "KE" << QList<int>{0, 0, 0, 0, 0};
-        QTest::newRow("pick outside a reading") << "KP" << QList<int>{0, 0, 0, 0, 0};
+        QTest::newRow("nothing") << "" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Five Card opened") << "F" << QList<int> { 1, 0, 0, 0, 0 };
+        QTest::newRow("Five Card first draw") << "FD" << QList<int> { 1, 1, 0, 1, 0 };
+        QTest::newRow("Five Card closing draw") << "FDDDDDD" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("free draw after Five Card") << "FDDDDDDD" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Five Card EXIT") << "FDDX" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Five Card closed") << "FDDW" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Five Card again") << "FDDF" << QList<int> { 1, 0, 0, 0, 0 };
+        QTest::newRow("Celtic asks for the querent") << "C" << QList<int> { 5, 0, 0, 0, 0 };
+        QTest::newRow("draw refused during querent step") << "CD" << QList<int> { 5, 0, 0, 0, 0 };
+        QTest::newRow("Pick A Card during querent step") << "CK" << QList<int> { 5, 0, 0, 0, 0 };
+        QTest::newRow("querent skipped") << "CE" << QList<int> { 2, 0, 0, 0, 0 };
+        QTest::newRow("querent picked") << "CP" << QList<int> { 2, 0, 0, 0, 0 };
+        QTest::newRow("first place") << "CED" << QList<int> { 2, 1, 1, 0, 0 };
+        QTest::newRow("crossing card") << "CEDD" << QList<int> { 2, 1, 2, 0, 1 };
+        QTest::newRow("third place uncrosses") << "CEDDD" << QList<int> { 2, 1, 3, 0, 0 };
+        QTest::newRow("EXIT after the crossing card") << "CEDDX" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("closed after the crossing card") << "CEDDW" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("EXIT during querent step") << "CX" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Celtic closing draw") << "CEDDDDDDDDDDD" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("Five Card ends a Celtic Cross") << "CEDDF" << QList<int> { 1, 0, 0, 0, 0 };
+        QTest::newRow("Celtic Cross again") << "CEDDC" << QList<int> { 5, 0, 0, 0, 0 };
+        QTest::newRow("Exit Form outside a reading") << "KE" << QList<int> { 0, 0, 0, 0, 0 };
+        QTest::newRow("pick outside a reading") << "KP" << QList<int> { 0, 0, 0, 0, 0 };
     }
     void readingState()
     {
@@ -257,7 +258,7 @@ private slots:
             FlushDeletes();
         }
         platform::SetDialogs(&f.dialogs);
-        const QList<int> state{G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount, DeckForm->Crossing};
+        const QList<int> state { G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount, DeckForm->Crossing };
         QCOMPARE(state, after);
     }
 
@@ -293,6 +294,53 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
     }
 
+    // Cutting is refused from the first card dealt in a reading until the reading is over;
+    // the querent step and the time before the first card still allow it.
+    void cuttingDuringAReading_data()
+    {
+        QTest::addColumn<QString>("actions");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("Five Card before its first card") << "F" << false;
+        QTest::newRow("Five Card after its first card") << "FD" << true;
+        QTest::newRow("Five Card after EXIT") << "FDX" << false;
+        QTest::newRow("Celtic querent step") << "C" << false;
+        QTest::newRow("Celtic after its first card") << "CED" << true;
+        QTest::newRow("after the Celtic closing draw") << "CEDDDDDDDDDDD" << false;
+    }
+    void cuttingDuringAReading()
+    {
+        QFETCH(QString, actions);
+        QFETCH(bool, refused);
+        ProgramFixture f;
+        f.Start();
+        AcceptingDialogs any;
+        platform::SetDialogs(&any);
+        for (const QChar action : actions) {
+            switch (action.toLatin1()) {
+            case 'C':
+                MainForm->mnuViewBar0->trigger();
+                break;
+            case 'F':
+                MainForm->mnuViewOptions->trigger();
+                break;
+            case 'E':
+                PickCardForm()->Command1->click();
+                break;
+            case 'D':
+                Draw();
+                break;
+            case 'X':
+                Reading5Form()->Command1->click();
+                break;
+            }
+        }
+        any.shown.clear();
+        MainForm->mnuToolsOptions3->trigger();
+        platform::SetDialogs(&f.dialogs);
+        QCOMPARE(any.shown, refused ? QStringList { kCutRefusedText } : QStringList());
+        QCOMPARE(OpenCaptions().contains(QStringLiteral("Cut Cards")), !refused);
+    }
+
     // While the querent is asked for, a click on the deck deals nothing; the deck window
     // still takes its step.
     void drawRefusedDuringQuerentStep()
@@ -306,7 +354,7 @@ private slots:
         Draw();
         QCOMPARE(G.Deck, deck);
         QCOMPARE(G.CelticCount, std::int16_t(0));
-        QCOMPARE(OpenCaptions(), (QStringList{QLatin1String(kDeckCaption), kCelticCaption, kPickCardCaption}));
+        QCOMPARE(OpenCaptions(), (QStringList { QLatin1String(kDeckCaption), kCelticCaption, kPickCardCaption }));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -331,7 +379,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         G.GypsieDeck = 1;
-        Stack({0, 1, 3});
+        Stack({ 0, 1, 3 });
         G.Reversed[1] = 1;
         G.Reversed[3] = 1;
         OpenCelticWithoutQuerent(f);
@@ -414,7 +462,7 @@ private slots:
         QVERIFY(CacheFileExists(QStringLiteral("starbg")));
         QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
         QCOMPARE(DeckForm->ResName,
-                 traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
+            traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
         QVERIFY(WindowOf(17)->PictureControl()->HasPicture());
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -430,7 +478,7 @@ private slots:
         CelticForm()->Move(40000, 30000);
         const int n = CardNumberOfKey(G.Deck[0]);
         Draw();
-        VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame{40000, 30000, 5505, 6870}));
+        VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame { 40000, 30000, 5505, 6870 }));
         QVERIFY(WindowOf(n)->Left() > 32767.0f);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -441,7 +489,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        Stack({10, 20, 30, 40, 50});
+        Stack({ 10, 20, 30, 40, 50 });
         Draw();
         Draw();
         Draw();
@@ -459,9 +507,9 @@ private slots:
         QCOMPARE(G.Deck[75], CardKey(20));
         QCOMPARE(G.Deck[76], CardKey(30));
         QCOMPARE(G.Deck[77], CardKey(50));
-        for (int n : {10, 20, 30, 50})
+        for (int n : { 10, 20, 30, 50 })
             QCOMPARE(G.CardsOut[n], kNoCard);
-        QCOMPARE(OpenCaptions(), (QStringList{QLatin1String(kDeckCaption), kFiveCardCaption}));
+        QCOMPARE(OpenCaptions(), (QStringList { QLatin1String(kDeckCaption), kFiveCardCaption }));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -477,7 +525,7 @@ private slots:
         QVERIFY(!DeckForm->Visible());
         QCOMPARE(DeckForm->Left(), 0.0f);
         QCOMPARE(DeckForm->Top(), 0.0f);
-        QCOMPARE(OpenCaptions(), QStringList{QLatin1String(kDeckCaption)});
+        QCOMPARE(OpenCaptions(), QStringList { QLatin1String(kDeckCaption) });
     }
 
     // A click on the layout picture brings the visible windows in front of it; hidden ones

@@ -9,9 +9,9 @@ Q_DECLARE_METATYPE(LayoutFrame)
 namespace {
 
 // Where the Celtic Cross window opens, at its design inner size.
-const LayoutFrame kCelticDesign{5900, 100, 5505, 6870};
+const LayoutFrame kCelticDesign { 5900, 100, 5505, 6870 };
 // Where the Five Card window opens, at its design inner size.
-const LayoutFrame kFiveCardDesign{3500, 380, 8400, 5865};
+const LayoutFrame kFiveCardDesign { 3500, 380, 8400, 5865 };
 
 } // namespace
 
@@ -26,16 +26,16 @@ private slots:
     {
         QTest::addColumn<int>("place");
         QTest::addColumn<Slot>("slot");
-        QTest::newRow("1 covers") << 1 << Slot{1850, 1092, 3535, 7735};
-        QTest::newRow("2 crosses, on its side") << 2 << Slot{1430, 1650, 3917, 7349};
-        QTest::newRow("3 crowns") << 3 << Slot{1850, 1092, 1818, 7735};
-        QTest::newRow("4 beneath") << 4 << Slot{1850, 1092, 5252, 7735};
-        QTest::newRow("5 behind") << 5 << Slot{1850, 1092, 3535, 9020};
-        QTest::newRow("6 before") << 6 << Slot{1850, 1092, 3535, 6267};
-        QTest::newRow("7 himself") << 7 << Slot{1850, 1092, 5252, 10488};
-        QTest::newRow("8 his house") << 8 << Slot{1850, 1092, 3535, 10488};
-        QTest::newRow("9 hopes and fears") << 9 << Slot{1850, 1092, 1818, 10488};
-        QTest::newRow("10 final result") << 10 << Slot{1850, 1092, 558, 10488};
+        QTest::newRow("1 covers") << 1 << Slot { 1850, 1092, 3535, 7735 };
+        QTest::newRow("2 crosses, on its side") << 2 << Slot { 1430, 1650, 3917, 7349 };
+        QTest::newRow("3 crowns") << 3 << Slot { 1850, 1092, 1818, 7735 };
+        QTest::newRow("4 beneath") << 4 << Slot { 1850, 1092, 5252, 7735 };
+        QTest::newRow("5 behind") << 5 << Slot { 1850, 1092, 3535, 9020 };
+        QTest::newRow("6 before") << 6 << Slot { 1850, 1092, 3535, 6267 };
+        QTest::newRow("7 himself") << 7 << Slot { 1850, 1092, 5252, 10488 };
+        QTest::newRow("8 his house") << 8 << Slot { 1850, 1092, 3535, 10488 };
+        QTest::newRow("9 hopes and fears") << 9 << Slot { 1850, 1092, 1818, 10488 };
+        QTest::newRow("10 final result") << 10 << Slot { 1850, 1092, 558, 10488 };
     }
     void celticPlaces()
     {
@@ -61,9 +61,9 @@ private slots:
         QTest::newRow("4 what you own") << kFiveCardDesign << 4 << 3312 << 8900;
         QTest::newRow("5 what you are") << kFiveCardDesign << 5 << 3312 << 10500;
         // 8411 / 26 is 323.5: the quotient is truncated, not rounded.
-        QTest::newRow("quotient truncated") << LayoutFrame{3500, 380, 8411, 5865} << 1 << 3312 << 3823;
+        QTest::newRow("quotient truncated") << LayoutFrame { 3500, 380, 8411, 5865 } << 1 << 3312 << 3823;
         // Operands are rounded before they divide: 8400.5 rounds to 8400, 5864.5 to 5864.
-        QTest::newRow("operands rounded half to even") << LayoutFrame{0, 0, 8400.5f, 5864.5f} << 4 << 2932 << 5400;
+        QTest::newRow("operands rounded half to even") << LayoutFrame { 0, 0, 8400.5f, 5864.5f } << 4 << 2932 << 5400;
     }
     void fiveCardPlaces()
     {
@@ -81,13 +81,13 @@ private slots:
     {
         for (int place = 1; place <= kCelticPlaces; ++place) {
             const Slot at = CelticSlot(place, kCelticDesign);
-            const Slot moved = CelticSlot(place, LayoutFrame{5900 + 1000, 100 + 600, 5505, 6870});
+            const Slot moved = CelticSlot(place, LayoutFrame { 5900 + 1000, 100 + 600, 5505, 6870 });
             QCOMPARE(moved.left - at.left, 1000);
             QCOMPARE(moved.top - at.top, 600);
         }
         for (int place = 1; place <= kFiveCardPlaces; ++place) {
             const Slot at = FiveCardSlot(place, kFiveCardDesign);
-            const Slot moved = FiveCardSlot(place, LayoutFrame{3500 - 3500, 380 + 20000, 8400, 5865});
+            const Slot moved = FiveCardSlot(place, LayoutFrame { 3500 - 3500, 380 + 20000, 8400, 5865 });
             QCOMPARE(moved.left - at.left, -3500);
             QCOMPARE(moved.top - at.top, 20000);
         }
@@ -97,10 +97,10 @@ private slots:
     // still where the window is.
     void farOutWindowStillPlacesItsCards()
     {
-        const Slot celtic = CelticSlot(7, LayoutFrame{40000, 30000, 5505, 6870});
+        const Slot celtic = CelticSlot(7, LayoutFrame { 40000, 30000, 5505, 6870 });
         QCOMPARE(celtic.left, 44588); // 40000 + 4587.5, half to even
-        QCOMPARE(celtic.top, 35152);  // 1717.5 + 30000 + 3435, half to even
-        const Slot five = FiveCardSlot(5, LayoutFrame{70000, 50000, 8400, 5865});
+        QCOMPARE(celtic.top, 35152); // 1717.5 + 30000 + 3435, half to even
+        const Slot five = FiveCardSlot(5, LayoutFrame { 70000, 50000, 8400, 5865 });
         QCOMPARE(five.left, 70000 + 7000);
         QCOMPARE(five.top, 50000 + 2932);
     }
