@@ -23,7 +23,7 @@
 // - Design layout: clientWidth/clientHeight (the inner size at load) and pictureWidth/
 //   pictureHeight (the picture control at load, which may overhang the client area).
 // - The picture control's name: pictureControl ("Image2" for Hanged Man).
-// - The deck window's height when a card refills an empty deck: refillHeight (The Moon 3406).
+// - The deck window's height when a card refills an empty deck: refillHeight.
 // - Where the next card window opens after the card went back: returnPosition.
 // - No menu list on a mouse press on the window's own surface (The Fool): listOnMouseDown.
 // - The window's background and appearance: background, flatAppearance.
@@ -34,8 +34,8 @@
 // edits the rows of its own cards only, indexed by card number:
 //   DefineMajorCardsA  cards  0-10  cards_major_a.cpp
 //   DefineMajorCardsB  cards 11-21  cards_major_b.cpp
-//   DefineCourtCards   cards 22-37  cards_court.cpp
-//   DefineWandsCards   cards 38-47  cards_wands.cpp
+//   DefineCourtCards   cards 22-37  cards_court.cpp (22-26 through DefineCourtCardsA, cards_court_a.cpp)
+//   DefineWandsCards   cards 38-47  cards_wands.cpp (45-47 through DefineWandsCardsB, cards_wands_b.cpp)
 //   DefineCupsCards    cards 48-57  cards_cups.cpp
 //   DefineSwordsCards  cards 58-67  cards_swords.cpp
 //   DefineDisksCards   cards 68-77  cards_disks.cpp
@@ -120,7 +120,9 @@ const CardData &CardDataOf(int number);
 void DefineMajorCardsA(CardData *rows);
 void DefineMajorCardsB(CardData *rows);
 void DefineCourtCards(CardData *rows);
+void DefineCourtCardsA(CardData *rows);
 void DefineWandsCards(CardData *rows);
+void DefineWandsCardsB(CardData *rows);
 void DefineCupsCards(CardData *rows);
 void DefineSwordsCards(CardData *rows);
 void DefineDisksCards(CardData *rows);

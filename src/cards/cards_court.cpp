@@ -2,9 +2,6 @@
 // Their windows follow the common design in everything but their meanings.
 #include "cards/carddata.h"
 
-// The King of Wands to the King of Swords, cards 22-26.
-void DefineCourtCardsA(CardData *rows);
-
 namespace {
 
 struct Meaning

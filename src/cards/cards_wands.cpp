@@ -1,9 +1,6 @@
 // Card data of the Wands, Ace to Seven, cards 38-44; the Eight to Ten follow in cards_wands_b.cpp.
 #include "cards/carddata.h"
 
-// The Eight to Ten of Wands, cards 45-47.
-void DefineWandsCardsB(CardData *rows);
-
 namespace {
 
 struct Meaning

@@ -87,6 +87,14 @@ CardWindow::CardWindow(int cardNumber)
     for (const char *item : kCardMenuItems)
         List1->addItem(QString::fromLatin1(item));
     List1->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
+    // A small menu over the picture: compact rows, and no sideways scrolling for the blanks
+    // that pad "Enlarge".
+    QFont listFont = List1->font();
+    listFont.setPixelSize(9);
+    List1->setFont(listFont);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    List1->setTextElideMode(Qt::ElideNone);
+    List1->setStyleSheet(QStringLiteral("QListWidget::item { padding: 0px; margin: 0px; }"));
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::ToolTipBase));
     listPalette.setColor(QPalette::Text, listPalette.color(QPalette::ToolTipText));
