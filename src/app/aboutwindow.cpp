@@ -78,13 +78,5 @@ void Aboutform::Command1_Click()
 
 Aboutform *AboutWindow()
 {
-    if (!g_window) {
-        g_window = new Aboutform;
-        g_window->SetDeleteOnUnload(true);
-        QObject::connect(g_window, &platform::Form::unloaded, [closed = g_window.data()] {
-            if (g_window == closed)
-                g_window = nullptr;
-        });
-    }
-    return g_window;
+    return platform::SingleForm(g_window);
 }

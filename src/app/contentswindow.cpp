@@ -68,13 +68,5 @@ void Contents::Command1_Click()
 
 Contents *ContentsWindow()
 {
-    if (!g_window) {
-        g_window = new Contents;
-        g_window->SetDeleteOnUnload(true);
-        QObject::connect(g_window, &platform::Form::unloaded, [closed = g_window.data()] {
-            if (g_window == closed)
-                g_window = nullptr;
-        });
-    }
-    return g_window;
+    return platform::SingleForm(g_window);
 }

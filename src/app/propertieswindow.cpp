@@ -146,16 +146,7 @@ void frmProperties::Command1_Click()
 
 frmProperties *PropertiesWindow()
 {
-    if (!g_window) {
-        g_window = new frmProperties;
-        g_window->SetDeleteOnUnload(true);
-        // Once closed, the next use makes a new window (which loads afresh).
-        QObject::connect(g_window, &platform::Form::unloaded, [closed = g_window.data()] {
-            if (g_window == closed)
-                g_window = nullptr;
-        });
-    }
-    return g_window;
+    return platform::SingleForm(g_window);
 }
 
 frmProperties *LoadedPropertiesWindow()

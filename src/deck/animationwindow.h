@@ -127,21 +127,5 @@ private:
     QPointer<AnimationWindow> m_window;
 };
 
-// The window of class T that the commands use: the loaded one, or a new one that loads when
-// it is first shown. An unloaded window is deleted and the next use makes a fresh one.
-template <class T> T *DefaultForm(QPointer<T> &slot)
-{
-    if (!slot) {
-        slot = new T;
-        slot->SetDeleteOnUnload(true);
-        T *form = slot.data();
-        QObject::connect(form, &platform::Form::unloaded, form, [&slot, form] {
-            if (slot == form)
-                slot.clear();
-        });
-    }
-    return slot.data();
-}
-
 // Shows the deck window again after an animation.
 void ShowDeckWindowAgain();

@@ -88,5 +88,5 @@ void frmCutCards::Command3_Click()
 frmCutCards *CutCardsForm()
 {
     static QPointer<frmCutCards> form;
-    return DefaultForm(form);
+    return platform::SingleForm(form);
 }

@@ -81,5 +81,5 @@ void CutOnce::EndEarly()
 CutOnce *CutOnceForm()
 {
     static QPointer<CutOnce> form;
-    return DefaultForm(form);
+    return platform::SingleForm(form);
 }

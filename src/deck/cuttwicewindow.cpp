@@ -60,5 +60,5 @@ void CutTwice::StartCutTwice()
 CutTwice *CutTwiceForm()
 {
     static QPointer<CutTwice> form;
-    return DefaultForm(form);
+    return platform::SingleForm(form);
 }

@@ -45,5 +45,5 @@ void Shuffle::Form_Load()
 Shuffle *ShuffleForm()
 {
     static QPointer<Shuffle> form;
-    return DefaultForm(form);
+    return platform::SingleForm(form);
 }

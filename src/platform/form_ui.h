@@ -137,4 +137,21 @@ private:
     QPointer<QMdiSubWindow> m_subWindow;
 };
 
+// The one window of a class that the program shows at a time: made on first use, deleted once
+// it has been closed, so that the next use makes (and loads) a new one. `slot` must outlive the
+// program's windows (a static).
+template <class T> T *SingleForm(QPointer<T> &slot)
+{
+    if (!slot) {
+        slot = new T;
+        slot->SetDeleteOnUnload(true);
+        T *form = slot.data();
+        QObject::connect(form, &Form::unloaded, form, [&slot, form] {
+            if (slot == form)
+                slot.clear();
+        });
+    }
+    return slot.data();
+}
+
 } // namespace platform

@@ -70,5 +70,5 @@ void Celtic::Form_Unload()
 
 Celtic *CelticForm()
 {
-    return DefaultLayoutForm(g_celtic);
+    return platform::SingleForm(g_celtic);
 }

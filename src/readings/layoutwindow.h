@@ -55,18 +55,3 @@ private:
     LayoutDesign m_design;
 };
 
-// The one window of class T: the open one, or a new one that loads when first touched. A
-// closed window is deleted, and the next use makes a fresh one that loads anew.
-template <class T> T *DefaultLayoutForm(QPointer<T> &slot)
-{
-    if (!slot) {
-        slot = new T;
-        slot->SetDeleteOnUnload(true);
-        T *form = slot.data();
-        QObject::connect(form, &platform::Form::unloaded, form, [&slot, form] {
-            if (slot == form)
-                slot.clear();
-        });
-    }
-    return slot.data();
-}

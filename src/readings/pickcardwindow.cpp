@@ -254,5 +254,5 @@ void frmPickCard::Command1_Click()
 
 frmPickCard *PickCardForm()
 {
-    return DefaultLayoutForm(g_pickCard);
+    return platform::SingleForm(g_pickCard);
 }

@@ -67,5 +67,5 @@ void Reading5::Form_Unload()
 
 Reading5 *Reading5Form()
 {
-    return DefaultLayoutForm(g_reading5);
+    return platform::SingleForm(g_reading5);
 }
