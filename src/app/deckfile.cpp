@@ -86,7 +86,9 @@ QByteArray DeckFileBytes(const DeckFileContents &contents)
 
 bool ReadDeckFile(QIODevice &device, DeckFileContents *out)
 {
-    FieldReader reader(device.readAll());
+    // Only the start of the device is read: a file chosen by mistake (a film, a disk image,
+    // an endless device) must not fill the memory or keep the program waiting.
+    FieldReader reader(device.read(kDeckFileReadLimit));
     DeckFileContents read;
     QByteArray field;
     bool quoted = false;

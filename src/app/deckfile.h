@@ -9,6 +9,9 @@
 
 class QIODevice;
 
+// Shown when a deck file cannot be read, or its style word is neither "Thoth " nor "Tradl ".
+inline const QString kBadDeckMessage = QStringLiteral("Something Wrong With the Deck");
+
 struct DeckFileContents
 {
     CardKeys keys;
@@ -20,7 +23,11 @@ struct DeckFileContents
 // The file's exact bytes.
 QByteArray DeckFileBytes(const DeckFileContents &contents);
 
+// How much of a device the reader looks at: far more than any deck file needs.
+constexpr qint64 kDeckFileReadLimit = 1024 * 1024;
+
 // Reads a whole deck file. Returns false, leaving `out` untouched, when the device holds fewer
 // than the 158 fields, a text field that is not quoted, or a number field that is not a whole
-// number fitting 16 bits. Anything after the 158th field is ignored. Keys are not checked.
+// number fitting 16 bits. Anything after the 158th field is ignored, and so is everything
+// after the first kDeckFileReadLimit bytes. Keys are not checked.
 bool ReadDeckFile(QIODevice &device, DeckFileContents *out);

@@ -19,6 +19,7 @@
 #include "platform/dialogs_ui.h"
 #include "platform/files.h"
 #include "platform/form_ui.h"
+#include "platform/pictures_ui.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
@@ -33,6 +34,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
@@ -93,8 +95,8 @@ frmMain::frmMain()
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kMainCaption));
     // The program's icon, on the main window and every child window.
-    QPixmap iconPicture;
-    if (iconPicture.loadFromData(platform::Resource(QLatin1String(art::kProgramIcon.name))))
+    const QPixmap iconPicture = platform::SharedPicture(QLatin1String(art::kProgramIcon.name));
+    if (!iconPicture.isNull())
         QApplication::setWindowIcon(QIcon(iconPicture));
 
     m_workspace = new QMdiArea(this);
@@ -341,9 +343,10 @@ void frmMain::mnuFileOpen_Click()
     // The file is read whole before anything changes: a file that cannot be read leaves the
     // deck and every setting as they were.
     DeckFileContents contents;
+    // Only an ordinary file: a pipe or a device could keep the program waiting for ever.
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
-        dialogs.MsgBox(QStringLiteral("Something Wrong With the Deck"));
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
+        dialogs.MsgBox(kBadDeckMessage);
         return;
     }
     file.close();
@@ -364,7 +367,7 @@ void frmMain::mnuFileOpen_Click()
     else if (G.DeckStyleName == QLatin1String("Thoth "))
         G.DeckStyle = 0;
     else
-        dialogs.MsgBox(QStringLiteral("Something Wrong With the Deck"));
+        dialogs.MsgBox(kBadDeckMessage);
     DeckForm->Show();
     G.CardReturnMode = 1;
     G.DeckClosed = 0;

@@ -88,13 +88,13 @@ CardWindow::CardWindow(int cardNumber)
         List1->addItem(QString::fromLatin1(item));
     List1->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
     // A small menu over the picture: compact rows, and no sideways scrolling for the blanks
-    // that pad "Enlarge".
+    // that pad "Enlarge". The rows are drawn without padding as they are; a style sheet would
+    // change nothing on screen and make every card window several times slower to open.
     QFont listFont = List1->font();
     listFont.setPixelSize(9);
     List1->setFont(listFont);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);
-    List1->setStyleSheet(QStringLiteral("QListWidget::item { padding: 0px; margin: 0px; }"));
     QPalette listPalette = List1->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::ToolTipBase));
     listPalette.setColor(QPalette::Text, listPalette.color(QPalette::ToolTipText));
@@ -288,8 +288,9 @@ void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
     if (G.CardReturnMode != 1)
         return;
     const CardData &card = Data();
-    // A card already back in the deck (its other window gave it back) is not given back twice.
-    if (G.Deck.end() != std::find(G.Deck.begin(), G.Deck.end(), card.key))
+    // Only a card that is out goes back: when another window of the card has already given it
+    // back, this close gives nothing, so the deck never gains a second copy.
+    if (G.CardsOut[card.number] != card.key)
         return;
     const int slot = FirstFreePosition(G.Deck);
     if (slot < 0)

@@ -11,7 +11,7 @@
 #include "platform/controls_ui.h"
 #include "platform/dialogs_ui.h"
 #include "platform/files.h"
-#include "platform/resources.h"
+#include "platform/pictures_ui.h"
 #include "readings/celticwindow.h"
 #include "readings/reading5window.h"
 #include "readings/readingtexts.h"
@@ -32,17 +32,16 @@ constexpr float kDesignClientHeight = 3240;
 constexpr float kPictureWidth = 3048;
 constexpr float kPictureHeight = 3636;
 
+// Decoded once: the window shows it again at every load.
 QPixmap DeckPicture()
 {
-    QPixmap picture;
-    picture.loadFromData(platform::Resource(QLatin1String(art::kDeckPicture.name)));
-    return picture;
+    return platform::SharedPicture(QLatin1String(art::kDeckPicture.name));
 }
 
 QCursor HandCursor()
 {
-    QPixmap picture;
-    if (!picture.loadFromData(platform::Resource(QLatin1String(art::kHandCursor.name))))
+    const QPixmap picture = platform::SharedPicture(QLatin1String(art::kHandCursor.name));
+    if (picture.isNull())
         return QCursor(Qt::PointingHandCursor);
     return QCursor(picture, art::kHandCursorHotX, art::kHandCursorHotY);
 }

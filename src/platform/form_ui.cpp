@@ -1,6 +1,7 @@
 #include "platform/form_ui.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMoveEvent>
@@ -120,6 +121,11 @@ void Form::Load()
         area->setActiveSubWindow(m_subWindow);
     // The focus moves along, or the window that had it would be made active again.
     m_subWindow->setFocus(Qt::OtherFocusReason);
+    // The frame measures itself again for each layout request queued while it was set up:
+    // done now, while it is still untitled (see CreateSubWindow), that is much cheaper.
+    QCoreApplication::sendPostedEvents(m_subWindow, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    ShowTitle();
     Form_Resize();
     VisibilityChanged(true);
 }
@@ -156,8 +162,12 @@ void Form::SetVisible(bool visible)
     if (!m_subWindow)
         return;
     if (visible) {
+        // A hidden frame comes back untitled, for the same reason as at load (CreateSubWindow).
+        if (m_subWindow->isHidden())
+            m_subWindow->setWindowTitle(QString());
         show();
         m_subWindow->show();
+        ShowTitle();
     } else {
         m_subWindow->hide();
     }
@@ -251,18 +261,27 @@ float Form::ScaleHeight()
 
 void Form::CreateSubWindow()
 {
-    auto *sub = new QMdiSubWindow;
-    sub->setAttribute(Qt::WA_DeleteOnClose, false);
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                             | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     if (!m_fixedBorder)
         flags |= Qt::WindowMinMaxButtonsHint;
-    sub->setWindowFlags(flags);
+    // Made with its flags: setting them afterwards would set the frame up a second time.
+    auto *sub = new QMdiSubWindow(nullptr, flags);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
     sub->setWidget(this);
-    sub->setWindowTitle(m_caption);
+    // The frame stays untitled until the window stands (ShowTitle): it measures and elides its
+    // title again on each of the many layout steps of adding, sizing and showing it, which
+    // otherwise costs more than all the rest of opening a window.
+    sub->setWindowTitle(QString());
     sub->installEventFilter(this);
     Workspace()->addSubWindow(sub);
     m_subWindow = sub;
+}
+
+void Form::ShowTitle()
+{
+    if (m_subWindow && m_subWindow->windowTitle() != m_caption)
+        m_subWindow->setWindowTitle(m_caption);
 }
 
 void Form::DestroySubWindow()
@@ -272,6 +291,8 @@ void Form::DestroySubWindow()
         return;
     m_subWindow = nullptr;
     sub->removeEventFilter(this);
+    // Untitled, the frame is taken down without eliding its title at every step (see above).
+    sub->setWindowTitle(QString());
     hide();
     sub->hide();
     // The form outlives its frame: take it out before the frame goes.

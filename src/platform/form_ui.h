@@ -120,6 +120,8 @@ private:
     void ApplyGeometry();
     void TakePositionFromScreen();
     void CreateSubWindow();
+    // Gives the frame the caption as its title, when it does not have it yet.
+    void ShowTitle();
     void DestroySubWindow();
 
     float m_designClientWidth;

@@ -3,6 +3,7 @@
 #include "app/initdeck.h"
 
 #include <QBuffer>
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -24,6 +25,40 @@ bool Read(const QByteArray &bytes, DeckFileContents *out)
     buffer.open(QIODevice::ReadOnly);
     return ReadDeckFile(buffer, out);
 }
+
+// A device that never ends, like a character device or a pipe chosen in the Open dialog: it
+// repeats `pattern` after `head` without end (it gives up after 64 MB, so that a reader
+// that reads to the end fails the test rather than running out of memory).
+class EndlessDevice : public QIODevice
+{
+public:
+    EndlessDevice(const QByteArray &head, const QByteArray &pattern)
+        : m_head(head)
+        , m_pattern(pattern)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    bool isSequential() const override { return true; }
+    qint64 delivered() const { return m_delivered; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        constexpr qint64 kGiveUp = 64 * 1024 * 1024;
+        qint64 n = 0;
+        for (; n < maxSize && m_delivered < kGiveUp; ++n, ++m_delivered) {
+            data[n] = m_delivered < m_head.size() ? m_head[m_delivered]
+                                                  : m_pattern[(m_delivered - m_head.size()) % m_pattern.size()];
+        }
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    QByteArray m_pattern;
+    qint64 m_delivered = 0;
+};
 
 } // namespace
 
@@ -85,6 +120,62 @@ private slots:
         QVERIFY(Read(bytes, &read));
         QCOMPARE(read.keys[0], firstKey);
         QCOMPARE(read.styleName, style);
+    }
+
+    void endlessDeviceIsNotReadToItsEnd_data()
+    {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("pattern");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("zeros") << QByteArray() << QByteArray(1, '\0') << false;
+        QTest::newRow("one endless quoted field") << QByteArray("\"") << QByteArray("x") << false;
+        QTest::newRow("a deck, then endless junk") << DeckFileBytes(NewThothDeck()) << QByteArray("junk") << true;
+    }
+    void endlessDeviceIsNotReadToItsEnd()
+    {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, pattern);
+        QFETCH(bool, accepted);
+        EndlessDevice device(head, pattern);
+        DeckFileContents read;
+        QCOMPARE(ReadDeckFile(device, &read), accepted);
+        QVERIFY2(device.delivered() <= kDeckFileReadLimit, qPrintable(QString::number(device.delivered())));
+    }
+
+    // Damaged copies of a good file: whatever the reader takes, it writes back to a file that
+    // reads the same, and nothing it rejects crashes it.
+    void damagedFilesReadBackAsTheyWereTaken()
+    {
+        const QByteArray good = DeckFileBytes(NewThothDeck());
+        const char alphabet[] = "\",\r\n 0123456789-x\t";
+        QRandomGenerator random(7);
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes = good;
+            for (int edit = random.bounded(1, 6); edit > 0; --edit) {
+                const int pos = random.bounded(int(bytes.size()) + 1);
+                switch (random.bounded(3)) {
+                case 0:
+                    bytes.insert(pos, alphabet[random.bounded(int(sizeof alphabet) - 1)]);
+                    break;
+                case 1:
+                    bytes.remove(pos, random.bounded(1, 6));
+                    break;
+                default:
+                    if (pos < bytes.size())
+                        bytes[pos] = char(random.bounded(256));
+                    break;
+                }
+            }
+            DeckFileContents taken;
+            if (!Read(bytes, &taken))
+                continue;
+            DeckFileContents again;
+            QVERIFY2(Read(DeckFileBytes(taken), &again), bytes.constData());
+            QVERIFY(again.keys == taken.keys);
+            QCOMPARE(again.styleName, taken.styleName);
+            QVERIFY(again.reversed == taken.reversed);
+            QCOMPARE(again.gypsie, taken.gypsie);
+        }
     }
 
     void malformed_data()

@@ -20,6 +20,8 @@
 #include <QStatusBar>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kOpenQuestion = QStringLiteral(" Do you want to open an existing deck?");
@@ -305,6 +307,30 @@ private slots:
         QVERIFY(G.Deck == before.Deck);
         QCOMPARE(G.DeckState, before.DeckState);
         QCOMPARE(G.DeckFileName, before.DeckFileName);
+    }
+
+    void endlessDeviceChosenInOpen()
+    {
+        // A device that never ends is read only as far as a deck file could reach.
+        if (!QFileInfo::exists(QStringLiteral("/dev/zero")))
+            QSKIP("no endless device on this system");
+        ProgramFixture f;
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), QStringLiteral("/dev/zero")).ExpectMessage(kBadDeck);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(!DeckForm->IsLoaded());
+        QCOMPARE(int(G.DeckState), 0);
+    }
+
+    void namedPipeIsRefusedWithoutWaiting()
+    {
+        ProgramFixture f;
+        const QString pipe = f.PathOf("pipe.dek");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), pipe).ExpectMessage(kBadDeck);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QVERIFY(!DeckForm->IsLoaded());
     }
 
     void fileOpenDoesNothingWhileAChildIsShown()

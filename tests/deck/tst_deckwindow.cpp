@@ -158,6 +158,23 @@ private slots:
         }
     }
 
+    void cardNamedTwiceInTheDeckStillComesBack()
+    {
+        // A deck file may name a card twice; dealing one copy and returning it must leave the
+        // card recorded as in the deck, not as out for good.
+        ProgramFixture f;
+        f.Start(true);
+        G.Deck[5] = CardKey(0);
+        DeckForm->Image1_Click();
+        QCOMPARE(G.CardsOut[0], CardKey(0));
+        platform::Form *window = platform::FindForm(CardTitle(0));
+        QVERIFY(window);
+        QVERIFY(window->Unload());
+        QCOMPARE(G.CardsOut[0], kNoCard);
+        QCOMPARE(G.Deck[77], CardKey(0));
+        QCOMPARE(G.Deck[4], CardKey(0));
+    }
+
     void closeAnsweredNoKeepsEverything()
     {
         ProgramFixture f;
