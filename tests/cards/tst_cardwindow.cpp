@@ -12,6 +12,7 @@
 #include "platform/files.h"
 #include "platform/form_ui.h"
 #include "platform/resources.h"
+#include "support/cardwindows.h"
 #include "support/fixture.h"
 
 #include <QDir>
@@ -50,11 +51,6 @@ QList<CardWindow *> WindowsOf(int n)
     return windows;
 }
 
-CardWindow *WindowOf(int n)
-{
-    const QList<CardWindow *> windows = WindowsOf(n);
-    return windows.isEmpty() ? nullptr : windows.last();
-}
 
 // The pointer crossing the menu list, as on the way to an item.
 void MoveOverList(CardWindow *window, const QPoint &at = QPoint(5, 5))
@@ -65,17 +61,6 @@ void MoveOverList(CardWindow *window, const QPoint &at = QPoint(5, 5))
 }
 
 // Opens the menu list with a click on the picture and clicks `item`.
-void Choose(CardWindow *window, int item)
-{
-    QVERIFY(window);
-    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-    QVERIFY(window->List1->isVisible());
-    QListWidgetItem *entry = window->List1->item(item);
-    window->List1->scrollToItem(entry);
-    const QPoint at = window->List1->visualItemRect(entry).center();
-    MoveOverList(window, at);
-    QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, at);
-}
 
 // Runs a command string: E Enlarge, S Shrink, R Rotate, T switch to the Traditional style.
 void Run(int n, const QString &commands)
@@ -91,11 +76,6 @@ void Run(int n, const QString &commands)
     }
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool IsLandscape(const platform::ImageControl *control)
 {

@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/form_ui.h"
 #include "platform/resources.h"
+#include "support/cardwindows.h"
 #include "support/fixture.h"
 
 #include <QFile>
@@ -35,37 +36,7 @@ void AddCardRows()
         QTest::addRow("%s", qPrintable(CardTitle(n))) << n;
 }
 
-CardWindow *WindowOf(int n)
-{
-    CardWindow *found = nullptr;
-    for (platform::Form *form : platform::OpenForms()) {
-        if (form->Caption() == CardTitle(n))
-            found = qobject_cast<CardWindow *>(form);
-    }
-    return found;
-}
 
-// Opens the menu list with a click on the picture, crosses the list to `item` and clicks it.
-void Choose(CardWindow *window, int item)
-{
-    QVERIFY(window);
-    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-    QVERIFY(window->List1->isVisible());
-    QListWidgetItem *entry = window->List1->item(item);
-    window->List1->scrollToItem(entry);
-    const QPoint at = window->List1->visualItemRect(entry).center();
-    QMouseEvent move(
-        QEvent::MouseMove, at, window->List1->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window->List1->viewport(), &move);
-    QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, at);
-    FlushDeletes();
-}
-
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/form_ui.h"
 #include "platform/resources.h"
+#include "support/cardwindows.h"
 #include "support/fixture.h"
 
 #include <QFile>
@@ -46,11 +47,6 @@ QStringList StateFiles(const QString &stem, const QString &zero)
     return list;
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void PutOnTop(int n)
 {
@@ -59,15 +55,6 @@ void PutOnTop(int n)
     std::rotate(G.Deck.begin(), it, it + 1);
 }
 
-CardWindow *WindowOf(int n)
-{
-    CardWindow *found = nullptr;
-    for (platform::Form *form : platform::OpenForms()) {
-        if (form->Caption() == CardTitle(n))
-            found = qobject_cast<CardWindow *>(form);
-    }
-    return found;
-}
 
 // Opens the menu list with a click on the picture and clicks `item`, as a user does.
 void Choose(int n, int item)

@@ -13,6 +13,7 @@
 #include "platform/files.h"
 #include "platform/form_ui.h"
 #include "platform/resources.h"
+#include "support/cardwindows.h"
 #include "support/fixture.h"
 
 #include <QFile>
@@ -42,39 +43,11 @@ QString Suit(int n)
     return QLatin1String(kSuits[(n - 38) / 10]);
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 enum Item { kEnlarge, kShrink, kRotate, kMeaning, kReturnToDeck };
 
-CardWindow *WindowOf(int n)
-{
-    CardWindow *found = nullptr;
-    for (platform::Form *form : platform::OpenForms()) {
-        if (form->Caption() == CardTitle(n))
-            found = qobject_cast<CardWindow *>(form);
-    }
-    return found;
-}
 
 // Opens the menu list with a click on the picture, crosses the list to `item` and clicks it.
-void Choose(CardWindow *window, int item)
-{
-    QVERIFY(window);
-    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-    QVERIFY(window->List1->isVisible());
-    QListWidgetItem *entry = window->List1->item(item);
-    window->List1->scrollToItem(entry);
-    const QPoint at = window->List1->visualItemRect(entry).center();
-    QWidget *viewport = window->List1->viewport();
-    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &move);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
-    FlushDeletes();
-}
 
 } // namespace
 

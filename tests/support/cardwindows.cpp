@@ -1,0 +1,41 @@
+#include "support/cardwindows.h"
+
+#include "app/cardtable.h"
+#include "cards/cardwindow.h"
+#include "platform/controls_ui.h"
+#include "platform/form_ui.h"
+
+#include <QFile>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTest>
+
+CardWindow *WindowOf(int n)
+{
+    CardWindow *found = nullptr;
+    for (platform::Form *form : platform::OpenForms()) {
+        if (form->Caption() == CardTitle(n))
+            found = qobject_cast<CardWindow *>(form);
+    }
+    return found;
+}
+
+void Choose(CardWindow *window, int item)
+{
+    QVERIFY(window);
+    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
+    QVERIFY(window->List1->isVisible());
+    QListWidgetItem *entry = window->List1->item(item);
+    window->List1->scrollToItem(entry);
+    const QPoint at = window->List1->visualItemRect(entry).center();
+    QWidget *viewport = window->List1->viewport();
+    QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &move);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+}
+
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
