@@ -1,14 +1,19 @@
 // The one page of help the Help Contents window shows. The window shrinks
-// the page to about a fifth of its size, so the type is large.
+// the page to about a fifth of its size (about 457 x 497 pixels when it
+// opens), so the body type is over 50 pixels high here: 11 pixels and more
+// on the screen.
 
+#include "helptext.h"
 #include "painting.h"
 #include "resourcelist.h"
 #include "suits.h"
 #include "windowparts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace art {
@@ -18,132 +23,170 @@ namespace {
 const QColor kText(0x33, 0x27, 0x1e);
 const QColor kHeading(0x6a, 0x30, 0x1a);
 
-struct Entry
-{
-    const char *term; // empty for a plain paragraph
-    const char *text;
-};
+// The smallest body type, in page pixels, that still reads at the window's size.
+constexpr double kMinBody = 52.0;
+constexpr double kLineHeight = 1.1;
+constexpr double kBlockGap = 0.16; // between paragraphs and items, in body heights
 
-struct Section
-{
-    const char *heading;
-    std::vector<Entry> entries;
-};
-
-const std::vector<Section> &helpSections()
-{
-    static const std::vector<Section> sections = {
-        { "Starting",
-            { { "",
-                "At start-up the program asks whether to open an existing deck. Answer Yes to choose a "
-                "deck file; answer No to begin with a new deck, all 78 cards in their usual order. "
-                "Decks are saved as .dek files, which keep the order of the cards, which of them lie "
-                "upside down, the deck style and the Gypsie Deck setting." } } },
-        { "Drawing a card",
-            { { "",
-                "Click the deck to draw its top card. The card opens in a window of its own. The deck "
-                "grows thinner with every card taken and thicker with every card put back." } } },
-        { "The card window",
-            { { "", "Click a card's picture to open its menu:" }, { "Enlarge", "show the card at its large size." },
-                { "Shrink", "show the card at its small size." },
-                { "Rotate", "turn the card a quarter turn clockwise." }, { "Meaning", "read what the card means." },
-                { "Return To Deck", "put the card back at the bottom of the deck." },
-                { "Do Nothing", "close the menu." } } },
-        { "File menu",
-            { { "Open...", "open a saved deck, or answer No to start a new one." },
-                { "Close", "put the deck away, offering first to save it." },
-                { "Save, Save As...", "save the deck in a .dek file." },
-                { "Properties",
-                    "choose the Thoth or the Traditional deck, and turn the Gypsie Deck on or "
-                    "off: while it is on, cards that lie reversed are shown upside down. Not "
-                    "while The Emperor, Strength, Justice or The Star is out of the deck." },
-                { "Exit", "end the program, offering to save the deck." } } },
-        { "Readings menu",
-            { { "Celtic Cross Spread",
-                  "ten cards in the pattern of the Celtic Cross, after a querent "
-                  "card chosen in Pick A Card, or skipped." },
-                { "Five Card Spread",
-                    "five cards: how you work, feel and think, what you own and what "
-                    "you are." },
-                { "",
-                    "In a reading each click on the deck deals the next card onto its place and tells "
-                    "what that place means." } } },
-        { "Shuffle menu",
-            { { "Shuffle Cards", "shuffle the deck; one to three cards are turned over." },
-                { "Cut Cards", "cut the deck once or twice." },
-                { "Pick A Card", "take a card out of the deck by its position or by its name." },
-                { "", "Shuffling and cutting are possible until the first card of a reading is dealt." } } },
-        { "Edit and Help menus",
-            { { "", "The Edit menu is not in use." }, { "Contents", "this page." },
-                { "About", "who made the program." } } },
-    };
-    return sections;
-}
+// Where the EXIT button lies over the page when the window opens (its client
+// area about 457 x 497 pixels): no text there.
+const QRectF kButtonArea(1655, 2040, 413, 100);
 
 struct Style
 {
     QFont heading;
     QFont term;
     QFont text;
-    double indent;
-    double gap;
+    double body;
 };
 
-Style styleAt(double scale)
+Style styleAt(double body)
 {
-    return { font(FontFace::SerifBold, 64 * scale), font(FontFace::SansBold, 46 * scale),
-        font(FontFace::Sans, 46 * scale), 48 * scale, 34 * scale };
+    return { font(FontFace::SerifBold, body * 1.15), font(FontFace::SansCondensedBold, body),
+        font(FontFace::SansCondensed, body), body };
 }
 
-// Lays out (and with a painter, draws) one section from `y`; returns its height.
-double layoutSection(QPainter *p, const Section &s, const Style &st, double x, double y, double width)
+struct Word
+{
+    QString text;
+    bool bold;
+};
+
+using Line = std::vector<Word>;
+
+std::vector<Word> wordsOf(const help::Block &b)
+{
+    std::vector<Word> words;
+    const auto add = [&words](const char *text, bool bold) {
+        const QStringList parts = QString::fromUtf8(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString &part : parts)
+            words.push_back({ part, bold });
+    };
+    if (b.kind == help::Kind::Item) {
+        add(b.term, true);
+        add(help::kDash, false);
+    }
+    add(b.text, false);
+    return words;
+}
+
+// The right edge of the text on a line spanning [top, bottom) of a column
+// that ends at `right`: lines beside the EXIT button stop short of it.
+double rightEdge(double right, double top, double bottom)
+{
+    const bool beside = bottom > kButtonArea.top() && top < kButtonArea.bottom() && right > kButtonArea.left();
+    return beside ? kButtonArea.left() : right;
+}
+
+struct Placed
+{
+    Line words;
+    double x;
+};
+
+// Greedy wrapping from `y` down; items' later lines start further in.
+std::vector<Placed> wrap(const help::Block &b, const Style &st, const QRectF &column, double y)
+{
+    const QFontMetricsF plain(st.text), bold(st.term);
+    const double space = plain.horizontalAdvance(QLatin1Char(' '));
+    const double step = st.body * kLineHeight;
+    const double indent = b.kind == help::Kind::Item ? st.body * 1.1 : 0.0;
+    std::vector<Placed> lines { { {}, column.left() } };
+    double used = 0.0;
+    for (const Word &w : wordsOf(b)) {
+        const double advance = (w.bold ? bold : plain).horizontalAdvance(w.text);
+        const double top = y + (lines.size() - 1) * step;
+        const double limit = rightEdge(column.right(), top, top + step) - lines.back().x;
+        if (!lines.back().words.empty() && used + space + advance > limit) {
+            lines.push_back({ {}, column.left() + indent });
+            used = 0.0;
+        }
+        used += (lines.back().words.empty() ? 0.0 : space) + advance;
+        lines.back().words.push_back(w);
+    }
+    return lines;
+}
+
+// Lays out (and with a painter, draws) one block at `y`; returns the height it takes.
+double layoutBlock(QPainter *p, const help::Block &b, const Style &st, const QRectF &column, double y, bool first)
 {
     const double top = y;
-    const QString heading = QString::fromLatin1(s.heading);
-    if (p) {
-        drawTextLine(*p, heading, st.heading, QRectF(x, y, width, st.heading.pixelSize() * 1.3), kHeading,
-            Qt::AlignLeft | Qt::AlignVCenter);
-        p->setPen(QPen(ink::gold, 3.0));
-        p->drawLine(
-            QPointF(x, y + st.heading.pixelSize() * 1.35), QPointF(x + width * 0.4, y + st.heading.pixelSize() * 1.35));
-    }
-    y += st.heading.pixelSize() * 1.6;
-    for (const Entry &e : s.entries) {
-        const QString term = QString::fromLatin1(e.term);
-        const QString text = QString::fromLatin1(e.text);
-        if (term.isEmpty()) {
-            if (p)
-                drawParagraph(*p, text, st.text, QRectF(x, y, width, 4000), kText, 1.3);
-            y += paragraphHeight(text, st.text, width, 1.3);
-        } else {
-            if (p)
-                drawParagraph(*p, term, st.term, QRectF(x, y, width, 4000), kText, 1.3);
-            y += st.term.pixelSize() * 1.3;
-            if (p)
-                drawParagraph(*p, text, st.text, QRectF(x + st.indent, y, width - st.indent, 4000), kText, 1.3);
-            y += paragraphHeight(text, st.text, width - st.indent, 1.3);
+    if (b.kind == help::Kind::Heading) {
+        if (!first)
+            y += st.body * 0.4;
+        const QFontMetricsF fm(st.heading);
+        if (p) {
+            const double baseline = y + fm.ascent();
+            p->setPen(Qt::NoPen);
+            p->setBrush(kHeading);
+            p->drawPath(textPath(QString::fromUtf8(b.text), st.heading).translated(column.left(), baseline));
+            p->setPen(QPen(ink::gold, 4.0));
+            const double rule = baseline + fm.descent() * 0.7;
+            p->drawLine(QPointF(column.left(), rule),
+                QPointF(column.left() + fm.horizontalAdvance(QString::fromUtf8(b.text)), rule));
         }
-        y += st.gap * 0.35;
+        return y - top + fm.ascent() + fm.descent() * 1.1;
     }
-    return y - top + st.gap;
+    const std::vector<Placed> lines = wrap(b, st, column, y);
+    const double step = st.body * kLineHeight;
+    if (p) {
+        const QFontMetricsF plain(st.text), bold(st.term);
+        const double space = plain.horizontalAdvance(QLatin1Char(' '));
+        double baseline = y + plain.ascent();
+        p->setPen(Qt::NoPen);
+        p->setBrush(kText);
+        for (const Placed &line : lines) {
+            double x = line.x;
+            for (const Word &w : line.words) {
+                const QFont &f = w.bold ? st.term : st.text;
+                p->drawPath(textPath(w.text, f).translated(x, baseline));
+                x += (w.bold ? bold : plain).horizontalAdvance(w.text) + space;
+            }
+            baseline += step;
+        }
+    }
+    return lines.size() * step + st.body * kBlockGap;
 }
 
-// Splits the sections between the two columns at `split` and draws them when
-// given a painter; returns the taller column's height.
-double layoutColumns(QPainter *p, const Style &st, std::size_t split, const QRectF &left, const QRectF &right)
+// Lays out blocks [first, last) down a column from its top; returns the height used.
+double layoutColumn(QPainter *p, const Style &st, std::size_t first, std::size_t last, const QRectF &column)
 {
-    const std::vector<Section> &sections = helpSections();
-    double tallest = 0.0;
-    for (int side = 0; side < 2; ++side) {
-        const QRectF &column = side == 0 ? left : right;
-        double y = column.top();
-        const std::size_t first = side == 0 ? 0 : split;
-        const std::size_t last = side == 0 ? split : sections.size();
-        for (std::size_t i = first; i < last; ++i)
-            y += layoutSection(p, sections[i], st, column.left(), y, column.width());
-        tallest = std::max(tallest, y - column.top());
+    double y = column.top();
+    for (std::size_t i = first; i < last; ++i)
+        y += layoutBlock(p, help::kBlocks[i], st, column, y, i == first);
+    return y - column.top() - st.body * kBlockGap; // no gap after the last
+}
+
+struct Fit
+{
+    double body = kMinBody;
+    std::size_t split = 0; // the first block of the right column
+};
+
+// The largest type at which the page fits, with the right column starting at a
+// block boundary (never under its heading) where the two columns come out most even.
+Fit bestFit(const QRectF &left, const QRectF &right)
+{
+    const std::size_t count = std::size(help::kBlocks);
+    for (double body = 64.0; body >= kMinBody; body -= 1.0) {
+        const Style st = styleAt(body);
+        double best = 1e9;
+        Fit fit;
+        for (std::size_t s = 1; s < count; ++s) {
+            if (help::kBlocks[s - 1].kind == help::Kind::Heading)
+                continue;
+            const double l = layoutColumn(nullptr, st, 0, s, left);
+            const double r = layoutColumn(nullptr, st, s, count, right);
+            if (l <= left.height() && r <= right.height() && std::max(l, r) < best) {
+                best = std::max(l, r);
+                fit = { body, s };
+            }
+        }
+        if (fit.split != 0)
+            return fit;
     }
-    return tallest;
+    std::fprintf(stderr, "kestov_art: the help text does not fit its page\n");
+    return { kMinBody, count / 2 };
 }
 
 } // namespace
@@ -157,44 +200,33 @@ QImage helpPage()
 
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(ink::dark, 8.0));
-    p.drawRect(QRectF(36, 36, w - 72, h - 72));
+    p.drawRect(QRectF(20, 20, w - 40, h - 40));
     p.setPen(QPen(ink::gold, 4.0));
-    p.drawRect(QRectF(56, 56, w - 112, h - 112));
+    p.drawRect(QRectF(36, 36, w - 72, h - 72));
 
-    drawTextLine(
-        p, QStringLiteral("Game of Kestov"), font(FontFace::SerifBold, 120), QRectF(100, 90, w - 200, 150), kText);
-    drawTextLine(
-        p, QStringLiteral("Help Contents"), font(FontFace::SerifItalic, 64), QRectF(100, 240, w - 200, 80), kHeading);
+    // The title line, between two suit symbols at each end.
+    drawTextLine(p, QString::fromUtf8(help::kTitle), font(FontFace::SerifBold, 84), QRectF(300, 40, 860, 100), kText,
+        Qt::AlignLeft | Qt::AlignVCenter);
+    drawTextLine(p, QString::fromUtf8(help::kSubtitle), font(FontFace::SerifItalic, 66), QRectF(1180, 40, 580, 100),
+        kHeading, Qt::AlignRight | Qt::AlignVCenter);
     const Suit suits[] = { Suit::Wands, Suit::Cups, Suit::Swords, Suit::Disks };
     for (int i = 0; i < 4; ++i) {
-        const double x = i < 2 ? 180 + i * 120 : w - 180 - (3 - i) * 120;
-        drawSuitSymbol(p, suits[i], QPointF(x, 200), suits[i] == Suit::Disks ? 120 : 150);
+        const double x = i < 2 ? 110 + i * 96 : w - 110 - (3 - i) * 96;
+        drawSuitSymbol(p, suits[i], QPointF(x, 90), suits[i] == Suit::Disks ? 80 : 100);
     }
     p.setPen(QPen(ink::gold, 4.0));
-    p.drawLine(QPointF(140, 350), QPointF(w - 140, 350));
+    p.drawLine(QPointF(56, 148), QPointF(w - 56, 148));
 
-    const QRectF left(130, 400, 880, h - 400 - 130);
-    const QRectF right(w - 130 - 880, 400, 880, h - 400 - 130);
-    // The largest type that fits, with the sections split where the two
-    // columns come out most even.
-    const std::size_t sections = helpSections().size();
-    double scale = 1.3;
-    std::size_t split = 1;
-    for (; scale > 0.6; scale -= 0.02) {
-        double best = 1e9;
-        for (std::size_t s = 1; s < sections; ++s) {
-            const double tallest = layoutColumns(nullptr, styleAt(scale), s, left, right);
-            if (tallest < best) {
-                best = tallest;
-                split = s;
-            }
-        }
-        if (best <= left.height())
-            break;
-    }
-    layoutColumns(&p, styleAt(scale), split, left, right);
+    const double top = 168, gap = 52, margin = 48;
+    const double columnWidth = (w - 2 * margin - gap) / 2.0;
+    const QRectF left(margin, top, columnWidth, h - 44 - top);
+    const QRectF right(margin + columnWidth + gap, top, columnWidth, h - 44 - top);
+    const Fit fit = bestFit(left, right);
+    const Style st = styleAt(fit.body);
+    layoutColumn(&p, st, 0, fit.split, left);
+    layoutColumn(&p, st, fit.split, std::size(help::kBlocks), right);
     p.setPen(QPen(withAlpha(ink::gold, 160), 3.0));
-    p.drawLine(QPointF(w / 2.0, 420), QPointF(w / 2.0, h - 160));
+    p.drawLine(QPointF(w / 2.0, top + 10), QPointF(w / 2.0, h - 70));
     p.end();
     return img;
 }

@@ -141,7 +141,7 @@ int main(int argc, char *argv[])
     if (!art::loadFonts()) {
         std::fprintf(stderr,
             "kestov_art: the DejaVu fonts are missing "
-            "(/usr/share/fonts/truetype/dejavu/, package fonts-dejavu-core)\n");
+            "(/usr/share/fonts/truetype/dejavu/, packages fonts-dejavu-core and fonts-dejavu-extra)\n");
         return 1;
     }
 

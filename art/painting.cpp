@@ -32,6 +32,8 @@ const FontFile kFontFiles[] = {
     { FontFace::SerifBold, "DejaVuSerif-Bold.ttf", QFont::Bold, false },
     { FontFace::SerifItalic, "DejaVuSerif-Italic.ttf", QFont::Normal, true },
     { FontFace::SerifCondensedBold, "DejaVuSerifCondensed-Bold.ttf", QFont::Bold, false },
+    { FontFace::SansCondensed, "DejaVuSansCondensed.ttf", QFont::Normal, false },
+    { FontFace::SansCondensedBold, "DejaVuSansCondensed-Bold.ttf", QFont::Bold, false },
 };
 
 // Family names as the font files report them, filled by loadFonts().
@@ -141,7 +143,7 @@ QFont font(FontFace face, double pixelSize)
     f.setPixelSize(std::max(1, static_cast<int>(std::lround(pixelSize))));
     f.setWeight(static_cast<QFont::Weight>(file.weight));
     f.setItalic(file.italic);
-    if (face == FontFace::SerifCondensedBold)
+    if (face == FontFace::SerifCondensedBold || face == FontFace::SansCondensed || face == FontFace::SansCondensedBold)
         f.setStretch(QFont::SemiCondensed);
     f.setHintingPreference(QFont::PreferNoHinting);
     f.setKerning(true);

@@ -24,7 +24,16 @@ inline const QColor beige { 0xee, 0xe3, 0xcc };
 inline const QColor skin { 0xec, 0xcb, 0xa6 };
 } // namespace ink
 
-enum class FontFace { Sans, SansBold, Serif, SerifBold, SerifItalic, SerifCondensedBold };
+enum class FontFace {
+    Sans,
+    SansBold,
+    Serif,
+    SerifBold,
+    SerifItalic,
+    SerifCondensedBold,
+    SansCondensed,
+    SansCondensedBold
+};
 
 // Loads the DejaVu fonts that ship with the build's dependencies. Returns
 // false when one of them is missing; text would then come out differently

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, when any is missing. Sourced by run.sh and test.sh.
 # Extra package names given as arguments are installed as well.
 kestov_install_deps() {
-  local packages=(cmake g++ make qt6-base-dev libgif-dev fonts-dejavu-core "$@")
+  local packages=(cmake g++ make qt6-base-dev libgif-dev fonts-dejavu-core fonts-dejavu-extra "$@")
   local missing=()
   local p
   for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 #include "app/contentswindow.h"
 
 #include "app/formcontrols_ui.h"
+#include "helptext.h"
 #include "platform/controls_ui.h"
 #include "platform/resources.h"
 #include "resourcelist.h"
@@ -22,7 +23,12 @@ Contents::Contents()
     : Form(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
 {
     SetCaption(QStringLiteral("Help Contents"));
+    // The frame's title names the window; the pane inside has nothing to add.
+    setAccessibleName(QString());
     Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    // The page is a picture: its words go to assistive technology from the same text it was drawn from.
+    Image1->setAccessibleName(QStringLiteral("Help Contents page"));
+    Image1->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
     if (!Image1->SetPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
         Image1->setText(QStringLiteral("The help page is missing from this copy of the program."));
         Image1->setAlignment(Qt::AlignCenter);

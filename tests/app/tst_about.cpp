@@ -5,12 +5,15 @@
 #include "app/state.h"
 #include "app/windows_ui.h"
 #include "deck/deckwindow.h"
+#include "helptext.h"
 #include "platform/controls_ui.h"
 #include "platform/form_ui.h"
 #include "support/fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -91,6 +94,34 @@ private slots:
         QCOMPARE(help->Image1->Width(), help->ScaleWidth());
         QCOMPARE(help->Image1->Height(), help->ScaleHeight());
         QCOMPARE(help->Command1->text(), QStringLiteral("EXIT"));
+    }
+
+    void contentsSpeaksThePageItShows()
+    {
+        ProgramFixture f;
+        f.Start(true);
+        MainForm->mnuHelpContents_Click();
+        Contents *help = ContentsWindow();
+        QAccessibleInterface *page = QAccessible::queryAccessibleInterface(help->Image1);
+        QVERIFY(page);
+        QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Help Contents page"));
+        const QString text = page->text(QAccessible::Description);
+        QCOMPARE(text, QString::fromStdString(art::help::pageText()));
+        QVERIFY(text.startsWith(QStringLiteral("Game of Kestov\nHelp Contents\n")));
+        QVERIFY(
+            text.contains(QStringLiteral("\nReturn To Deck \u2013 put the card back at the bottom of the deck.\n")));
+        QVERIFY(text.endsWith(QStringLiteral("About \u2013 who made the program.")));
+
+        // Nothing in the window is announced by the name the program knows it by.
+        const QRegularExpression internal(QStringLiteral("^(Image|Command|Label|Form|Contents)\\d*$"));
+        QList<QWidget *> widgets = help->findChildren<QWidget *>();
+        widgets.prepend(help);
+        for (QWidget *w : std::as_const(widgets)) {
+            const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            QVERIFY2(!internal.match(name).hasMatch(), qPrintable(w->objectName() + QStringLiteral(": ") + name));
+        }
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(help->Command1)->text(QAccessible::Name), QStringLiteral("EXIT"));
     }
 
     void contentsKeepsTheUsersSizeAndRefits()
