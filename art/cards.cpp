@@ -152,6 +152,30 @@ void paintNumberBand(QPainter &p, const CardPicture &card, const CardKind &kind)
     }
 }
 
+// The rank's name in letters large enough to read on the smallest card windows.
+void paintRankBanner(QPainter &p, const CardKind &kind)
+{
+    const double top = kPanel.top() + kPanel.height() * kCourtBannerTop;
+    const QRectF band(kPanel.left() + 6, top, kPanel.width() - 12, kPanel.bottom() - 6 - top);
+    QPainterPath ribbon;
+    const double notch = 16;
+    ribbon.moveTo(band.topLeft());
+    ribbon.lineTo(band.topRight());
+    ribbon.lineTo(band.right() - notch, band.center().y());
+    ribbon.lineTo(band.bottomRight());
+    ribbon.lineTo(band.bottomLeft());
+    ribbon.lineTo(band.left() + notch, band.center().y());
+    ribbon.closeSubpath();
+    p.setPen(QPen(ink::dark, 2.4));
+    p.setBrush(ink::ivory);
+    p.drawPath(ribbon);
+    p.setPen(QPen(ink::gold, 2.0));
+    p.drawLine(QPointF(band.left() + 24, band.top() + 6), QPointF(band.right() - 24, band.top() + 6));
+    p.drawLine(QPointF(band.left() + 24, band.bottom() - 6), QPointF(band.right() - 24, band.bottom() - 6));
+    drawTextLine(p, courtWord(kind.court), font(FontFace::SerifCondensedBold, band.height() * 0.9),
+        band.adjusted(notch + 6, 0, -notch - 6, 0), suitTheme(kind.suit).dark);
+}
+
 void paintTitleBand(QPainter &p, const CardPicture &card)
 {
     drawTextLine(p, QString::fromUtf8(card.title), font(FontFace::SerifBold, 30), kTitleBand, ink::dark);
@@ -170,6 +194,7 @@ void paintScene(QPainter &p, const CardPicture &card, const CardKind &kind)
     case Arcana::Court:
         paintPanelBackground(p, kind);
         drawCourtFigure(p, kPanel, kind.suit, kind.court);
+        paintRankBanner(p, kind);
         break;
     case Arcana::Pip:
         paintPanelBackground(p, kind);

@@ -382,6 +382,129 @@ void drawNiche(QPainter &p, const SuitTheme &theme)
     }
 }
 
+QLinearGradient goldGradient(double top, double bottom)
+{
+    QLinearGradient g(0, top, 0, bottom);
+    g.setColorAt(0.0, QColor(0xfb, 0xe4, 0x8c));
+    g.setColorAt(1.0, QColor(0xb3, 0x80, 0x1c));
+    return g;
+}
+
+// A high-backed throne: square with finials for the king, arched and crested for the queen.
+void drawThrone(QPainter &p, const SuitTheme &theme, bool arched)
+{
+    QPainterPath back;
+    if (arched) {
+        back.moveTo(62, kPanelH);
+        back.lineTo(62, 130);
+        back.arcTo(QRectF(62, 16, 228, 228), 180, -180);
+        back.lineTo(290, kPanelH);
+    } else {
+        back.addRect(QRectF(64, 40, 224, kPanelH));
+    }
+    back.closeSubpath();
+    QLinearGradient wood(0, 20, 0, kPanelH);
+    wood.setColorAt(0.0, QColor(0x9a, 0x62, 0x2e));
+    wood.setColorAt(1.0, QColor(0x5a, 0x34, 0x16));
+    p.setPen(outline(2.0));
+    p.setBrush(wood);
+    p.drawPath(back);
+    // The cushioned back in the suit's colour, edged with gold.
+    QPainterPath cushion;
+    if (arched) {
+        cushion.moveTo(82, kPanelH);
+        cushion.lineTo(82, 134);
+        cushion.arcTo(QRectF(82, 36, 188, 196), 180, -180);
+        cushion.lineTo(270, kPanelH);
+        cushion.closeSubpath();
+    } else {
+        cushion.addRect(QRectF(84, 60, 184, kPanelH));
+    }
+    p.setPen(QPen(ink::gold, 3.0));
+    p.setBrush(mix(theme.panelTop, theme.main, 0.4));
+    p.drawPath(cushion);
+    p.setPen(outline(1.4));
+    p.setBrush(goldGradient(20, 60));
+    if (arched) {
+        p.drawPath(starPath(QPointF(kMidX, 22), 5, 16, 7));
+    } else {
+        for (double x : { 64.0, 288.0 }) {
+            p.drawRect(QRectF(x - 10, 34, 20, 14));
+            p.drawEllipse(QPointF(x, 24), 12, 12);
+        }
+    }
+}
+
+// The knight's lance, its pennant in the suit's colour, slanting up behind him.
+void drawLance(QPainter &p, const SuitTheme &theme)
+{
+    const QPointF foot(70, kPanelH), tip(292, 14);
+    p.setPen(QPen(ink::dark, 12.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(foot, tip);
+    p.setPen(QPen(QColor(0xb0, 0x7a, 0x3c), 8.0, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(foot, tip);
+    QPainterPath head;
+    head.moveTo(tip + QPointF(14, -26));
+    head.lineTo(tip + QPointF(4, 10));
+    head.lineTo(tip + QPointF(-8, 2));
+    head.closeSubpath();
+    p.setPen(outline(1.4));
+    p.setBrush(QColor(0xd6, 0xdc, 0xe4));
+    p.drawPath(head);
+    QPainterPath pennant;
+    const QPointF a = tip + (foot - tip) * 0.1, b = tip + (foot - tip) * 0.3;
+    pennant.moveTo(a);
+    pennant.cubicTo(a + QPointF(40, 6), a + QPointF(60, 26), a + QPointF(84, 30));
+    pennant.lineTo(a + QPointF(56, 42));
+    pennant.lineTo(a + QPointF(76, 58));
+    pennant.cubicTo(b + QPointF(40, 10), b + QPointF(20, 4), b);
+    pennant.closeSubpath();
+    p.setBrush(theme.main);
+    p.drawPath(pennant);
+}
+
+// Rays of gold standing out from behind the prince's head.
+void drawSunburst(QPainter &p)
+{
+    const QPointF c(kMidX, 176);
+    QRadialGradient glow(c, 170);
+    glow.setColorAt(0.0, QColor(0xff, 0xf1, 0xb0, 230));
+    glow.setColorAt(1.0, QColor(0xff, 0xf1, 0xb0, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(c, 170, 170);
+    drawRays(p, c, 24, 60, 168, withAlpha(ink::gold, 200), 7.0);
+}
+
+// The princess's arch, wreathed with flowers.
+void drawFlowerArch(QPainter &p, const SuitTheme &theme)
+{
+    drawNiche(p, theme);
+    const QColor petals[] = { QColor(0xf2, 0x9c, 0xb8), QColor(0xfb, 0xf6, 0xf0), QColor(0xf6, 0xc8, 0x4a) };
+    for (int i = 0; i <= 12; ++i) {
+        const double a = M_PI + i * M_PI / 12.0;
+        const QPointF at(kMidX + 118 * std::cos(a), 150 + 118 * std::sin(a));
+        drawLeaf(p, at, 18, 6, i * 30.0, QColor(0x5c, 0x8a, 0x3a));
+        p.setPen(QPen(ink::dark, 0.8));
+        p.setBrush(petals[i % 3]);
+        for (int k = 0; k < 5; ++k) {
+            const double b = k * 2 * M_PI / 5;
+            p.drawEllipse(at + QPointF(7 * std::cos(b), 7 * std::sin(b)), 5.5, 5.5);
+        }
+        p.setBrush(QColor(0xe8, 0xb8, 0x30));
+        p.drawEllipse(at, 3.5, 3.5);
+    }
+    // Garlands down the sides.
+    for (double x : { 58.0, 294.0 }) {
+        for (double y = 180; y < kPanelH; y += 34) {
+            drawLeaf(p, QPointF(x, y), 16, 5, x < kMidX ? 60.0 : 120.0, QColor(0x5c, 0x8a, 0x3a));
+            p.setPen(QPen(ink::dark, 0.8));
+            p.setBrush(petals[static_cast<int>(y) % 3]);
+            p.drawEllipse(QPointF(x, y), 6, 6);
+        }
+    }
+}
+
 void drawLongHair(QPainter &p, const SuitTheme &theme)
 {
     QPainterPath hair;
@@ -401,7 +524,7 @@ void drawLongHair(QPainter &p, const SuitTheme &theme)
     }
 }
 
-void drawRobe(QPainter &p, const SuitTheme &theme)
+void drawRobe(QPainter &p, const SuitTheme &theme, bool armour)
 {
     // Shoulders sit a little higher than the neck's foot, so the neck stays short.
     p.save();
@@ -415,11 +538,26 @@ void drawRobe(QPainter &p, const SuitTheme &theme)
     robe.lineTo(306, kPanelH + 12);
     robe.closeSubpath();
     QLinearGradient g(0, 248, 0, kPanelH);
-    g.setColorAt(0.0, theme.main.lighter(115));
-    g.setColorAt(1.0, theme.dark);
+    g.setColorAt(0.0, armour ? QColor(0xdf, 0xe4, 0xea) : theme.main.lighter(115));
+    g.setColorAt(1.0, armour ? QColor(0x5d, 0x66, 0x73) : theme.dark);
     p.setPen(outline(1.8));
     p.setBrush(g);
     p.drawPath(robe);
+    if (armour) {
+        // Plates across the breast and a surcoat of the suit's colour down the middle.
+        p.setPen(QPen(QColor(0x4a, 0x52, 0x5e), 1.6));
+        for (int i = 0; i < 3; ++i)
+            p.drawArc(QRectF(70 - i * 6, 300 + i * 30, 212 + i * 12, 60), 20 * 16, 140 * 16);
+        QPainterPath surcoat;
+        surcoat.moveTo(132, 300);
+        surcoat.lineTo(220, 300);
+        surcoat.lineTo(236, kPanelH + 12);
+        surcoat.lineTo(116, kPanelH + 12);
+        surcoat.closeSubpath();
+        p.setPen(outline(1.4));
+        p.setBrush(theme.main);
+        p.drawPath(surcoat);
+    }
 
     // A gold-edged collar opening onto an ivory undergarment.
     QPainterPath collar;
@@ -473,6 +611,27 @@ void drawFace(QPainter &p)
     p.drawArc(QRectF(169, 200, 14, 7), 200 * 16, 140 * 16);
 }
 
+// The king's full beard and moustache.
+void drawBeard(QPainter &p, const SuitTheme &theme)
+{
+    QPainterPath beard;
+    beard.moveTo(143, 178);
+    beard.cubicTo(142, 218, 156, 246, kMidX, 252);
+    beard.cubicTo(196, 246, 210, 218, 209, 178);
+    beard.cubicTo(204, 200, 196, 214, kMidX, 214);
+    beard.cubicTo(156, 214, 148, 200, 143, 178);
+    p.setPen(outline(1.3));
+    p.setBrush(theme.hair);
+    p.drawPath(beard);
+    QPainterPath moustache;
+    moustache.moveTo(kMidX, 198);
+    moustache.cubicTo(168, 194, 160, 200, 158, 208);
+    moustache.cubicTo(166, 204, 172, 204, kMidX, 203);
+    moustache.cubicTo(180, 204, 186, 204, 194, 208);
+    moustache.cubicTo(192, 200, 184, 194, kMidX, 198);
+    p.drawPath(moustache);
+}
+
 void drawShortHair(QPainter &p, const SuitTheme &theme)
 {
     QPainterPath hair;
@@ -484,14 +643,6 @@ void drawShortHair(QPainter &p, const SuitTheme &theme)
     p.setPen(outline(1.3));
     p.setBrush(theme.hair);
     p.drawPath(hair);
-}
-
-QLinearGradient goldGradient(double top, double bottom)
-{
-    QLinearGradient g(0, top, 0, bottom);
-    g.setColorAt(0.0, QColor(0xfb, 0xe4, 0x8c));
-    g.setColorAt(1.0, QColor(0xb3, 0x80, 0x1c));
-    return g;
 }
 
 void drawJewel(QPainter &p, QPointF c, double r, const QColor &colour)
@@ -695,17 +846,39 @@ void drawCourtFigure(QPainter &p, const QRectF &panel, Suit suit, CourtRank rank
     p.setRenderHint(QPainter::Antialiasing);
     p.translate(panel.topLeft());
     p.scale(panel.width() / kPanelW, panel.height() / kPanelH);
+    // The figure stands in the part above the rank's banner, shrunk from the top.
+    const double shrink = kCourtBannerTop + 0.02;
+    p.translate(kMidX * (1.0 - shrink), 0);
+    p.scale(shrink, shrink);
 
-    drawNiche(p, theme);
+    // Each rank has its own setting, so the cards tell apart even when small.
+    switch (rank) {
+    case CourtRank::King:
+        drawThrone(p, theme, false);
+        break;
+    case CourtRank::Queen:
+        drawThrone(p, theme, true);
+        break;
+    case CourtRank::Knight:
+        drawLance(p, theme);
+        break;
+    case CourtRank::Prince:
+        drawSunburst(p);
+        break;
+    case CourtRank::Princess:
+        drawFlowerArch(p, theme);
+        break;
+    }
     const bool longHair = rank == CourtRank::Queen || rank == CourtRank::Princess;
     if (longHair)
         drawLongHair(p, theme);
-    drawRobe(p, theme);
+    drawRobe(p, theme, rank == CourtRank::Knight);
     drawFace(p);
     if (rank != CourtRank::Knight)
         drawShortHair(p, theme);
     switch (rank) {
     case CourtRank::King:
+        drawBeard(p, theme);
         drawKingCrown(p, theme);
         break;
     case CourtRank::Knight:

@@ -31,7 +31,11 @@ void drawSuitSymbol(QPainter &p, Suit suit, QPointF centre, double height, doubl
 // Ace to Ten: the suit's symbol `rank` times over the picture area.
 void drawPips(QPainter &p, const QRectF &panel, Suit suit, int rank);
 
-// A court card's figure: a crowned (or helmeted) bust holding the suit's symbol.
+// A court card's figure: a crowned (or helmeted) bust holding the suit's
+// symbol, set before its rank's own backdrop (throne, lance, sunburst,
+// flowers). It leaves the panel below kCourtBannerTop (a fraction of its
+// height) for the banner with the rank's name.
+inline constexpr double kCourtBannerTop = 0.82;
 void drawCourtFigure(QPainter &p, const QRectF &panel, Suit suit, CourtRank rank);
 
 } // namespace art
