@@ -349,6 +349,9 @@ private slots:
         QTest::newRow("not a deck file") << QByteArray("hello\r\n") << true;
         QTest::newRow("cut short") << QByteArray("\"The Fool \",\"The Magus \"") << true;
         QTest::newRow("number too large") << QByteArray("\"a\",").repeated(79) + "70000," + QByteArray("0,").repeated(78) << true;
+        QTest::newRow("larger than the read limit") << "\"" + QByteArray(2 * kDeckFileReadLimit, 'k') + "\","
+                + QByteArray("\"a\",").repeated(78)
+                + QByteArray("0,").repeated(79) << true;
     }
     void unreadableFileChangesNothing()
     {
