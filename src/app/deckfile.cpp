@@ -40,12 +40,16 @@ public:
             while (m_pos < m_bytes.size() && !IsSeparator(m_bytes[m_pos]))
                 field->append(m_bytes[m_pos++]);
             *field = field->trimmed();
+            m_ranToEnd = m_pos >= m_bytes.size();
         }
         SkipBlanks(false);
         if (m_pos < m_bytes.size() && m_bytes[m_pos] == ',')
             ++m_pos;
         return true;
     }
+
+    // Whether the last unquoted field was ended by the end of the data, not by a separator.
+    bool RanToEnd() const { return m_ranToEnd; }
 
 private:
     static bool IsSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
@@ -63,6 +67,7 @@ private:
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;
+    bool m_ranToEnd = false;
 };
 
 QByteArray Quoted(const QString &text)
@@ -88,7 +93,8 @@ bool ReadDeckFile(QIODevice &device, DeckFileContents *out)
 {
     // Only the start of the device is read: a file chosen by mistake (a film, a disk image,
     // an endless device) must not fill the memory or keep the program waiting.
-    FieldReader reader(device.read(kDeckFileReadLimit));
+    const QByteArray bytes = device.read(kDeckFileReadLimit);
+    FieldReader reader(bytes);
     DeckFileContents read;
     QByteArray field;
     bool quoted = false;
@@ -110,6 +116,13 @@ bool ReadDeckFile(QIODevice &device, DeckFileContents *out)
         else
             read.gypsie = value;
     }
+    // A number that runs up to the end of a full read may go on beyond it: it is not known.
+    if (bytes.size() == kDeckFileReadLimit && reader.RanToEnd())
+        return false;
+    // What is taken must open again once saved, and the saved form can be a little longer
+    // (its line ends are CR LF, and it ends with one).
+    if (DeckFileBytes(read).size() > kDeckFileReadLimit)
+        return false;
     *out = read;
     return true;
 }

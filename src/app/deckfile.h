@@ -29,5 +29,7 @@ constexpr qint64 kDeckFileReadLimit = 1024 * 1024;
 // Reads a whole deck file. Returns false, leaving `out` untouched, when the device holds fewer
 // than the 158 fields, a text field that is not quoted, or a number field that is not a whole
 // number fitting 16 bits. Anything after the 158th field is ignored, and so is everything
-// after the first kDeckFileReadLimit bytes. Keys are not checked.
+// after the first kDeckFileReadLimit bytes; the fields must end within them, and their saved
+// form (DeckFileBytes) must fit within them too, so that whatever is taken reads back the same
+// once saved. Keys are not checked.
 bool ReadDeckFile(QIODevice &device, DeckFileContents *out);

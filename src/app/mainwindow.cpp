@@ -5,6 +5,7 @@
 #include "app/deckfile.h"
 #include "app/deckstyle.h"
 #include "app/initdeck.h"
+#include "app/mainplace.h"
 #include "app/programend.h"
 #include "app/propertieswindow.h"
 #include "app/savedeck.h"
@@ -40,6 +41,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -272,6 +274,18 @@ void frmMain::RestorePosition()
     m_top = ReadPosition(QStringLiteral("MainTop"), kDefaultTop);
     m_width = ReadPosition(QStringLiteral("MainWidth"), kDefaultWidth);
     m_height = ReadPosition(QStringLiteral("MainHeight"), kDefaultHeight);
+    // A place off every screen there is now (stored on other screens, or damaged) would be
+    // written back at exit and lost for good: the window opens at its first place instead.
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const float k = platform::kTwipsPerPixel;
+    if (!PlaceIsUsable(QRectF(m_left / k, m_top / k, m_width / k, m_height / k), screens)) {
+        m_left = kDefaultLeft;
+        m_top = kDefaultTop;
+        m_width = kDefaultWidth;
+        m_height = kDefaultHeight;
+    }
     ApplyGeometry();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/resources.h"
 #include "platform/timers.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QDragEnterEvent>
 #include <QMdiArea>
@@ -146,6 +147,16 @@ void AnimationControl::dragEnterEvent(QDragEnterEvent *event)
 void AnimationControl::focusOutEvent(QFocusEvent *event)
 {
     QLabel::focusOutEvent(event);
+    // Only the focus going to another window counts: not a menu opened over it, nor the
+    // control's own window taking the focus as it is shown, activated or hidden.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason)
+        return;
+    QWidget *own = this;
+    while (own->parentWidget() && !qobject_cast<QMdiSubWindow *>(own))
+        own = own->parentWidget();
+    const QWidget *now = QApplication::focusWidget();
+    if (now && (now == own || own->isAncestorOf(now)))
+        return;
     emit LostFocus();
 }
 

@@ -49,6 +49,7 @@ signals:
     void Click();
     // Something is dragged over the control.
     void DragOver();
+    // The focus went from the control to another window.
     void LostFocus();
 
 protected:

@@ -63,7 +63,7 @@ void CutOnce::StartCut()
 
 void CutOnce::EndEarly()
 {
-    // Hiding the control may take its focus away, which ends the animation once more: the
+    // Hiding the window may hand the focus to another one, which ends the animation once more: the
     // window closes only once, and a window that is gone is not loaded again (it would cut).
     if (!IsLoaded() || m_ending)
         return;

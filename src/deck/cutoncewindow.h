@@ -1,5 +1,6 @@
 // CutOnce: cuts the deck once as it loads, then plays the cutting animation for four seconds.
-// A click on the animation (or a drag over it, or its losing the focus) ends it early.
+// The user can end it early: a click on the animation, a drag over it, or moving the focus
+// to another window.
 #pragma once
 
 #include "deck/animationwindow.h"

@@ -45,7 +45,14 @@ public:
 
     QString SaveFileName(const QString &title) override
     {
-        return Remember(QFileDialog::getSaveFileName(DialogParent(), title, FileName(), QtFilter()));
+        QFileDialog dialog(DialogParent(), title, FileName(), QtFilter());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // A name typed without an extension gets the deck files' one, so that Open lists it; the
+        // dialog asks before replacing a file under that full name.
+        dialog.setDefaultSuffix(kDeckFileSuffix);
+        if (dialog.exec() != QDialog::Accepted)
+            return QString();
+        return Remember(dialog.selectedFiles().value(0));
     }
 
 private:

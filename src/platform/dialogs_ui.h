@@ -8,6 +8,8 @@ namespace platform {
 
 // The one filter the file dialog offers, written as description|pattern.
 inline const QString kDeckFileFilter = QStringLiteral("BrivetTarot (*.dek)|*.dek");
+// The extension the Save dialog gives a name typed without one.
+inline const QString kDeckFileSuffix = QStringLiteral("dek");
 // Title of every Yes/No question.
 inline const QString kQuestionTitle = QStringLiteral("Enter Choice");
 
@@ -20,7 +22,8 @@ public:
     // A question with Yes and No buttons titled "Enter Choice"; true for Yes.
     virtual bool AskYesNo(const QString &text) = 0;
     // The Open / Save dialog with the given title and the deck-file filter. Returns the chosen
-    // full path, or an empty string when cancelled.
+    // full path, or an empty string when cancelled. Save adds kDeckFileSuffix to a name typed
+    // without an extension.
     virtual QString OpenFileName(const QString &title) = 0;
     virtual QString SaveFileName(const QString &title) = 0;
 

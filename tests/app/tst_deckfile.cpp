@@ -26,6 +26,23 @@ bool Read(const QByteArray &bytes, DeckFileContents *out)
     return ReadDeckFile(buffer, out);
 }
 
+// A deck whose saved form is `size` bytes long: its first key takes up the room.
+DeckFileContents DeckSavedAs(qint64 size)
+{
+    DeckFileContents contents = NewThothDeck();
+    contents.keys[0].clear();
+    contents.keys[0] = QString(size - DeckFileBytes(contents).size(), QLatin1Char('k'));
+    return contents;
+}
+
+// The same fields as another program may write them: LF line ends, none after the last line.
+QByteArray WithLfLineEnds(QByteArray bytes)
+{
+    bytes.replace("\r\n", "\n");
+    bytes.chop(1);
+    return bytes;
+}
+
 // A device that never ends, like a character device or a pipe chosen in the Open dialog: it
 // repeats `pattern` after `head` without end (it gives up after 64 MB, so that a reader
 // that reads to the end fails the test rather than running out of memory).
@@ -140,6 +157,44 @@ private slots:
         DeckFileContents read;
         QCOMPARE(ReadDeckFile(device, &read), accepted);
         QVERIFY2(device.delivered() <= kDeckFileReadLimit, qPrintable(QString::number(device.delivered())));
+    }
+
+    // Near the read limit: whatever is taken saves to a file that reads back the same, and the
+    // rest is refused.
+    void nearTheReadLimit_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("saved form, filling the limit") << DeckFileBytes(DeckSavedAs(kDeckFileReadLimit)) << true;
+        QTest::newRow("shorter line ends, saved form filling the limit")
+            << WithLfLineEnds(DeckFileBytes(DeckSavedAs(kDeckFileReadLimit))) << true;
+        QTest::newRow("shorter line ends, saved form one byte over")
+            << WithLfLineEnds(DeckFileBytes(DeckSavedAs(kDeckFileReadLimit + 1))) << false;
+        QTest::newRow("shorter line ends filling the limit, saved form three bytes over")
+            << WithLfLineEnds(DeckFileBytes(DeckSavedAs(kDeckFileReadLimit + 3))) << false;
+        // Blanks that saving drops push the last number across the limit: "12" would read as "1".
+        QByteArray padded = DeckFileBytes(NewThothDeck());
+        padded.chop(3); // "0\r\n"
+        padded += QByteArray(kDeckFileReadLimit - 1 - padded.size(), ' ') + "12\r\n";
+        QTest::newRow("last number cut by the limit") << padded << false;
+        QTest::newRow("fields beyond the limit") << DeckFileBytes(DeckSavedAs(2 * kDeckFileReadLimit)) << false;
+    }
+    void nearTheReadLimit()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, accepted);
+        DeckFileContents taken;
+        QCOMPARE(Read(bytes, &taken), accepted);
+        if (!accepted)
+            return;
+        const QByteArray saved = DeckFileBytes(taken);
+        QVERIFY(saved.size() <= kDeckFileReadLimit);
+        DeckFileContents again;
+        QVERIFY(Read(saved, &again));
+        QVERIFY(again.keys == taken.keys);
+        QCOMPARE(again.styleName, taken.styleName);
+        QVERIFY(again.reversed == taken.reversed);
+        QCOMPARE(again.gypsie, taken.gypsie);
     }
 
     // Damaged copies of a good file: whatever the reader takes, it writes back to a file that

@@ -6,14 +6,20 @@
 #include "app/state.h"
 #include "app/windows_ui.h"
 #include "deck/deckwindow.h"
+#include "platform/dialogs_ui.h"
 #include "platform/form_ui.h"
 #include "support/fixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -126,6 +132,48 @@ class tst_save : public QObject
     Q_OBJECT
 
 private slots:
+    // The program's own Save dialog, as the user fills it in: a bare name gets the deck files'
+    // extension, so that Open lists the file; an extension of the user's own stays as typed.
+    void saveDialogGivesTheDeckExtension_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("bare name") << "mydeck"
+                                   << "mydeck.dek";
+        QTest::newRow("deck extension") << "mydeck.dek"
+                                        << "mydeck.dek";
+        QTest::newRow("an extension of the user's own") << "mydeck.txt"
+                                                        << "mydeck.txt";
+    }
+    void saveDialogGivesTheDeckExtension()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QTemporaryDir folder;
+        platform::Dialogs &dialogs = platform::dialogs(); // the real ones: no fixture installed others
+        dialogs.SetFileName(folder.path() + QLatin1Char('/'));
+        QString title;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                answer.stop();
+                title = dialog->windowTitle();
+                auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+                if (!edit) {
+                    dialog->reject(); // the comparison below fails
+                    return;
+                }
+                QTest::keyClicks(edit, typed);
+                QTest::keyClick(edit, Qt::Key_Return);
+            }
+        });
+        answer.start(10);
+        const QString chosen = dialogs.SaveFileName(QStringLiteral("Save As"));
+        dialogs.SetFileName(QString());
+        QCOMPARE(title, QStringLiteral("Save As"));
+        QCOMPARE(chosen, QDir(folder.path()).filePath(saved));
+    }
+
     void slotsForSave_data()
     {
         QTest::addColumn<QList<int>>("deck");

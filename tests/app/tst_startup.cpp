@@ -1,9 +1,10 @@
 #include "app/cardtable.h"
 #include "app/deckfile.h"
 #include "app/initdeck.h"
+#include "app/mainplace.h"
 #include "app/mainwindow.h"
-#include "app/state.h"
 #include "app/startup_ui.h"
+#include "app/state.h"
 #include "app/windows_ui.h"
 #include "deck/deckwindow.h"
 #include "platform/files.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTest>
@@ -174,6 +176,75 @@ private slots:
         QCOMPARE(s.value("Settings/MainHeight").toString(), QStringLiteral("6000"));
     }
 
+    void placeUsableOnTheScreens_data()
+    {
+        QTest::addColumn<QRectF>("frame");
+        QTest::addColumn<QList<QRect>>("screens");
+        QTest::addColumn<bool>("usable");
+        const QList<QRect> one { QRect(0, 0, 800, 600) };
+        // A second screen to the right, taller than the first, below a task bar.
+        const QList<QRect> two { QRect(0, 0, 800, 600), QRect(800, 30, 1024, 738) };
+        QTest::newRow("first place") << QRectF(66.7, 66.7, 433.3, 433.3) << one << true;
+        QTest::newRow("top left corner") << QRectF(0, 0, 800, 600) << one << true;
+        QTest::newRow("mostly off the right edge") << QRectF(750, 100, 600, 400) << one << true;
+        QTest::newRow("title bar edge held by the screen") << QRectF(100, 592, 600, 400) << one << true;
+        QTest::newRow("far to the right") << QRectF(66666666.6, 100, 600, 400) << one << false;
+        QTest::newRow("far above") << QRectF(100, -66666666.6, 600, 400) << one << false;
+        QTest::newRow("a sliver on the left edge") << QRectF(-560, 100, 600, 400) << one << false;
+        QTest::newRow("title bar above the screen") << QRectF(100, -30, 600, 400) << one << false;
+        QTest::newRow("title bar below the screen") << QRectF(100, 595, 600, 400) << one << false;
+        QTest::newRow("on the second screen") << QRectF(1000, 100, 600, 400) << two << true;
+        QTest::newRow("under the second screen's task bar") << QRectF(1000, 0, 600, 400) << two << false;
+        QTest::newRow("below the first screen, left of the second") << QRectF(100, 650, 600, 400) << two << false;
+        QTest::newRow("across both screens") << QRectF(500, 200, 600, 400) << two << true;
+        QTest::newRow("smaller than the strip") << QRectF(10, 10, 5, 5) << one << true;
+        QTest::newRow("zero width") << QRectF(100, 100, 0, 400) << one << false;
+        QTest::newRow("negative height") << QRectF(100, 100, 600, -400) << one << false;
+        QTest::newRow("huge width") << QRectF(100, 100, 66666666.6, 400) << one << false;
+        QTest::newRow("largest side") << QRectF(0, 0, kLargestWindowSide, kLargestWindowSide) << one << true;
+    }
+    void placeUsableOnTheScreens()
+    {
+        QFETCH(QRectF, frame);
+        QFETCH(QList<QRect>, screens);
+        QFETCH(bool, usable);
+        QCOMPARE(PlaceIsUsable(frame, screens), usable);
+    }
+
+    // A stored place nobody could see opens at the first place, which is what is kept at exit.
+    void unusableStoredPlaceOpensAtTheFirstPlace_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // left, top, width, height
+        QTest::newRow("off every screen") << QStringList { "999999999", "-999999999", "9000", "7000" };
+        QTest::newRow("negative width") << QStringList { "2000", "1500", "-9000", "7000" };
+        QTest::newRow("huge height") << QStringList { "2000", "1500", "9000", "999999999" };
+    }
+    void unusableStoredPlaceOpensAtTheFirstPlace()
+    {
+        QFETCH(QStringList, stored);
+        ProgramFixture f;
+        const QStringList keys { "Settings/MainLeft", "Settings/MainTop", "Settings/MainWidth", "Settings/MainHeight" };
+        {
+            QSettings s = Store();
+            for (int i = 0; i < keys.size(); ++i)
+                s.setValue(keys[i], stored[i]);
+        }
+        f.Start(true);
+        QCOMPARE(MainForm->Left(), 1000.0f);
+        QCOMPARE(MainForm->Top(), 1000.0f);
+        QCOMPARE(MainForm->Width(), 6500.0f);
+        QCOMPARE(MainForm->Height(), 6500.0f);
+        QCOMPARE(MainForm->frameGeometry().topLeft(), QPoint(67, 67));
+        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(MainForm->frameGeometry()));
+
+        f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
+        QVERIFY(MainForm->close());
+        QSettings s = Store();
+        const QStringList first { "1000", "1000", "6500", "6500" };
+        for (int i = 0; i < keys.size(); ++i)
+            QCOMPARE(s.value(keys[i]).toString(), first[i]);
+    }
+
     void minimisedKeepsTheStoredPosition()
     {
         ProgramFixture f;
@@ -278,6 +349,9 @@ private slots:
         QTest::newRow("not a deck file") << QByteArray("hello\r\n") << true;
         QTest::newRow("cut short") << QByteArray("\"The Fool \",\"The Magus \"") << true;
         QTest::newRow("number too large") << QByteArray("\"a\",").repeated(79) + "70000," + QByteArray("0,").repeated(78) << true;
+        QTest::newRow("larger than the read limit") << "\"" + QByteArray(2 * kDeckFileReadLimit, 'k') + "\","
+                + QByteArray("\"a\",").repeated(78)
+                + QByteArray("0,").repeated(79) << true;
     }
     void unreadableFileChangesNothing()
     {

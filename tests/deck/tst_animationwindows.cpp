@@ -11,6 +11,7 @@
 #include "platform/files.h"
 #include "platform/form_ui.h"
 #include "platform/resources.h"
+#include "platform/timers.h"
 #include "support/fixture.h"
 #include "support/scriptedrandom.h"
 
@@ -424,11 +425,17 @@ private slots:
         QFETCH(QString, event);
         ProgramFixture f;
         f.Start(true);
+        platform::SetTimerScale(1); // the timer does not end it in the test's time
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
         Give(Command::CutOnce);
+        RunTimers();
         CutOnce *window = OpenWindow<CutOnce>(QStringLiteral("Cut Cards Once "));
         QVERIFY(window);
+        QVERIFY(window->CutCards->hasFocus());
+        QWidget elsewhere; // another program's window
         const CardKeys cut = G.Deck;
         QPointer<AnimationControl> control = window->CutCards;
         if (event == QLatin1String("click")) {
@@ -439,8 +446,9 @@ private slots:
             QDragEnterEvent drag(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(control, &drag);
         } else {
-            QFocusEvent lost(QEvent::FocusOut, Qt::OtherFocusReason);
-            QCoreApplication::sendEvent(control, &lost);
+            elsewhere.show();
+            elsewhere.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         }
         QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
         QVERIFY(DeckForm->Visible());
@@ -451,6 +459,42 @@ private slots:
         QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
         QVERIFY(G.Deck == cut);
         QCOMPARE(random.draws, 2);
+        QVERIFY(DeckForm->Visible());
+    }
+
+    // Chosen with the mouse, as the user does: the chooser and the deck window go away, and the
+    // animation plays until its timer ends it.
+    void cutPlaysItsTimeWhenChosen_data()
+    {
+        QTest::addColumn<Command>("command");
+        QTest::newRow("once") << Command::CutOnce;
+        QTest::newRow("twice") << Command::CutTwice;
+    }
+    void cutPlaysItsTimeWhenChosen()
+    {
+        QFETCH(Command, command);
+        ProgramFixture f;
+        f.Start(true);
+        platform::SetTimerScale(1); // its own four seconds, which the test never waits for
+        ScriptedRandom random;
+        random.Push({ OneTo(1, 2), OneTo(3, 5) });
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        MainForm->mnuToolsOptions3->trigger();
+        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        QVERIFY(chooser);
+        QTest::mouseClick(command == Command::CutOnce ? chooser->Command1 : chooser->Command2, Qt::LeftButton);
+        RunTimers();
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        QVERIFY(window);
+        QVERIFY(window->Visible());
+        QVERIFY(!chooser->Visible());
+        QVERIFY(!DeckForm->Visible());
+        QVERIFY(window->Timer1->isActive());
+
+        window->Timer1->setInterval(0); // its time is up
+        RunTimers();
+        QVERIFY(!platform::FindForm(CaptionOf(command)));
         QVERIFY(DeckForm->Visible());
     }
 
