@@ -6,7 +6,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
 namespace platform {
+
+namespace {
+bool g_failNextWrite = false;
+}
 
 QString DataFolder()
 {
@@ -20,23 +28,25 @@ QString DataPath(const QString &name)
 
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
+    auto fail = [error](const QString &reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
+    // Unbuffered, so that a write the disk refuses fails here, where it is seen: a buffered
+    // write fails only inside commit(), which then still puts the short file in place.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    const bool failing = std::exchange(g_failNextWrite, false);
+    const qint64 written = file.write(failing ? bytes.left(bytes.size() / 2) : bytes);
+    if (failing || written != bytes.size() || file.error() != QFileDevice::NoError) {
+        const QString reason = failing ? QString::fromLocal8Bit(std::strerror(ENOSPC)) : file.errorString();
         file.cancelWriting();
-        return false;
+        return fail(reason);
     }
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
+    if (!file.commit())
+        return fail(file.errorString());
     return true;
 }
 
@@ -70,5 +80,12 @@ bool SaveResToFile(const QString &resourceName, const QString &targetPath)
         return false;
     return WriteFileWhole(targetPath, bytes);
 }
+
+namespace test {
+void FailNextWrite()
+{
+    g_failNextWrite = true;
+}
+} // namespace test
 
 } // namespace platform

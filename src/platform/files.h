@@ -15,7 +15,8 @@ QString DataPath(const QString &name);
 QString DataFolder();
 
 // Writes `bytes` to `path` as a whole: either the complete new file is there afterwards, or
-// the old state is unchanged. `error` receives a readable reason on failure.
+// the old state is unchanged. Every byte reaches the file before it replaces the old one.
+// `error` receives a readable reason on failure.
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // The folder holding the program file; deck-file commands make it the current folder.
@@ -30,5 +31,11 @@ bool FileExists(const QString &path);
 // existing file is never rewritten. Returns false when the resource is missing or the file
 // could not be written; the caller goes on either way.
 bool SaveResToFile(const QString &resourceName, const QString &targetPath);
+
+namespace test {
+// Test-only: the next WriteFileWhole stops halfway through its write, after the temporary
+// file was opened, and fails as on a full disk.
+void FailNextWrite();
+} // namespace test
 
 } // namespace platform
