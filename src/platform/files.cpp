@@ -3,6 +3,7 @@
 #include "platform/resources.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -13,8 +14,22 @@
 namespace platform {
 
 namespace {
+QString g_programFolder;
 bool g_failNextWrite = false;
+
+// True when `path` is an ordinary file holding exactly `bytes`.
+bool FileHolds(const QString &path, const QByteArray &bytes)
+{
+    if (!IsOrdinaryFile(path) || QFileInfo(path).size() != bytes.size())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    // One byte more than expected shows a file that grew since its size was read.
+    return file.read(bytes.size() + 1) == bytes;
 }
+
+} // namespace
 
 QString DataFolder()
 {
@@ -26,6 +41,13 @@ QString DataPath(const QString &name)
     return DataFolder() + QLatin1Char('/') + name.toLower();
 }
 
+bool IsOrdinaryFile(const QString &path)
+{
+    const QFileInfo info(path);
+    // isFile() is false for pipes and devices as well as folders, but follows links.
+    return !info.isSymLink() && info.isFile();
+}
+
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error)
 {
     auto fail = [error](const QString &reason) {
@@ -33,6 +55,9 @@ bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error
             *error = reason;
         return false;
     };
+    const QFileInfo target(path);
+    if (target.isSymLink() || (target.exists() && !target.isFile()))
+        return fail(QStringLiteral("It is not an ordinary file."));
     QSaveFile file(path);
     // Unbuffered, so that a write the disk refuses fails here, where it is seen: a buffered
     // write fails only inside commit(), which then still puts the short file in place.
@@ -48,10 +73,6 @@ bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error
     if (!file.commit())
         return fail(file.errorString());
     return true;
-}
-
-namespace {
-QString g_programFolder;
 }
 
 QString ProgramFolder()
@@ -72,13 +93,21 @@ bool FileExists(const QString &path)
 
 bool SaveResToFile(const QString &resourceName, const QString &targetPath)
 {
-    if (FileExists(targetPath))
-        return true;
     bool found = false;
     const QByteArray bytes = Resource(resourceName, &found);
     if (!found)
         return false;
+    if (FileHolds(targetPath, bytes))
+        return true;
     return WriteFileWhole(targetPath, bytes);
+}
+
+QByteArray CachedFileBytes(const QString &path, const QString &resourceName)
+{
+    // A cache file holds its resource's bytes unchanged, so the resource's own copy (which
+    // costs nothing) is what a sound file gives.
+    const QByteArray bytes = Resource(resourceName);
+    return !bytes.isEmpty() && FileHolds(path, bytes) ? bytes : QByteArray();
 }
 
 namespace test {
