@@ -35,7 +35,6 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QLocale>
@@ -359,7 +358,7 @@ void frmMain::mnuFileOpen_Click()
     DeckFileContents contents;
     // Only an ordinary file: a pipe or a device could keep the program waiting for ever.
     QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
+    if (!platform::IsOrdinaryFile(path) || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
         dialogs.MsgBox(kBadDeckMessage);
         return;
     }

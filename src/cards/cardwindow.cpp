@@ -144,7 +144,7 @@ void CardWindow::ShowDesignPicture()
 
 bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resource)
 {
-    if (m_picture->LoadPicture(cacheFilePath))
+    if (m_picture->SetPictureBytes(platform::CachedFileBytes(cacheFilePath, resource)))
         return true;
     // The cache folder failed us: the embedded picture itself is just as good to look at.
     if (m_picture->SetPictureBytes(platform::Resource(resource)))

@@ -66,12 +66,6 @@ void AnimationControl::Apply()
     setGeometry(ToPixels(m_left), ToPixels(m_top), std::max(0, ToPixels(m_width)), std::max(0, ToPixels(m_height)));
 }
 
-bool AnimationControl::Play()
-{
-    Stop();
-    return Start(new QMovie(m_fileName, QByteArray(), this));
-}
-
 bool AnimationControl::PlayBytes(const QByteArray &bytes)
 {
     Stop();
@@ -189,7 +183,7 @@ void AnimationWindow::ShowStill(AnimationControl *control, const QString &resour
 {
     const QString path = control->FileName();
     platform::SaveResToFile(resourceName, path);
-    if (Image1->LoadPicture(path))
+    if (Image1->SetPictureBytes(platform::CachedFileBytes(path, resourceName)))
         return;
     // No usable cache file (it could not be written, or it is damaged): the embedded
     // animation itself gives the picture.
@@ -200,7 +194,7 @@ void AnimationWindow::ShowStill(AnimationControl *control, const QString &resour
 
 void AnimationWindow::PlayAnimation(AnimationControl *control, const QString &resourceName)
 {
-    if (!control->Play())
+    if (!control->PlayBytes(platform::CachedFileBytes(control->FileName(), resourceName)))
         control->PlayBytes(platform::Resource(resourceName));
 }
 

@@ -37,9 +37,6 @@ public:
     bool LoopAnimation() const { return m_loop; }
     void SetLoopAnimation(bool loop) { m_loop = loop; }
 
-    // Starts the animation from its file; false (and nothing shown) when the file cannot be
-    // read as an animation.
-    bool Play();
     // Starts the animation from bytes in memory; false when they are not an animation.
     bool PlayBytes(const QByteArray &bytes);
     void Stop();

@@ -38,15 +38,6 @@ void ImageControl::SetHeight(float twips)
     Apply();
 }
 
-bool ImageControl::LoadPicture(const QString &path)
-{
-    QPixmap picture;
-    if (!picture.load(path))
-        return false;
-    setPixmap(picture);
-    return true;
-}
-
 bool ImageControl::SetPictureBytes(const QByteArray &bytes)
 {
     QPixmap picture;

@@ -21,8 +21,6 @@ public:
     void SetWidth(float twips);
     void SetHeight(float twips);
 
-    // Loads a picture file; false (and the picture unchanged) when it cannot be read.
-    bool LoadPicture(const QString &path);
     // Shows a picture from bytes (an embedded picture); false when they do not decode.
     bool SetPictureBytes(const QByteArray &bytes);
     void ClearPicture();

@@ -14,8 +14,15 @@ QString DataPath(const QString &name);
 // The data folder's own path relative to the current folder.
 QString DataFolder();
 
+// True when `path` is an ordinary file: not missing, and not a folder, pipe, device or
+// symbolic link (not even one to an ordinary file). The program reads and writes nothing else:
+// a pipe would keep it waiting for ever, and a link would carry a write out of its folder.
+bool IsOrdinaryFile(const QString &path);
+
 // Writes `bytes` to `path` as a whole: either the complete new file is there afterwards, or
-// the old state is unchanged. `error` receives a readable reason on failure.
+// the old state is unchanged. Every byte reaches the file before it replaces the old one; a
+// path that exists but is not an ordinary file is left alone. `error` receives a readable
+// reason on failure.
 bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
 
 // The folder holding the program file; deck-file commands make it the current folder.
@@ -26,9 +33,21 @@ void SetProgramFolder(const QString &folder);
 // True when an ordinary file (not a folder) exists at `path`.
 bool FileExists(const QString &path);
 
-// Writes the embedded file `resourceName` to `targetPath` unless a file is already there; an
-// existing file is never rewritten. Returns false when the resource is missing or the file
-// could not be written; the caller goes on either way.
+// Writes the embedded file `resourceName` to `targetPath` unless the file there already holds
+// exactly its bytes; a file that differs (cut short, damaged, written empty) is replaced. A path
+// that is not an ordinary file is never written through. Returns false when the resource is
+// missing or the file could not be written; the caller goes on either way.
 bool SaveResToFile(const QString &resourceName, const QString &targetPath);
+
+// The bytes to show for the cache file `path` of the embedded file `resourceName`: the
+// resource's bytes when the file is an ordinary file holding exactly them, otherwise empty, and
+// the caller shows the embedded file itself.
+QByteArray CachedFileBytes(const QString &path, const QString &resourceName);
+
+namespace test {
+// Test-only: the next WriteFileWhole stops halfway through its write, after the temporary
+// file was opened, and fails as on a full disk.
+void FailNextWrite();
+} // namespace test
 
 } // namespace platform

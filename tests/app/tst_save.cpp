@@ -7,6 +7,7 @@
 #include "app/windows_ui.h"
 #include "deck/deckwindow.h"
 #include "platform/dialogs_ui.h"
+#include "platform/files.h"
 #include "platform/form_ui.h"
 #include "support/fixture.h"
 
@@ -106,6 +107,34 @@ void Script(ScriptedDialogs &dialogs, const QStringList &tokens, const QString &
             dialogs.ExpectSave(title, chosen ? file : QString());
         }
     }
+}
+
+// Gives File Save, Save As or Close (answering Yes to its save question), with `path` as
+// the file chosen in the dialog.
+void GiveSaveCommand(ScriptedDialogs &dialogs, const QString &command, const QString &path)
+{
+    if (command == QLatin1String("Save")) {
+        MainForm->mnuFileSave->trigger();
+    } else if (command == QLatin1String("Save As")) {
+        dialogs.ExpectSave(QStringLiteral("Save As"), path);
+        MainForm->mnuFileSaveAs->trigger();
+    } else {
+        Script(dialogs, { "save?Y", "Close=file" }, path);
+        MainForm->mnuFileClose->trigger();
+    }
+}
+
+// The one message of a failed save, naming the file and why it could not be written.
+void VerifySaveFailedMessage(ScriptedDialogs &dialogs, const QString &path)
+{
+    const QStringList problems = dialogs.Problems();
+    QCOMPARE(problems.size(), 1);
+    QVERIFY2(problems[0].startsWith(QStringLiteral("unexpected message: \"The deck could not be saved")),
+        qPrintable(problems[0]));
+    QVERIFY2(problems[0].contains(QDir::toNativeSeparators(path)), qPrintable(problems[0]));
+    const QString reason = problems[0].section(QStringLiteral("\n\n"), 1, 1);
+    QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(problems[0]));
+    dialogs.Clear();
 }
 
 // Replaces the program's ending for one test and records that it was asked for.
@@ -431,24 +460,10 @@ private slots:
         const int card = command == QLatin1String("Close") ? -1 : DealTopCard();
         const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-        if (command == QLatin1String("Save")) {
-            MainForm->mnuFileSave->trigger();
-        } else if (command == QLatin1String("Save As")) {
-            f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
-            MainForm->mnuFileSaveAs->trigger();
-        } else {
-            Script(f.dialogs, { "save?Y", "Close=file" }, path);
-            MainForm->mnuFileClose->trigger();
-        }
-        // One message, naming the file and why it could not be written.
-        const QStringList problems = f.dialogs.Problems();
-        QCOMPARE(problems.size(), 1);
-        QVERIFY2(problems[0].startsWith(QStringLiteral("unexpected message: \"The deck could not be saved")),
-            qPrintable(problems[0]));
-        QVERIFY2(problems[0].contains(QDir::toNativeSeparators(path)), qPrintable(problems[0]));
-        const QString reason = problems[0].section(QStringLiteral("\n\n"), 1, 1);
-        QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(problems[0]));
-        f.dialogs.Clear();
+        GiveSaveCommand(f.dialogs, command, path);
+        VerifySaveFailedMessage(f.dialogs, path);
+        if (QTest::currentTestFailed())
+            return;
 
         QCOMPARE(int(G.DeckState), stateBefore);
         if (card >= 0)
@@ -458,6 +473,40 @@ private slots:
         QCOMPARE(ReadFile(f.PathOf("old.dek")), oldBytes);
         QVERIFY(QDir(f.PathOf("adir")).isEmpty());
         // The attempt left nothing behind.
+        QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+    }
+
+    // A write that fails after it started (a full disk) takes the failed-save path too, and
+    // the deck file it was to replace keeps every byte.
+    void writeFailingMidwayKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("Save") << "Save";
+        QTest::newRow("Save As") << "Save As";
+        QTest::newRow("Close") << "Close";
+    }
+    void writeFailingMidwayKeepsTheOldFile()
+    {
+        QFETCH(QString, command);
+        ProgramFixture f;
+        const QString path = f.PathOf("deck.dek");
+        StartFromFile(f, path);
+        const QByteArray oldBytes = ReadFile(path);
+        const int card = DealTopCard();
+        const int stateBefore = G.DeckState;
+        const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        platform::test::FailNextWrite();
+        GiveSaveCommand(f.dialogs, command, path);
+        VerifySaveFailedMessage(f.dialogs, path);
+        if (QTest::currentTestFailed())
+            return;
+
+        QCOMPARE(int(G.DeckState), stateBefore);
+        // File Close brings the cards back before it asks.
+        QCOMPARE(G.CardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
+        QVERIFY(DeckForm->IsLoaded());
+        QCOMPARE(ReadFile(path), oldBytes);
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
     }
 

@@ -9,6 +9,7 @@
 #include "deck/deckwindow.h"
 #include "platform/files.h"
 #include "platform/form_ui.h"
+#include "platform/resources.h"
 #include "support/fixture.h"
 
 #include <QAction>
@@ -91,7 +92,8 @@ private slots:
         QCOMPARE(int(G.CardReturnMode), 1);
     }
 
-    void existingFilesAreNotRewritten()
+    // A component file holding other bytes is replaced by the program's own.
+    void componentFileOfOtherBytesIsReplaced()
     {
         ProgramFixture f;
         WriteFile(f.PathOf("QProGIF.ocx"), "mine");
@@ -99,7 +101,7 @@ private slots:
         WriteFile(f.PathOf("programstuff"), "not a folder");
         f.Start(true);
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(ReadFile(f.PathOf("QProGIF.ocx")), QByteArray("mine"));
+        QCOMPARE(ReadFile(f.PathOf("QProGIF.ocx")), platform::Resource(QStringLiteral("QProGIF.ocx")));
         QVERIFY(QFileInfo(f.PathOf("programstuff")).isFile());
     }
 

@@ -519,16 +519,16 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        // A cache file already there is used as it is.
-        QVERIFY(platform::WriteFileWhole(platform::DataPath(QStringLiteral("ShuffOPT.gif")), TwoFrameGif()));
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
         MainForm->mnuToolsOptions->trigger();
         Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
         QVERIFY(window);
         QVERIFY(window->Image1->HasPicture());
+        QVERIFY(window->ShuffleDeck->Movie());
+        QCOMPARE(window->ShuffleDeck->Movie()->state(), QMovie::Running);
+        QVERIFY(window->ShuffleDeck->PlayBytes(TwoFrameGif()));
         QMovie *movie = window->ShuffleDeck->Movie();
-        QVERIFY(movie);
         QCOMPARE(movie->frameCount(), 2);
         QCOMPARE(movie->state(), QMovie::Running);
         // The file asks to loop for ever; the control stops on the last frame.
@@ -570,10 +570,10 @@ private slots:
         RunTimers();
         QVERIFY(!platform::FindForm(CaptionOf(command)));
         QVERIFY(DeckForm->Visible());
-        // The damaged file is left as it was: cache files are never rewritten.
+        // The damaged file is replaced by the embedded one.
         QFile file(platform::DataPath(cacheName));
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), QByteArray("not a picture"));
+        QCOMPARE(file.readAll(), platform::Resource(resourceName));
     }
 };
 
