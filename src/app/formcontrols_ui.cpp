@@ -2,6 +2,7 @@
 
 #include "platform/form_ui.h"
 
+#include <QEvent>
 #include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -16,21 +17,21 @@ int ToPixels(float twips)
     return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
 }
 
-// Draws `text` wrapped inside `rect`, in a smaller font when the control's own one does not fit:
-// the sizes are fixed, and a caption cut in half would say nothing.
-void DrawFittedText(QPainter &painter, const QRect &rect, int alignment, const QString &text)
+// Gives `control` its window's font, or a smaller one where `text` wrapped inside `rect` would not
+// fit in it: the sizes are fixed, and a caption cut in half would say nothing. The control keeps
+// the font it shows, so that what it measures is what it draws.
+void FitCaptionFont(QWidget *control, const QRect &rect, const QString &text)
 {
     constexpr qreal kSmallestPoints = 6.0;
-    const int flags = alignment | Qt::TextWordWrap;
-    QFont font = painter.font();
+    QFont font = control->parentWidget() ? control->parentWidget()->font() : control->font();
     while (font.pointSizeF() > kSmallestPoints) {
-        const QRect needed = QFontMetrics(font).boundingRect(rect, flags, text);
+        const QRect needed = QFontMetrics(font).boundingRect(rect, Qt::TextWordWrap, text);
         if (needed.height() <= rect.height() && needed.width() <= rect.width())
             break;
         font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
     }
-    painter.setFont(font);
-    painter.drawText(rect, flags, text);
+    if (font != control->font())
+        control->setFont(font);
 }
 
 } // namespace
@@ -78,17 +79,37 @@ CheckBox::CheckBox(const QString &name, const QString &caption, QWidget *parent)
     connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
 }
 
-void CheckBox::paintEvent(QPaintEvent *)
+QRect CheckBox::CaptionRect() const
 {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
     QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
     textRect.setTop(0);
     textRect.setBottom(height() - 1);
+    return textRect;
+}
+
+void CheckBox::resizeEvent(QResizeEvent *event)
+{
+    QCheckBox::resizeEvent(event);
+    FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CheckBox::changeEvent(QEvent *event)
+{
+    QCheckBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_CheckBox, option);
-    DrawFittedText(painter, textRect, Qt::AlignLeft | Qt::AlignVCenter, text());
+    painter.drawText(CaptionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
 CommandButton::CommandButton(const QString &name, const QString &caption, QWidget *parent)
@@ -97,14 +118,33 @@ CommandButton::CommandButton(const QString &name, const QString &caption, QWidge
     setObjectName(name);
 }
 
+QRect CommandButton::CaptionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void CommandButton::resizeEvent(QResizeEvent *event)
+{
+    QPushButton::resizeEvent(event);
+    FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CommandButton::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitCaptionFont(this, CaptionRect(), text());
+}
+
 void CommandButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(QPalette::ButtonText));
-    DrawFittedText(painter, textRect, Qt::AlignCenter, text());
+    painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
 }

@@ -4,7 +4,8 @@
 //   clearing it runs nothing, and a click on the button already marked runs nothing;
 // - a check box runs Click whenever its state changes, by the user or by the program;
 //   setting the state it already has runs nothing.
-// Captions wrap inside the control's size instead of being cut off.
+// Captions wrap inside the control's size instead of being cut off, in a smaller font where
+// wrapping alone is not enough.
 #pragma once
 
 #include <QCheckBox>
@@ -51,7 +52,12 @@ signals:
     void Click();
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect CaptionRect() const;
 };
 
 class CommandButton : public QPushButton
@@ -62,5 +68,10 @@ public:
     CommandButton(const QString &name, const QString &caption, QWidget *parent);
 
 protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QRect CaptionRect() const;
 };

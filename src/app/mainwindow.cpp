@@ -192,7 +192,6 @@ void frmMain::CreateStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
-    bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), fontMetrics().height() + 4));
     auto panel = [bar](const QString &text, int stretch) {
         auto *label = new QLabel(text, bar);
         label->setMinimumWidth(ToPixels(kPanelMinimum));
@@ -207,6 +206,8 @@ void frmMain::CreateStatusBar()
     m_statusDate->setObjectName(QStringLiteral("Panel2"));
     m_statusTime = panel(QString(), 0);
     m_statusTime->setObjectName(QStringLiteral("Panel3"));
+    // As high as designed, or higher where the panels' text needs it with their frames.
+    bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), bar->sizeHint().height()));
     UpdateClock();
     auto *clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &frmMain::UpdateClock);

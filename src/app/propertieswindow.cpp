@@ -43,6 +43,7 @@ frmProperties::frmProperties()
     // Made first, so that it lies beneath every other control.
     Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
     Image1->SetBounds(0, 0, 2772, 2292);
+    Image1->setAccessibleName(QStringLiteral("Deck Style"));
 
     Option1 = new OptionButton(QStringLiteral("Option1"), this);
     Option1->setAccessibleName(QStringLiteral("Thoth"));

@@ -19,7 +19,7 @@ void DefineMajorCardsA(CardData *rows)
         u"meanings would be spontaneity, freedom, and an openness to whatever the road may bring.  It "
         u"can mean a leap of faith, a new venture begun without a plan, or a spirit that will not be "
         u"held by custom.  The card indicates idealism, a light heart and the wisdom of youth.  Ill-dignified "
-        u"the card can mean folly, recklessness, or a risk taken without thought.");
+        u"the card can mean folly, recklessness, or a risk run without thought.");
     fool.returnPosition = 2;
     fool.listOnMouseDown = false;
     fool.sizeOverrides = {
@@ -31,7 +31,7 @@ void DefineMajorCardsA(CardData *rows)
 
     CardData &magus = rows[1];
     SetMeaning(magus, u"Meaning of The Magus",
-        u"Divinatory meanings for the Magus card are skill, will, and the power to turn ideas into deeds. "
+        u"Divinatory meanings for the Magus card are skill, will and the power to turn ideas into deeds. "
         u" The card means that the tools needed are at hand and can be used with wisdom.  It can indicate "
         u"communication, adroitness, self-assurance and a keen mind.  Ill-dignified the card can mean "
         u"trickery, deceit, or a rare talent wasted on vanity and cunning.");
@@ -43,7 +43,7 @@ void DefineMajorCardsA(CardData *rows)
     SetMeaning(priestess, u"Meaning of The High Priestess",
         u"The High Priestess card means hidden knowledge, intuition, and the wisdom that is found in "
         u"silence.  Divinatory meanings would be change that unfolds slowly, dreams, and the pull of "
-        u"the unconscious.  The card can indicate a secret not yet revealed or a calm, independent nature. "
+        u"the unconscious.  The card can indicate a secret not yet revealed or a calm, self-reliant nature. "
         u" Ill-dignified it can mean coldness, shallow learning, or a refusal to look within oneself.");
     priestess.returnPosition = 5;
     priestess.clientWidth = 2175.0f;
@@ -53,7 +53,7 @@ void DefineMajorCardsA(CardData *rows)
 
     CardData &empress = rows[3];
     SetMeaning(empress, u"Meaning of The Empress",
-        u"The Empress card means fertility, abundance, and the love that nurtures all growing things. "
+        u"The Empress card means fertility, abundance, and the love that nourishes all growing things. "
         u" Divinatory meanings would be comfort, beauty, pleasure, and success in the work of the hands "
         u"or the heart.  It can indicate a mother\u2019s care or a long season of plenty.  Ill-dignified "
         u"the card can mean idleness, excess, vanity, or a heavy dependence on others.");
@@ -67,7 +67,7 @@ void DefineMajorCardsA(CardData *rows)
     CardData &emperor = rows[4];
     SetMeaning(emperor, u"Meaning of The Emperor",
         u"The Emperor card means authority, leadership, and the strength to build order where there "
-        u"was none.  Divinatory meanings would be ambition, stability, reason, and the will to protect "
+        u"was none.  Divinatory meanings would be ambition, stability, reasoning, and the will to protect "
         u"what has been earned by work.  It can indicate a father figure, a person in power, or a time "
         u"to take firm control of one's own affairs.  Ill-dignified the card can mean tyranny, rigidity, "
         u"arrogance, or a hunger for power that overrides all good sense.");

@@ -12,6 +12,8 @@
 #include "platform/resources.h"
 
 #include <QEvent>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QHash>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -50,6 +52,33 @@ int ToPixels(float twips)
     return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
 }
 
+// The largest type, up to the program's own, in which the list's fixed size holds all six
+// rows whole. Every card's menu is the same, so it is worked out once.
+int MenuPixelSize(QListWidget *list)
+{
+    static int chosen = 0;
+    if (chosen > 0)
+        return chosen;
+    constexpr int kSmallestPixels = 6;
+    const int frame = 2 * list->frameWidth();
+    const int textMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    const QSize room(ToPixels(kListWidth) - frame - textMargins, ToPixels(kListHeight) - frame);
+    QFont font = list->font();
+    int pixels = QFontInfo(font).pixelSize();
+    for (; pixels > kSmallestPixels; --pixels) {
+        font.setPixelSize(pixels);
+        list->setFont(font);
+        const QFontMetrics metrics(font);
+        int widest = 0;
+        for (const char *item : kCardMenuItems)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromLatin1(item).trimmed()));
+        if (widest <= room.width() && list->sizeHintForRow(0) * list->count() <= room.height())
+            break;
+    }
+    chosen = pixels;
+    return chosen;
+}
+
 // Design pictures are decoded once per card: every window of the card starts with one.
 QPixmap DesignPicture(const QString &resource)
 {
@@ -79,11 +108,12 @@ CardWindow::CardWindow(int cardNumber)
     } else {
         m_picture = Image1;
     }
+    m_picture->setAccessibleName(card.title);
     connect(m_picture, &platform::ImageControl::Click, this, [this] { Image1_Click(); });
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("List1"));
+    List1->setAccessibleName(card.title + QStringLiteral(" menu"));
     for (const char *item : kCardMenuItems)
         List1->addItem(QString::fromLatin1(item));
     List1->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
@@ -91,7 +121,7 @@ CardWindow::CardWindow(int cardNumber)
     // that pad "Enlarge". The rows are drawn without padding as they are; a style sheet would
     // change nothing on screen and make every card window several times slower to open.
     QFont listFont = List1->font();
-    listFont.setPixelSize(9);
+    listFont.setPixelSize(MenuPixelSize(List1));
     List1->setFont(listFont);
     List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     List1->setTextElideMode(Qt::ElideNone);

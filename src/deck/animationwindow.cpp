@@ -33,7 +33,6 @@ AnimationControl::AnimationControl(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
-    setAccessibleName(name);
     setScaledContents(true);
     setAcceptDrops(true);
     // It takes the focus only when clicked, so that it loses it only to the user.
@@ -161,6 +160,7 @@ AnimationWindow::AnimationWindow(
     , m_durationMs(durationMs)
 {
     Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1->setAccessibleName(caption);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connect(Timer1, &QTimer::timeout, this, &AnimationWindow::Timer1_Timer);
@@ -169,6 +169,9 @@ AnimationWindow::AnimationWindow(
 void AnimationWindow::ResetDesign()
 {
     SetCaption(m_caption);
+    // The animation is heard by what it shows, as the still picture is.
+    for (AnimationControl *control : findChildren<AnimationControl *>())
+        control->setAccessibleName(m_caption);
     Timer1->stop();
     Image1->ClearPicture();
     m_closePending = false;

@@ -22,7 +22,7 @@ class AnimationControl : public QLabel
     Q_OBJECT
 
 public:
-    // `name` is the control's name, also its accessible name.
+    // `name` is the control's name inside the program; the window names it for assistive technology.
     AnimationControl(const QString &name, QWidget *parent);
 
     float Width() const { return m_width; }

@@ -1,5 +1,6 @@
 #include "deck/cutcardswindow.h"
 
+#include "app/formcontrols_ui.h"
 #include "app/windows_ui.h"
 #include "deck/animationwindow.h"
 #include "deck/cutoncewindow.h"
@@ -12,24 +13,16 @@
 #include <QPixmap>
 #include <QPushButton>
 
-#include <cmath>
-
 namespace {
 
 constexpr float kClientWidth = 2805;
 constexpr float kClientHeight = 1575;
 
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
-
+// The buttons are narrower than their captions in most fonts: the captions wrap to fit.
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, float left, float top)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(QLatin1String(name));
-    button->setGeometry(ToPixels(left), ToPixels(top), ToPixels(1092), ToPixels(492));
+    auto *button = new CommandButton(QLatin1String(name), text, parent);
+    PlaceControl(button, left, top, 1092, 492);
     return button;
 }
 

@@ -52,6 +52,7 @@ frmTarotDeck::frmTarotDeck()
     : Form(QStringLiteral("frmTarotDeck"), kDesignClientWidth, kDesignClientHeight)
 {
     Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1->setAccessibleName(QStringLiteral("Deck"));
     connect(Image1, &platform::ImageControl::MouseUp, this, [this] { Image1_MouseUp(); });
     connect(Image1, &platform::ImageControl::Click, this, [this] { Image1_Click(); });
     setCursor(HandCursor());

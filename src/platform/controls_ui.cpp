@@ -13,7 +13,6 @@ ImageControl::ImageControl(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
-    setAccessibleName(name);
     setScaledContents(true);
 }
 

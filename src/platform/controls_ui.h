@@ -10,7 +10,8 @@ class ImageControl : public QLabel
     Q_OBJECT
 
 public:
-    // `name` is the control's name (Image1, Image2 ...), also its accessible name.
+    // `name` is the control's name inside the program (Image1, Image2 ...). What the picture
+    // shows is its accessible name, which the window sets.
     ImageControl(const QString &name, QWidget *parent);
 
     float Left() const { return m_left; }

@@ -75,7 +75,6 @@ Form::Form(const QString &objectName, float designClientWidth, float designClien
     , m_height(designClientHeight + kFrameHeight)
 {
     setObjectName(objectName);
-    setAccessibleName(objectName);
     hide();
 }
 
@@ -178,6 +177,8 @@ void Form::SetCaption(const QString &caption)
 {
     m_caption = caption;
     setWindowTitle(caption);
+    // Heard by assistive technology as the window's name; the object name is the program's own.
+    setAccessibleName(caption);
     if (m_subWindow)
         m_subWindow->setWindowTitle(caption);
 }

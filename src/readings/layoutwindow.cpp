@@ -35,10 +35,10 @@ ReadingLayoutWindow::ReadingLayoutWindow(const LayoutDesign &design)
     if (!picture.loadFromData(platform::Resource(QLatin1String(design.picture))))
         qWarning("Layout picture %s is missing; the reading goes on without it.", design.picture);
     Image1->setPixmap(picture);
+    Image1->setAccessibleName(QStringLiteral("Spread layout"));
     connect(Image1, &platform::ImageControl::Click, this, &ReadingLayoutWindow::Image1_Click);
 
     Command1 = new CommandButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
-    Command1->setAccessibleName(QStringLiteral("Command1"));
     PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }

@@ -44,7 +44,6 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setAccessibleName(QLatin1String(name));
     return label;
 }
 
@@ -129,13 +128,15 @@ frmPickCard::frmPickCard()
     // Pictures and labels first: the lists and the button lie over them.
     Image2 = new platform::ImageControl(QStringLiteral("Image2"), this);
     Image2->setPixmap(picture);
+    Image2->setAccessibleName(kPickCardCaption);
     Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
     Label2 = MakeLabel(this, "Label2", kPickListLabel);
     Label1 = MakeLabel(this, "Label1", kPickPositionLabel);
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("List1"));
+    List1->setAccessibleName(kPickListLabel);
+    Label2->setBuddy(List1);
     for (int n = 0; n < kCardCount; ++n)
         List1->addItem(CardKey(n));
     List1->installEventFilter(this);
@@ -145,13 +146,13 @@ frmPickCard::frmPickCard()
 
     Combo1 = new PositionList(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(QStringLiteral("Combo1"));
+    Combo1->setAccessibleName(kPickPositionLabel);
+    Label1->setBuddy(Combo1);
     connect(Combo1, &PositionList::DropDown, this, &frmPickCard::Combo1_DropDown);
     // Only the user's choice of an entry picks; the program's refilling does not.
     connect(Combo1, &QComboBox::activated, this, [this](int index) { Combo1_Click(Combo1->itemText(index)); });
 
     Command1 = new CommandButton(QStringLiteral("Command1"), kPickExitCaption, this);
-    Command1->setAccessibleName(QStringLiteral("Command1"));
     connect(Command1, &QPushButton::clicked, this, &frmPickCard::Command1_Click);
 }
 
