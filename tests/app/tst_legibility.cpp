@@ -47,6 +47,7 @@ enum class Open {
     PickACard,
     Properties,
     About,
+    HelpContents,
     CelticCross,
     FiveCard
 };
@@ -200,6 +201,9 @@ void OpenWindow(ProgramFixture &f, Open which)
     case Open::About:
         MainForm->mnuHelpAbout->trigger();
         break;
+    case Open::HelpContents:
+        MainForm->mnuHelpContents->trigger();
+        break;
     case Open::CelticCross:
         f.dialogs.ExpectMessage(kAskForQuerentText);
         MainForm->mnuViewBar0->trigger();
@@ -232,6 +236,7 @@ private slots:
         QTest::newRow("Pick A Card") << Open::PickACard << kPickCardCaption;
         QTest::newRow("Properties") << Open::Properties << QStringLiteral("Brivet Tarot Properties");
         QTest::newRow("About") << Open::About << QString::fromUtf8(kAboutCaption);
+        QTest::newRow("Help Contents") << Open::HelpContents << QStringLiteral("Help Contents");
         QTest::newRow("Celtic Cross") << Open::CelticCross << kCelticCaption;
         QTest::newRow("Five Card") << Open::FiveCard << kFiveCardCaption;
     }
