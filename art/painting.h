@@ -27,8 +27,9 @@ inline const QColor skin { 0xec, 0xcb, 0xa6 };
 enum class FontFace { Sans, SansBold, Serif, SerifBold, SerifItalic, SerifCondensedBold };
 
 // Loads the DejaVu fonts that ship with the build's dependencies. Returns
-// false when one of them is missing; text would then come out differently
-// from one machine to the next.
+// false when one of them is missing (each such file is named on stderr with
+// its package); text would then come out differently from one machine to the
+// next.
 bool loadFonts();
 QFont font(FontFace face, double pixelSize);
 
