@@ -7,5 +7,6 @@ source scripts/deps.sh
 kestov_install_deps
 dir=${1:-build}; shift || true
 kestov_build "$dir" "$@"
+scripts/test_scripts.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$dir" --output-on-failure -j"$(nproc)"

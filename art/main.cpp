@@ -138,12 +138,9 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
 
-    if (!art::loadFonts()) {
-        std::fprintf(stderr,
-            "kestov_art: the DejaVu fonts are missing "
-            "(/usr/share/fonts/truetype/dejavu/, packages fonts-dejavu-core and fonts-dejavu-extra)\n");
+    // loadFonts() names each font file it could not load.
+    if (!art::loadFonts())
         return 1;
-    }
 
     const QStringList args = app.arguments();
     QString outDir, sheet;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 namespace art {
@@ -23,17 +24,18 @@ struct FontFile
     const char *file;
     int weight;
     bool italic;
+    const char *package; // the Debian package that ships the file
 };
 
 const FontFile kFontFiles[] = {
-    { FontFace::Sans, "DejaVuSans.ttf", QFont::Normal, false },
-    { FontFace::SansBold, "DejaVuSans-Bold.ttf", QFont::Bold, false },
-    { FontFace::Serif, "DejaVuSerif.ttf", QFont::Normal, false },
-    { FontFace::SerifBold, "DejaVuSerif-Bold.ttf", QFont::Bold, false },
-    { FontFace::SerifItalic, "DejaVuSerif-Italic.ttf", QFont::Normal, true },
-    { FontFace::SerifCondensedBold, "DejaVuSerifCondensed-Bold.ttf", QFont::Bold, false },
-    { FontFace::SansCondensed, "DejaVuSansCondensed.ttf", QFont::Normal, false },
-    { FontFace::SansCondensedBold, "DejaVuSansCondensed-Bold.ttf", QFont::Bold, false },
+    { FontFace::Sans, "DejaVuSans.ttf", QFont::Normal, false, "fonts-dejavu-core" },
+    { FontFace::SansBold, "DejaVuSans-Bold.ttf", QFont::Bold, false, "fonts-dejavu-core" },
+    { FontFace::Serif, "DejaVuSerif.ttf", QFont::Normal, false, "fonts-dejavu-core" },
+    { FontFace::SerifBold, "DejaVuSerif-Bold.ttf", QFont::Bold, false, "fonts-dejavu-core" },
+    { FontFace::SerifItalic, "DejaVuSerif-Italic.ttf", QFont::Normal, true, "fonts-dejavu-extra" },
+    { FontFace::SerifCondensedBold, "DejaVuSerifCondensed-Bold.ttf", QFont::Bold, false, "fonts-dejavu-extra" },
+    { FontFace::SansCondensed, "DejaVuSansCondensed.ttf", QFont::Normal, false, "fonts-dejavu-extra" },
+    { FontFace::SansCondensedBold, "DejaVuSansCondensed-Bold.ttf", QFont::Bold, false, "fonts-dejavu-extra" },
 };
 
 // Family names as the font files report them, filled by loadFonts().
@@ -123,10 +125,12 @@ bool loadFonts()
 {
     bool ok = true;
     for (std::size_t i = 0; i < std::size(kFontFiles); ++i) {
-        const int id
-            = QFontDatabase::addApplicationFont(QString::fromLatin1(kFontFolder) + QLatin1String(kFontFiles[i].file));
+        const QString path = QString::fromLatin1(kFontFolder) + QLatin1String(kFontFiles[i].file);
+        const int id = QFontDatabase::addApplicationFont(path);
         const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty()) {
+            std::fprintf(
+                stderr, "kestov_art: cannot load the font %s (package %s)\n", qPrintable(path), kFontFiles[i].package);
             ok = false;
             gFamilies[i] = QStringLiteral("DejaVu Sans");
         } else {

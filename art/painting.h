@@ -36,8 +36,9 @@ enum class FontFace {
 };
 
 // Loads the DejaVu fonts that ship with the build's dependencies. Returns
-// false when one of them is missing; text would then come out differently
-// from one machine to the next.
+// false when one of them is missing (each such file is named on stderr with
+// its package); text would then come out differently from one machine to the
+// next.
 bool loadFonts();
 QFont font(FontFace face, double pixelSize);
 
