@@ -2,12 +2,12 @@
 // takes to come up to its first question, against an empty main window with a child area.
 // Run by hand, offscreen:  QT_QPA_PLATFORM=offscreen ./bench/bench_deal
 #include "app/cardtable.h"
-#include "app/startup_ui.h"
-#include "app/state.h"
+#include "app/ui/startup.h"
+#include "app/programstate.h"
 #include "app/windows_ui.h"
-#include "cards/cardwindow.h"
-#include "deck/deckwindow.h"
-#include "platform/controls_ui.h"
+#include "cards/ui/cardwindow.h"
+#include "deck/ui/deckwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "support/fixture.h"

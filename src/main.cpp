@@ -1,7 +1,7 @@
-#include "app/mainwindow.h"
-#include "app/startup_ui.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/startup.h"
 #include "app/windows_ui.h"
-#include "deck/deckwindow.h"
+#include "deck/ui/deckwindow.h"
 
 #include <QApplication>
 

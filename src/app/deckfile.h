@@ -3,7 +3,7 @@
 // (the 78 reversed flags by card number, then the "Gypsie Deck" flag).
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QByteArray>
 

@@ -2,7 +2,7 @@
 // and The Emperor, Strength, Justice and The Star have a picture for each style.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QString>
 

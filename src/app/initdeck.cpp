@@ -1,7 +1,7 @@
 #include "app/initdeck.h"
 
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 
 void InitDeck(SharedState &state)
 {

@@ -1,7 +1,7 @@
 // Saving the deck: which cards go into the deck file, in which order, and writing the file.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "cards/carddata.h"
 
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // top and a block of the same size from the bottom trade places).
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // random draws the shuffle and the cuts make.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QStringList>
 

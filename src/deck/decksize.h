@@ -2,7 +2,7 @@
 // that leaves the deck and grows by one step for every card that comes back.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <optional>
 

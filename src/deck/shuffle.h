@@ -2,7 +2,7 @@
 // halves are interleaved in clumps. Every random value comes from the source it is given.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QStringList>
 

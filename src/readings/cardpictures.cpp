@@ -1,7 +1,7 @@
 #include "readings/cardpictures.h"
 
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <iterator>
 

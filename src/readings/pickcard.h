@@ -2,7 +2,7 @@
 // its list names, where a card lies, and taking a card out from any position.
 #pragma once
 
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "app/cardtable.h"
 #include "app/initdeck.h"
-#include "app/state.h"
+#include "app/programstate.h"
 
 #include <QSet>
 #include <QTest>

@@ -1,7 +1,7 @@
 // The view-state rules without windows: where each command leads from each state, the size
 // of a state by the way it was reached, and the picture and cache file of every state.
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "cards/carddata.h"
 #include "cards/viewstates.h"
 

@@ -1,5 +1,5 @@
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "deck/cut.h"
 #include "platform/random.h"
 #include "support/scriptedrandom.h"

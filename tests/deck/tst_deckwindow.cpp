@@ -1,11 +1,11 @@
 #include "app/cardtable.h"
-#include "app/mainwindow.h"
-#include "app/state.h"
+#include "app/ui/mainwindow.h"
+#include "app/programstate.h"
 #include "app/windows_ui.h"
 #include "deck/decksize.h"
-#include "deck/deckwindow.h"
-#include "platform/controls_ui.h"
-#include "platform/form_ui.h"
+#include "deck/ui/deckwindow.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/childwindow.h"
 #include "support/fixture.h"
 
 #include <QMdiArea>

@@ -1,6 +1,6 @@
 // The free deal's table: which card the top key is, and the picture and cache file it deals.
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "deck/draw.h"
 #include "platform/resources.h"
 

@@ -1,5 +1,5 @@
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "deck/shuffle.h"
 #include "platform/random.h"
 

@@ -2,13 +2,13 @@
 #pragma once
 
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "app/windows_ui.h"
-#include "cards/cardwindow.h"
-#include "deck/deckwindow.h"
-#include "platform/dialogs_ui.h"
+#include "cards/ui/cardwindow.h"
+#include "deck/ui/deckwindow.h"
+#include "platform/ui/dialogs.h"
 #include "platform/files.h"
-#include "platform/form_ui.h"
+#include "platform/ui/childwindow.h"
 #include "support/fixture.h"
 
 #include <QFile>

@@ -1,13 +1,13 @@
 // Pick A Card: taking a card by its position or its name, the querent of a Celtic Cross, and
 // showing again a card that is out.
-#include "app/formcontrols_ui.h"
-#include "app/mainwindow.h"
+#include "platform/ui/buttons.h"
+#include "app/ui/mainwindow.h"
 #include "deck/decksize.h"
-#include "platform/controls_ui.h"
+#include "platform/ui/picturelabel.h"
 #include "platform/resources.h"
 #include "readinghelpers.h"
-#include "readings/celticwindow.h"
-#include "readings/pickcardwindow.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/ui/pickcardwindow.h"
 #include "readings/readingtexts.h"
 
 #include <QAbstractItemView>

@@ -1,7 +1,7 @@
 // Pick A Card's view of the deck, and the pictures and cache files of the reading deal, the
 // pick and the re-show of a card that is out.
 #include "app/cardtable.h"
-#include "app/state.h"
+#include "app/programstate.h"
 #include "platform/resources.h"
 #include "readings/cardpictures.h"
 #include "readings/pickcard.h"

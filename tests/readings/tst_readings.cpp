@@ -1,13 +1,13 @@
 // The two readings run from the Readings menu: the layout windows, each card dealt into its
 // place with its meaning, the closing draw, and the reading state through all of it.
-#include "app/formcontrols_ui.h"
-#include "app/mainwindow.h"
+#include "platform/ui/buttons.h"
+#include "app/ui/mainwindow.h"
 #include "deck/decksize.h"
-#include "platform/controls_ui.h"
+#include "platform/ui/picturelabel.h"
 #include "readinghelpers.h"
-#include "readings/celticwindow.h"
-#include "readings/pickcardwindow.h"
-#include "readings/reading5window.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/ui/pickcardwindow.h"
+#include "readings/ui/fivecardwindow.h"
 #include "readings/readingtexts.h"
 #include "readings/slots.h"
 

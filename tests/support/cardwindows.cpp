@@ -1,9 +1,9 @@
 #include "support/cardwindows.h"
 
 #include "app/cardtable.h"
-#include "cards/cardwindow.h"
-#include "platform/controls_ui.h"
-#include "platform/form_ui.h"
+#include "cards/ui/cardwindow.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/childwindow.h"
 
 #include <QFile>
 #include <QListWidget>

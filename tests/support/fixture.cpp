@@ -1,12 +1,12 @@
 #include "support/fixture.h"
 
-#include "app/mainwindow.h"
-#include "app/startup_ui.h"
-#include "app/state.h"
+#include "app/ui/mainwindow.h"
+#include "app/ui/startup.h"
+#include "app/programstate.h"
 #include "app/windows_ui.h"
-#include "deck/deckwindow.h"
+#include "deck/ui/deckwindow.h"
 #include "platform/files.h"
-#include "platform/form_ui.h"
+#include "platform/ui/childwindow.h"
 #include "platform/random.h"
 #include "platform/timers.h"
 

@@ -3,7 +3,7 @@
 // differs, is recorded as a failure and answered No / cancelled.
 #pragma once
 
-#include "platform/dialogs_ui.h"
+#include "platform/ui/dialogs.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -1,8 +1,0 @@
-#include "app/icowindow.h"
-
-#include "app/state.h"
-
-void Ico::ClsDeck()
-{
-    G.DeckClosed = 1;
-}

@@ -1,0 +1,3 @@
+#include "app/programstate.h"
+
+SharedState G;

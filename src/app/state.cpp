@@ -1,3 +1,0 @@
-#include "app/state.h"
-
-SharedState G;

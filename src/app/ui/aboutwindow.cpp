@@ -1,0 +1,82 @@
+#include "app/ui/aboutwindow.h"
+
+#include "platform/ui/buttons.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/resources.h"
+#include "resourcelist.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPointer>
+
+#include <cmath>
+
+namespace {
+
+constexpr float kClientWidth = 3750;
+constexpr float kClientHeight = 2400;
+
+constexpr float kButtonTop = 1800;
+
+QPointer<Aboutform> g_window;
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
+}
+
+// The dialog font at 9.75 points, a little smaller when the paragraph would otherwise run on
+// behind the button (fonts differ in width from system to system).
+QFont TextFont(const QString &text, int width, int height)
+{
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    for (qreal points = 9.75; points >= 8.0; points -= 0.25) {
+        font.setPointSizeF(points);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, width, 10000), Qt::TextWordWrap, text);
+        if (needed.height() <= height)
+            break;
+    }
+    return font;
+}
+
+QString AboutText()
+{
+    bool found = false;
+    const QByteArray text = platform::Resource(QLatin1String(art::kAboutText), &found);
+    if (!found)
+        return QStringLiteral("(The About text is missing from this copy of the program.)");
+    return QString::fromUtf8(text).trimmed();
+}
+
+} // namespace
+
+Aboutform::Aboutform()
+    : Form(QStringLiteral("Aboutform"), kClientWidth, kClientHeight)
+{
+    SetCaption(QString::fromUtf8(kAboutCaption));
+    // An empty picture beneath the text, as in the window's design.
+    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1->SetBounds(0, 0, 3732, 2412);
+    Label1 = new QLabel(AboutText(), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceControl(Label1, 120, 120, 3492, 2172);
+    Label1->setFont(TextFont(Label1->text(), Label1->width(), ToPixels(kButtonTop - 120)));
+    // The button stays in front of the text it overlaps.
+    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
+    PlaceControl(Command1, 2760, kButtonTop, 852, 492);
+    connect(Command1, &QPushButton::clicked, this, &Aboutform::Command1_Click);
+}
+
+void Aboutform::Command1_Click()
+{
+    Hide();
+}
+
+Aboutform *AboutWindow()
+{
+    return platform::SingleForm(g_window);
+}

@@ -1,0 +1,78 @@
+#include "app/ui/helpcontentswindow.h"
+
+#include "platform/ui/buttons.h"
+#include "helptext.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/resources.h"
+#include "resourcelist.h"
+
+#include <QPointer>
+
+namespace {
+
+constexpr float kClientWidth = 6795;
+constexpr float kClientHeight = 7410;
+constexpr float kLoadHeight = 7896;
+constexpr float kLoadWidth = 6888;
+
+QPointer<Contents> g_window;
+
+} // namespace
+
+Contents::Contents()
+    : Form(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
+{
+    SetCaption(QStringLiteral("Help Contents"));
+    // The frame's title names the window; the pane inside has nothing to add.
+    setAccessibleName(QString());
+    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    // The page is a picture: its words go to assistive technology from the same text it was drawn from.
+    Image1->setAccessibleName(QStringLiteral("Help Contents page"));
+    Image1->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
+    if (!Image1->SetPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
+        Image1->setText(QStringLiteral("The help page is missing from this copy of the program."));
+        Image1->setAlignment(Qt::AlignCenter);
+        Image1->setWordWrap(true);
+    }
+    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("EXIT"), this);
+    // In front of the picture, at its design place whatever the window's size.
+    PlaceControl(Command1, 5520, 6600, 852, 252);
+    Command1->raise();
+    connect(Command1, &QPushButton::clicked, this, &Contents::Command1_Click);
+}
+
+void Contents::ResetDesign()
+{
+    Image1->SetBounds(0, 0, 6852, 7452);
+}
+
+void Contents::Form_Load()
+{
+    // The window keeps the left edge the workspace gives a new window and moves to the top.
+    if (QMdiSubWindow *frame = SubWindow(); frame && !frame->isVisible()) {
+        frame->show();
+        Move(frame->x() * platform::kTwipsPerPixel, 0);
+    } else {
+        SetTop(0);
+    }
+    SetHeight(kLoadHeight);
+    SetWidth(kLoadWidth);
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+}
+
+void Contents::Form_Resize()
+{
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+}
+
+void Contents::Command1_Click()
+{
+    Hide();
+}
+
+Contents *ContentsWindow()
+{
+    return platform::SingleForm(g_window);
+}

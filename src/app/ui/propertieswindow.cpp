@@ -1,0 +1,156 @@
+#include "app/ui/propertieswindow.h"
+
+#include "app/deckstyle.h"
+#include "platform/ui/buttons.h"
+#include "app/programstate.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/dialogs.h"
+#include "platform/resources.h"
+#include "resourcelist.h"
+
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPointer>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr float kClientWidth = 2745;
+constexpr float kClientHeight = 2310;
+
+QPointer<frmProperties> g_window;
+
+// The choice cannot be made while Strength or Justice is out: say so and keep the marks.
+bool StyleChoiceAllowed()
+{
+    if (!StyleChoiceBlocked(G.CardsOut))
+        return true;
+    platform::dialogs().MsgBox(kStyleCardsOutMessage);
+    return false;
+}
+
+} // namespace
+
+frmProperties::frmProperties()
+    : Form(QStringLiteral("frmProperties"), kClientWidth, kClientHeight)
+{
+    SetCaption(QStringLiteral("Brivet Tarot Properties"));
+    QFont windowFont = font();
+    windowFont.setPointSizeF(8.25);
+    setFont(windowFont);
+
+    // Made first, so that it lies beneath every other control.
+    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1->SetBounds(0, 0, 2772, 2292);
+    Image1->setAccessibleName(QStringLiteral("Deck Style"));
+
+    Option1 = new OptionButton(QStringLiteral("Option1"), this);
+    Option1->setAccessibleName(QStringLiteral("Thoth"));
+    Option1->setToolTip(QStringLiteral("Thoth"));
+    PlaceControl(Option1, 2160, 240, 252, 252);
+    Option2 = new OptionButton(QStringLiteral("Option2"), this);
+    Option2->setAccessibleName(QStringLiteral("Traditional"));
+    Option2->setToolTip(QStringLiteral("Traditional"));
+    PlaceControl(Option2, 2160, 840, 252, 252);
+    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("Exit Properties"), this);
+    PlaceControl(Command1, 1920, 1200, 852, 492);
+    Label1 = new QLabel(QStringLiteral("Gypsie Deck Allows for Upside Down Dignity"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont bold = Label1->font();
+    bold.setBold(true);
+    Label1->setFont(bold);
+    PlaceControl(Label1, 0, 1200, 1812, 732);
+    Check1 = new CheckBox(QStringLiteral("Check1"), QStringLiteral("Turn Gypsie Deck ON"), this);
+    PlaceControl(Check1, 120, 1920, 1212, 372);
+    Check2 = new CheckBox(QStringLiteral("Check2"), QStringLiteral("Turn Gypsie Deck OFF"), this);
+    PlaceControl(Check2, 1440, 1920, 1212, 372);
+    setTabOrder(Option1, Option2);
+    setTabOrder(Option2, Command1);
+    setTabOrder(Command1, Check1);
+    setTabOrder(Check1, Check2);
+
+    QPixmap picture;
+    if (picture.loadFromData(platform::Resource(QLatin1String(art::kPropertiesPicture.name)))) {
+        Image1->setPixmap(picture);
+        QPalette pal = palette();
+        pal.setBrush(QPalette::Window, QBrush(picture));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
+
+    Option1->SetMarkGuard(StyleChoiceAllowed);
+    Option2->SetMarkGuard(StyleChoiceAllowed);
+    connect(Option1, &OptionButton::Click, this, &frmProperties::Option1_Click);
+    connect(Option2, &OptionButton::Click, this, &frmProperties::Option2_Click);
+    connect(Check1, &CheckBox::Click, this, &frmProperties::Check1_Click);
+    connect(Check2, &CheckBox::Click, this, &frmProperties::Check2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmProperties::Command1_Click);
+}
+
+void frmProperties::ResetDesign()
+{
+    // The state a newly made window has; making it runs no handler.
+    const QSignalBlocker block1(Option1);
+    const QSignalBlocker block2(Option2);
+    const QSignalBlocker block3(Check1);
+    const QSignalBlocker block4(Check2);
+    Option1->SetValue(false);
+    Option2->SetValue(false);
+    Check1->SetValue(false);
+    Check2->SetValue(true);
+}
+
+void frmProperties::Form_Load()
+{
+    // Marking the current style's button runs its choice.
+    Option1->SetValue(G.DeckStyle == 0);
+    Option2->SetValue(G.DeckStyle == 1);
+    Check1->SetValue(G.GypsieDeck == 1);
+    Check2->SetValue(G.GypsieDeck == 0);
+}
+
+void frmProperties::Option1_Click()
+{
+    if (!ChooseThoth(G))
+        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+}
+
+void frmProperties::Option2_Click()
+{
+    if (!ChooseTraditional(G))
+        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+}
+
+// Each box sets the other to the opposite state; that box's handler then finds its partner
+// already right, and the chain ends.
+void frmProperties::Check1_Click()
+{
+    const bool on = Check1->isChecked();
+    G.GypsieDeck = on ? 1 : 0;
+    Check2->SetValue(!on);
+}
+
+void frmProperties::Check2_Click()
+{
+    const bool off = Check2->isChecked();
+    G.GypsieDeck = off ? 0 : 1;
+    Check1->SetValue(!off);
+}
+
+void frmProperties::Command1_Click()
+{
+    Hide();
+}
+
+frmProperties *PropertiesWindow()
+{
+    return platform::SingleForm(g_window);
+}
+
+frmProperties *LoadedPropertiesWindow()
+{
+    return g_window && g_window->IsLoaded() ? g_window.data() : nullptr;
+}

@@ -1,0 +1,83 @@
+// CardWindow: the window of one card that is out of the deck. All 78 cards share this one
+// design; a card's row of CardData sets its caption, pictures, meaning and sizes.
+//
+// Each card has one default window (object name Form1 .. Form78), made on first use and
+// kept for reloading, which every change of view state and Pick A Card show the card in;
+// the deck deals a card into a new window of the card, deleted once it is closed.
+//
+// A click on the picture opens the menu list List1. Enlarge, Shrink and Rotate close the
+// clicked window without giving the card back and reopen the default window in the new view
+// state; Meaning shows the card's meaning; Return To Deck closes the window, which puts the
+// card back at the bottom of the deck.
+#pragma once
+
+#include "cards/carddata.h"
+#include "platform/ui/childwindow.h"
+
+class QListWidget;
+
+namespace platform {
+class ImageControl;
+}
+
+// The six items of the menu list, in their order.
+extern const char *const kCardMenuItems[6];
+
+class CardWindow : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    explicit CardWindow(int cardNumber);
+
+    int CardNumber() const { return m_card; }
+    const CardData &Data() const;
+
+    // The picture control: Image1, or Image2 for a card whose data names it.
+    platform::ImageControl *PictureControl() const { return m_picture; }
+
+    // Loads the picture control from a cache file; when the file cannot be read, shows the
+    // embedded picture `resource` itself. False when neither could be shown (the control then
+    // keeps what it showed).
+    bool ShowPicture(const QString &cacheFilePath, const QString &resource);
+
+    // Sets CardReturnMode to 1: closing a card window gives its card back again.
+    static void SetReturnFlag();
+
+    platform::ImageControl *Image1 = nullptr;
+    platform::ImageControl *Image2 = nullptr; // only in a window whose picture control is Image2
+    QListWidget *List1 = nullptr;
+
+    // Events.
+    void Image1_Click();
+    void List1_Click();
+    void List1_LostFocus();
+    void List1_MouseMove();
+    void Form_MouseDown();
+
+protected:
+    void ResetDesign() override;
+    void Form_Load() override;
+    void Form_QueryUnload(bool &cancel, int unloadMode) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Closes this window, once, without giving the card back.
+    void UnloadCard();
+    // Closes this window so that the card goes back to the deck.
+    void ReturnToDeck();
+    // Shows the card in the default window in `state`.
+    void Redisplay(int state, Route route);
+    bool CaptionIsOpen() const;
+    void ShowDesignPicture();
+
+    int m_card;
+    platform::ImageControl *m_picture = nullptr;
+};
+
+// The card's default window, made on first use. Touching its geometry loads it.
+CardWindow *DefaultCardWindow(int cardNumber);
+
+// A new, unopened window of the card, deleted once it has been closed.
+CardWindow *NewCardWindow(int cardNumber);

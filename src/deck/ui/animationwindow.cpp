@@ -1,0 +1,256 @@
+#include "deck/ui/animationwindow.h"
+
+#include "app/windows_ui.h"
+#include "deck/ui/deckwindow.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/files.h"
+#include "platform/resources.h"
+#include "platform/timers.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QDragEnterEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMouseEvent>
+#include <QMovie>
+#include <QTimer>
+#include <QtDebug>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
+}
+
+} // namespace
+
+AnimationControl::AnimationControl(const QString &name, QWidget *parent)
+    : QLabel(parent)
+{
+    setObjectName(name);
+    setScaledContents(true);
+    setAcceptDrops(true);
+    // It takes the focus only when clicked, so that it loses it only to the user.
+    setFocusPolicy(Qt::ClickFocus);
+}
+
+void AnimationControl::SetBounds(float left, float top, float width, float height)
+{
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    Apply();
+}
+
+void AnimationControl::SetWidth(float twips)
+{
+    m_width = twips;
+    Apply();
+}
+
+void AnimationControl::SetHeight(float twips)
+{
+    m_height = twips;
+    Apply();
+}
+
+void AnimationControl::Apply()
+{
+    setGeometry(ToPixels(m_left), ToPixels(m_top), std::max(0, ToPixels(m_width)), std::max(0, ToPixels(m_height)));
+}
+
+bool AnimationControl::PlayBytes(const QByteArray &bytes)
+{
+    Stop();
+    m_buffer = new QBuffer(this);
+    m_buffer->setData(bytes);
+    m_buffer->open(QIODevice::ReadOnly);
+    return Start(new QMovie(m_buffer, QByteArray(), this));
+}
+
+bool AnimationControl::Start(QMovie *movie)
+{
+    if (!movie->isValid()) {
+        delete movie;
+        delete m_buffer;
+        m_buffer = nullptr;
+        return false;
+    }
+    m_movie = movie;
+    connect(m_movie, &QMovie::frameChanged, this, &AnimationControl::FrameShown);
+    setMovie(m_movie);
+    m_movie->start();
+    return true;
+}
+
+void AnimationControl::FrameShown(int frame)
+{
+    // A GIF may ask to loop for ever; the control plays it once and keeps its last frame.
+    if (m_loop || !m_movie)
+        return;
+    const int frames = m_movie->frameCount();
+    if (frames > 0 && frame >= frames - 1)
+        m_movie->setPaused(true);
+}
+
+void AnimationControl::Stop()
+{
+    setMovie(nullptr);
+    clear();
+    if (m_movie) {
+        m_movie->stop();
+        m_movie->deleteLater();
+        m_movie = nullptr;
+    }
+    if (m_buffer) {
+        m_buffer->deleteLater();
+        m_buffer = nullptr;
+    }
+}
+
+void AnimationControl::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+    event->accept();
+}
+
+void AnimationControl::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        emit Click();
+}
+
+void AnimationControl::dragEnterEvent(QDragEnterEvent *event)
+{
+    // Nothing can be dropped here; the control only notices the drag.
+    event->ignore();
+    emit DragOver();
+}
+
+void AnimationControl::focusOutEvent(QFocusEvent *event)
+{
+    QLabel::focusOutEvent(event);
+    // Only the focus going to another window counts: not a menu opened over it, nor the
+    // control's own window taking the focus as it is shown, activated or hidden.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::MenuBarFocusReason)
+        return;
+    QWidget *own = this;
+    while (own->parentWidget() && !qobject_cast<QMdiSubWindow *>(own))
+        own = own->parentWidget();
+    const QWidget *now = QApplication::focusWidget();
+    if (now && (now == own || own->isAncestorOf(now)))
+        return;
+    emit LostFocus();
+}
+
+AnimationWindow::AnimationWindow(
+    const QString &objectName, const QString &caption, float clientWidth, float clientHeight, int durationMs)
+    : Form(objectName, clientWidth, clientHeight)
+    , m_caption(caption)
+    , m_durationMs(durationMs)
+{
+    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1->setAccessibleName(caption);
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &AnimationWindow::Timer1_Timer);
+}
+
+void AnimationWindow::ResetDesign()
+{
+    SetCaption(m_caption);
+    // The animation is heard by what it shows, as the still picture is.
+    for (AnimationControl *control : findChildren<AnimationControl *>())
+        control->setAccessibleName(m_caption);
+    Timer1->stop();
+    Image1->ClearPicture();
+    m_closePending = false;
+}
+
+void AnimationWindow::StartTimer()
+{
+    Timer1->start(platform::TimerInterval(m_durationMs));
+}
+
+void AnimationWindow::ShowStill(AnimationControl *control, const QString &resourceName)
+{
+    const QString path = control->FileName();
+    platform::SaveResToFile(resourceName, path);
+    if (Image1->SetPictureBytes(platform::CachedFileBytes(path, resourceName)))
+        return;
+    // No usable cache file (it could not be written, or it is damaged): the embedded
+    // animation itself gives the picture.
+    if (!Image1->SetPictureBytes(platform::Resource(resourceName)))
+        qWarning("The animation %s could not be shown: neither %s nor the embedded copy can be read.",
+            qPrintable(resourceName), qPrintable(path));
+}
+
+void AnimationWindow::PlayAnimation(AnimationControl *control, const QString &resourceName)
+{
+    if (!control->PlayBytes(platform::CachedFileBytes(control->FileName(), resourceName)))
+        control->PlayBytes(platform::Resource(resourceName));
+}
+
+void AnimationWindow::Timer1_Timer()
+{
+    Timer1->stop();
+    if (!IsLoaded())
+        return;
+    if (CommandRunning()) {
+        m_closePending = true;
+        return;
+    }
+    Unload();
+    ShowDeckWindowAgain();
+}
+
+void AnimationWindow::CommandEnded()
+{
+    --m_runningCommands;
+    if (m_runningCommands == 0 && m_closePending) {
+        m_closePending = false;
+        Timer1_Timer();
+    }
+}
+
+void AnimationWindow::Form_Unload()
+{
+    Timer1->stop();
+    m_closePending = false;
+    for (AnimationControl *control : findChildren<AnimationControl *>())
+        control->Stop();
+}
+
+AnimationCommand::AnimationCommand(AnimationWindow *window)
+    : m_window(window)
+{
+    if (m_window)
+        ++m_window->m_runningCommands;
+}
+
+AnimationCommand::~AnimationCommand()
+{
+    if (m_window)
+        m_window->CommandEnded();
+}
+
+void ShowDeckWindowAgain()
+{
+    if (!DeckForm)
+        return;
+    DeckForm->Show();
+    // Shown, it becomes the active window, as a window the program shows does; a deck window
+    // with no cards then hides itself again.
+    if (QMdiSubWindow *sub = DeckForm->SubWindow(); sub && DeckForm->Visible())
+        platform::Workspace()->setActiveSubWindow(sub);
+}

@@ -1,0 +1,129 @@
+// What the three animation windows (the shuffle and the two cuts) share: the animated picture
+// control, the still first frame behind it, and the timer that closes the window and shows
+// the deck window again.
+#pragma once
+
+#include "platform/ui/childwindow.h"
+
+#include <QLabel>
+#include <QPointer>
+
+class QBuffer;
+class QMovie;
+class QTimer;
+
+namespace platform {
+class ImageControl;
+}
+
+// Plays an animated GIF over its area, stretched to it, once unless told to loop.
+class AnimationControl : public QLabel
+{
+    Q_OBJECT
+
+public:
+    // `name` is the control's name inside the program; the window names it for assistive technology.
+    AnimationControl(const QString &name, QWidget *parent);
+
+    float Width() const { return m_width; }
+    float Height() const { return m_height; }
+    void SetBounds(float left, float top, float width, float height);
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+
+    // The file it plays, and whether it starts again after the last frame.
+    QString FileName() const { return m_fileName; }
+    void SetFileName(const QString &path) { m_fileName = path; }
+    bool LoopAnimation() const { return m_loop; }
+    void SetLoopAnimation(bool loop) { m_loop = loop; }
+
+    // Starts the animation from bytes in memory; false when they are not an animation.
+    bool PlayBytes(const QByteArray &bytes);
+    void Stop();
+    QMovie *Movie() const { return m_movie; }
+
+signals:
+    void Click();
+    // Something is dragged over the control.
+    void DragOver();
+    // The focus went from the control to another window.
+    void LostFocus();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    bool Start(QMovie *movie);
+    void FrameShown(int frame);
+    void Apply();
+
+    QString m_fileName;
+    bool m_loop = false;
+    float m_left = 0;
+    float m_top = 0;
+    float m_width = 0;
+    float m_height = 0;
+    bool m_pressed = false;
+    QMovie *m_movie = nullptr;
+    QBuffer *m_buffer = nullptr;
+};
+
+class AnimationWindow : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    // Closes the window and shows the deck window. While a command that showed this window is
+    // still running (its message box open), the close waits until that command has ended.
+    void Timer1_Timer();
+
+    platform::ImageControl *Image1 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+protected:
+    AnimationWindow(
+        const QString &objectName, const QString &caption, float clientWidth, float clientHeight, int durationMs);
+
+    void ResetDesign() override;
+    void Form_Unload() override;
+
+    // The timer runs from the start of the load.
+    void StartTimer();
+    // Writes the animation's cache file unless it is there and shows its first frame, as a
+    // still picture, in Image1. When the file cannot be written or read the embedded
+    // animation is shown instead.
+    void ShowStill(AnimationControl *control, const QString &resourceName);
+    // Plays the animation over the still picture, from the same source.
+    void PlayAnimation(AnimationControl *control, const QString &resourceName);
+    // Closes the window, the way the timer does, once the running command has ended.
+    void CloseAfterCommand() { m_closePending = true; }
+    bool CommandRunning() const { return m_runningCommands > 0; }
+
+private:
+    friend class AnimationCommand;
+    void CommandEnded();
+
+    QString m_caption;
+    int m_durationMs;
+    int m_runningCommands = 0;
+    bool m_closePending = false;
+};
+
+// Held by a command that shows an animation window, for as long as the command runs.
+class AnimationCommand
+{
+public:
+    explicit AnimationCommand(AnimationWindow *window);
+    ~AnimationCommand();
+    AnimationCommand(const AnimationCommand &) = delete;
+    AnimationCommand &operator=(const AnimationCommand &) = delete;
+
+private:
+    QPointer<AnimationWindow> m_window;
+};
+
+// Shows the deck window again after an animation.
+void ShowDeckWindowAgain();

@@ -1,0 +1,30 @@
+// frmCutCards: the chooser "Cut Cards" with its three buttons: cut once, cut twice, or leave.
+#pragma once
+
+#include "platform/ui/childwindow.h"
+
+class QPushButton;
+
+class frmCutCards : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmCutCards();
+
+    // Shows the cut window (whose load cuts), then hides the chooser and the deck window.
+    void Command1_Click();
+    void Command2_Click();
+    // Hides the chooser.
+    void Command3_Click();
+
+    QPushButton *Command1 = nullptr;
+    QPushButton *Command2 = nullptr;
+    QPushButton *Command3 = nullptr;
+
+protected:
+    void ResetDesign() override;
+};
+
+// The chooser the Cut Cards command shows: the loaded one, or a new one.
+frmCutCards *CutCardsForm();

@@ -1,0 +1,85 @@
+#include "deck/ui/cutoncewindow.h"
+
+#include "app/programstate.h"
+#include "deck/cut.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/dialogs.h"
+#include "platform/files.h"
+#include "platform/random.h"
+#include "resourcelist.h"
+
+namespace {
+
+constexpr float kClientWidth = 6915;
+constexpr float kClientHeight = 4665;
+constexpr int kDurationMs = 4000;
+const QString kResourceName = QLatin1String(art::kCutOnceAnimation.name);
+const QString kCacheName = QStringLiteral("cutonce.gif");
+
+} // namespace
+
+CutOnce::CutOnce()
+    : AnimationWindow(
+        QStringLiteral("CutOnce"), QStringLiteral("Cut Cards Once "), kClientWidth, kClientHeight, kDurationMs)
+{
+    CutCards = new AnimationControl(QStringLiteral("CutCards"), this);
+    connect(CutCards, &AnimationControl::Click, this, &CutOnce::CutCards_Click);
+    connect(CutCards, &AnimationControl::DragOver, this, &CutOnce::CutCards_DragOver);
+    connect(CutCards, &AnimationControl::LostFocus, this, &CutOnce::CutCards_LostFocus);
+}
+
+void CutOnce::ResetDesign()
+{
+    AnimationWindow::ResetDesign();
+    m_ending = false;
+    Image1->SetBounds(0, 0, 6972, 4692);
+    CutCards->Stop();
+    CutCards->SetBounds(0, 0, 6852, 4692);
+    CutCards->SetFileName(platform::DataPath(kCacheName));
+    CutCards->SetLoopAnimation(false);
+    CutCards->show();
+    CutCards->raise();
+}
+
+void CutOnce::Form_Load()
+{
+    StartTimer();
+    Move(2700, 2000);
+    CutCards->SetHeight(ScaleHeight());
+    CutCards->SetWidth(ScaleWidth());
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+    ShowStill(CutCards, kResourceName);
+    platform::Random().Randomize();
+    StartCut();
+    PlayAnimation(CutCards, kResourceName);
+}
+
+void CutOnce::StartCut()
+{
+    if (::StartCut(G.Deck, platform::Random()) == CutOutcome::OneCard)
+        platform::dialogs().MsgBox(kCutOneCardText);
+}
+
+void CutOnce::EndEarly()
+{
+    // Hiding the window may hand the focus to another one, which ends the animation once more: the
+    // window closes only once, and a window that is gone is not loaded again (it would cut).
+    if (!IsLoaded() || m_ending)
+        return;
+    if (CommandRunning()) {
+        CloseAfterCommand();
+        return;
+    }
+    m_ending = true;
+    CutCards->hide();
+    Hide();
+    ShowDeckWindowAgain();
+    Unload();
+}
+
+CutOnce *CutOnceForm()
+{
+    static QPointer<CutOnce> form;
+    return platform::SingleForm(form);
+}

@@ -1,0 +1,34 @@
+// CutOnce: cuts the deck once as it loads, then plays the cutting animation for four seconds.
+// The user can end it early: a click on the animation, a drag over it, or moving the focus
+// to another window.
+#pragma once
+
+#include "deck/ui/animationwindow.h"
+
+class CutOnce : public AnimationWindow
+{
+    Q_OBJECT
+
+public:
+    CutOnce();
+
+    void StartCut();
+
+    void CutCards_Click() { EndEarly(); }
+    void CutCards_DragOver() { EndEarly(); }
+    void CutCards_LostFocus() { EndEarly(); }
+
+    AnimationControl *CutCards = nullptr;
+
+protected:
+    void ResetDesign() override;
+    void Form_Load() override;
+
+private:
+    void EndEarly();
+
+    bool m_ending = false;
+};
+
+// The CutOnce window the chooser shows: the loaded one, or a new one.
+CutOnce *CutOnceForm();

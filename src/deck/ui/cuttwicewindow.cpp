@@ -1,0 +1,64 @@
+#include "deck/ui/cuttwicewindow.h"
+
+#include "app/programstate.h"
+#include "deck/cut.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/dialogs.h"
+#include "platform/files.h"
+#include "platform/random.h"
+#include "resourcelist.h"
+
+namespace {
+
+constexpr float kClientWidth = 6600;
+constexpr float kClientHeight = 4950;
+constexpr int kDurationMs = 4000;
+const QString kResourceName = QLatin1String(art::kCutTwiceAnimation.name);
+const QString kCacheName = QStringLiteral("cttwice.gif");
+
+} // namespace
+
+CutTwice::CutTwice()
+    : AnimationWindow(
+        QStringLiteral("CutTwice"), QStringLiteral("Cut Cards Twice"), kClientWidth, kClientHeight, kDurationMs)
+{
+    QProGIF1 = new AnimationControl(QStringLiteral("QProGIF1"), this);
+}
+
+void CutTwice::ResetDesign()
+{
+    AnimationWindow::ResetDesign();
+    Image1->SetBounds(0, 0, 8400, 5028);
+    QProGIF1->Stop();
+    QProGIF1->SetBounds(0, 0, 6972, 4572);
+    QProGIF1->SetFileName(platform::DataPath(kCacheName));
+    QProGIF1->SetLoopAnimation(false);
+    QProGIF1->raise();
+}
+
+void CutTwice::Form_Load()
+{
+    StartTimer();
+    Move(2700, 2000);
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+    QProGIF1->SetHeight(ScaleHeight());
+    QProGIF1->SetWidth(ScaleWidth());
+    ShowStill(QProGIF1, kResourceName);
+    // The double cut draws no random value; the generator is reseeded all the same.
+    platform::Random().Randomize();
+    StartCutTwice();
+    PlayAnimation(QProGIF1, kResourceName);
+}
+
+void CutTwice::StartCutTwice()
+{
+    if (::StartCutTwice(G.Deck) == CutOutcome::TooFewCards)
+        platform::dialogs().MsgBox(kCutTwiceTooFewText);
+}
+
+CutTwice *CutTwiceForm()
+{
+    static QPointer<CutTwice> form;
+    return platform::SingleForm(form);
+}

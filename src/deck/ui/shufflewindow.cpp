@@ -1,0 +1,49 @@
+#include "deck/ui/shufflewindow.h"
+
+#include "platform/ui/picturelabel.h"
+#include "platform/files.h"
+#include "resourcelist.h"
+
+namespace {
+
+constexpr float kClientWidth = 6525;
+constexpr float kClientHeight = 4620;
+constexpr int kDurationMs = 4500;
+const QString kResourceName = QLatin1String(art::kShuffleAnimation.name);
+
+} // namespace
+
+Shuffle::Shuffle()
+    : AnimationWindow(QStringLiteral("Shuffle"), QStringLiteral("Shuffle"), kClientWidth, kClientHeight, kDurationMs)
+{
+    ShuffleDeck = new AnimationControl(QStringLiteral("ShuffleDeck"), this);
+}
+
+void Shuffle::ResetDesign()
+{
+    AnimationWindow::ResetDesign();
+    Image1->SetBounds(0, 0, 6672, 4764);
+    ShuffleDeck->Stop();
+    ShuffleDeck->SetBounds(0, 0, 5292, 2772);
+    ShuffleDeck->SetFileName(platform::DataPath(kResourceName));
+    ShuffleDeck->SetLoopAnimation(false);
+    ShuffleDeck->raise();
+}
+
+void Shuffle::Form_Load()
+{
+    StartTimer();
+    Move(2700, 2000);
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+    ShuffleDeck->SetHeight(ScaleHeight());
+    ShuffleDeck->SetWidth(ScaleWidth());
+    ShowStill(ShuffleDeck, kResourceName);
+    PlayAnimation(ShuffleDeck, kResourceName);
+}
+
+Shuffle *ShuffleForm()
+{
+    static QPointer<Shuffle> form;
+    return platform::SingleForm(form);
+}

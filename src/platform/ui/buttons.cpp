@@ -1,0 +1,150 @@
+#include "platform/ui/buttons.h"
+
+#include "platform/ui/childwindow.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
+}
+
+// Gives `control` its window's font, or a smaller one where `text` wrapped inside `rect` would not
+// fit in it: the sizes are fixed, and a caption cut in half would say nothing. The control keeps
+// the font it shows, so that what it measures is what it draws.
+void FitCaptionFont(QWidget *control, const QRect &rect, const QString &text)
+{
+    constexpr qreal kSmallestPoints = 6.0;
+    QFont font = control->parentWidget() ? control->parentWidget()->font() : control->font();
+    while (font.pointSizeF() > kSmallestPoints) {
+        const QRect needed = QFontMetrics(font).boundingRect(rect, Qt::TextWordWrap, text);
+        if (needed.height() <= rect.height() && needed.width() <= rect.width())
+            break;
+        font.setPointSizeF(std::max(kSmallestPoints, font.pointSizeF() - 0.5));
+    }
+    if (font != control->font())
+        control->setFont(font);
+}
+
+} // namespace
+
+void PlaceControl(QWidget *control, float left, float top, float width, float height)
+{
+    control->setGeometry(ToPixels(left), ToPixels(top), std::max(0, ToPixels(width)), std::max(0, ToPixels(height)));
+}
+
+OptionButton::OptionButton(const QString &name, QWidget *parent)
+    : QRadioButton(parent)
+{
+    setObjectName(name);
+    connect(this, &QRadioButton::toggled, this, [this](bool marked) {
+        if (marked)
+            emit Click();
+    });
+}
+
+void OptionButton::SetValue(bool marked)
+{
+    if (marked) {
+        setChecked(true);
+        return;
+    }
+    // A marked button of a group cannot be cleared directly; clearing it runs nothing.
+    const bool exclusive = autoExclusive();
+    setAutoExclusive(false);
+    setChecked(false);
+    setAutoExclusive(exclusive);
+}
+
+void OptionButton::nextCheckState()
+{
+    // Clicks and keys reach the state change here; the program's SetValue does not.
+    if (!isChecked() && m_guard && !m_guard())
+        return;
+    QRadioButton::nextCheckState();
+}
+
+CheckBox::CheckBox(const QString &name, const QString &caption, QWidget *parent)
+    : QCheckBox(caption, parent)
+{
+    setObjectName(name);
+    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+}
+
+QRect CheckBox::CaptionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
+    textRect.setTop(0);
+    textRect.setBottom(height() - 1);
+    return textRect;
+}
+
+void CheckBox::resizeEvent(QResizeEvent *event)
+{
+    QCheckBox::resizeEvent(event);
+    FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CheckBox::changeEvent(QEvent *event)
+{
+    QCheckBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_CheckBox, option);
+    painter.drawText(CaptionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+}
+
+CommandButton::CommandButton(const QString &name, const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+}
+
+QRect CommandButton::CaptionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+}
+
+void CommandButton::resizeEvent(QResizeEvent *event)
+{
+    QPushButton::resizeEvent(event);
+    FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CommandButton::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitCaptionFont(this, CaptionRect(), text());
+}
+
+void CommandButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+}

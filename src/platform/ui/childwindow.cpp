@@ -1,0 +1,379 @@
+#include "platform/ui/childwindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMoveEvent>
+
+#include <algorithm>
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+QPointer<QMdiArea> g_workspace;
+QList<Form *> g_openForms;
+
+int ToPixels(float twips)
+{
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+
+// A workspace for forms loaded before (or without) a main window, as in tests of one window.
+QMdiArea *FallbackWorkspace()
+{
+    static QPointer<QMdiArea> area;
+    if (!area) {
+        area = new QMdiArea;
+        area->resize(1200, 900);
+    }
+    return area;
+}
+
+} // namespace
+
+void SetWorkspace(QMdiArea *area)
+{
+    g_workspace = area;
+    if (!area)
+        return;
+    QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow *sub) {
+        if (!sub)
+            return;
+        if (auto *form = qobject_cast<Form *>(sub->widget()))
+            form->Activated();
+    });
+}
+
+QMdiArea *Workspace()
+{
+    return g_workspace ? g_workspace.data() : FallbackWorkspace();
+}
+
+QList<Form *> OpenForms()
+{
+    return g_openForms;
+}
+
+Form *FindForm(const QString &caption)
+{
+    for (Form *form : std::as_const(g_openForms)) {
+        if (form->Caption() == caption)
+            return form;
+    }
+    return nullptr;
+}
+
+Form::Form(const QString &objectName, float designClientWidth, float designClientHeight,
+           bool fixedBorder)
+    : m_designClientWidth(designClientWidth)
+    , m_designClientHeight(designClientHeight)
+    , m_fixedBorder(fixedBorder)
+    , m_width(designClientWidth + kFrameWidth)
+    , m_height(designClientHeight + kFrameHeight)
+{
+    setObjectName(objectName);
+    hide();
+}
+
+Form::~Form()
+{
+    g_openForms.removeAll(this);
+    // A frame that is being destroyed deletes the form as its child; it is then no longer a
+    // QMdiSubWindow and there is nothing left to take apart.
+    QMdiSubWindow *sub = m_subWindow.isNull() ? nullptr : qobject_cast<QMdiSubWindow *>(parent());
+    if (sub) {
+        m_subWindow.clear();
+        sub->removeEventFilter(this);
+        setParent(nullptr);
+        sub->deleteLater();
+    }
+}
+
+void Form::Load()
+{
+    if (m_loaded)
+        return;
+    m_loaded = true;
+    g_openForms.append(this);
+    m_width = m_designClientWidth + kFrameWidth;
+    m_height = m_designClientHeight + kFrameHeight;
+    m_positionSet = false;
+    ResetDesign();
+    CreateSubWindow();
+    ApplyGeometry();
+    Form_Load();
+    if (!m_loaded)
+        return; // Form_Load closed the window again
+    if (!m_positionSet) {
+        // Placed by the workspace like any new child window.
+        m_subWindow->show();
+        TakePositionFromScreen();
+    }
+    show();
+    m_subWindow->show();
+    // A window that opens comes to the front: a card dealt onto the deck lies on top of it.
+    m_subWindow->raise();
+    if (QMdiArea *area = m_subWindow->mdiArea())
+        area->setActiveSubWindow(m_subWindow);
+    // The focus moves along, or the window that had it would be made active again.
+    m_subWindow->setFocus(Qt::OtherFocusReason);
+    // The frame measures itself again for each layout request queued while it was set up:
+    // done now, while it is still untitled (see CreateSubWindow), that is much cheaper.
+    QCoreApplication::sendPostedEvents(m_subWindow, QEvent::LayoutRequest);
+    QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
+    ShowTitle();
+    Form_Resize();
+    VisibilityChanged(true);
+}
+
+bool Form::Unload(int mode)
+{
+    if (!m_loaded || m_unloading)
+        return true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, mode);
+    if (cancel || !m_loaded)
+        return !m_loaded;
+    m_unloading = true;
+    Form_Unload();
+    m_loaded = false;
+    g_openForms.removeAll(this);
+    DestroySubWindow();
+    m_unloading = false;
+    emit unloaded();
+    if (m_deleteOnUnload)
+        deleteLater();
+    return true;
+}
+
+bool Form::Visible() const
+{
+    // Visible as the program set it, whether or not the main window is on screen.
+    return m_loaded && m_subWindow && !m_subWindow->isHidden();
+}
+
+void Form::SetVisible(bool visible)
+{
+    Load();
+    if (!m_subWindow)
+        return;
+    if (visible) {
+        // A hidden frame comes back untitled, for the same reason as at load (CreateSubWindow).
+        if (m_subWindow->isHidden())
+            m_subWindow->setWindowTitle(QString());
+        show();
+        m_subWindow->show();
+        ShowTitle();
+    } else {
+        m_subWindow->hide();
+    }
+    VisibilityChanged(visible);
+}
+
+void Form::SetCaption(const QString &caption)
+{
+    m_caption = caption;
+    setWindowTitle(caption);
+    // Heard by assistive technology as the window's name; the object name is the program's own.
+    setAccessibleName(caption);
+    if (m_subWindow)
+        m_subWindow->setWindowTitle(caption);
+}
+
+float Form::Left()
+{
+    Load();
+    return m_left;
+}
+
+float Form::Top()
+{
+    Load();
+    return m_top;
+}
+
+float Form::Width()
+{
+    Load();
+    return m_width;
+}
+
+float Form::Height()
+{
+    Load();
+    return m_height;
+}
+
+void Form::SetLeft(float twips)
+{
+    Load();
+    m_left = twips;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+void Form::SetTop(float twips)
+{
+    Load();
+    m_top = twips;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+void Form::SetWidth(float twips)
+{
+    Load();
+    m_width = twips;
+    ApplyGeometry();
+    Form_Resize();
+}
+
+void Form::SetHeight(float twips)
+{
+    Load();
+    m_height = twips;
+    ApplyGeometry();
+    Form_Resize();
+}
+
+void Form::Move(float left, float top)
+{
+    Load();
+    m_left = left;
+    m_top = top;
+    m_positionSet = true;
+    ApplyGeometry();
+}
+
+float Form::ScaleWidth()
+{
+    Load();
+    return std::max(0.0f, m_width - kFrameWidth);
+}
+
+float Form::ScaleHeight()
+{
+    Load();
+    return std::max(0.0f, m_height - kFrameHeight);
+}
+
+void Form::CreateSubWindow()
+{
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (!m_fixedBorder)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    // Made with its flags: setting them afterwards would set the frame up a second time.
+    auto *sub = new QMdiSubWindow(nullptr, flags);
+    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    sub->setWidget(this);
+    // The frame stays untitled until the window stands (ShowTitle): it measures and elides its
+    // title again on each of the many layout steps of adding, sizing and showing it, which
+    // otherwise costs more than all the rest of opening a window.
+    sub->setWindowTitle(QString());
+    sub->installEventFilter(this);
+    Workspace()->addSubWindow(sub);
+    m_subWindow = sub;
+}
+
+void Form::ShowTitle()
+{
+    if (m_subWindow && m_subWindow->windowTitle() != m_caption)
+        m_subWindow->setWindowTitle(m_caption);
+}
+
+void Form::DestroySubWindow()
+{
+    QMdiSubWindow *sub = m_subWindow;
+    if (!sub)
+        return;
+    m_subWindow = nullptr;
+    sub->removeEventFilter(this);
+    // Untitled, the frame is taken down without eliding its title at every step (see above).
+    sub->setWindowTitle(QString());
+    hide();
+    sub->hide();
+    // The form outlives its frame: take it out before the frame goes.
+    setParent(nullptr);
+    if (QMdiArea *area = sub->mdiArea())
+        area->removeSubWindow(sub);
+    sub->deleteLater();
+}
+
+void Form::ApplyGeometry()
+{
+    if (!m_subWindow)
+        return;
+    const QMargins frame = m_subWindow->contentsMargins();
+    const QSize inner(std::max(0, ToPixels(std::max(0.0f, m_width - kFrameWidth))),
+                      std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
+    const QSize outer(inner.width() + frame.left() + frame.right(),
+                      inner.height() + frame.top() + frame.bottom());
+    resize(inner);
+    if (m_fixedBorder)
+        m_subWindow->setFixedSize(outer);
+    else
+        m_subWindow->resize(outer);
+    if (m_positionSet)
+        m_subWindow->move(ToPixels(m_left), ToPixels(m_top));
+}
+
+void Form::TakePositionFromScreen()
+{
+    if (!m_subWindow)
+        return;
+    m_left = m_subWindow->x() * kTwipsPerPixel;
+    m_top = m_subWindow->y() * kTwipsPerPixel;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    // A frame that is being destroyed is no longer a QMdiSubWindow: it is let through before
+    // the QPointer comparison, which would cast it to one.
+    if (!qobject_cast<QMdiSubWindow *>(watched) || watched != m_subWindow)
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Close:
+        // The close box: the form decides through its own unload handling.
+        event->ignore();
+        Unload(vbFormControlMenu);
+        return true;
+    case QEvent::Move: {
+        // A move the program did not ask for (the user dragged the window) becomes the new
+        // position; the program's own moves keep their exact twips.
+        const QPoint pos = static_cast<QMoveEvent *>(event)->pos();
+        if (pos.x() != ToPixels(m_left))
+            m_left = pos.x() * kTwipsPerPixel;
+        if (pos.y() != ToPixels(m_top))
+            m_top = pos.y() * kTwipsPerPixel;
+        break;
+    }
+    case QEvent::Resize:
+        if (!m_fixedBorder) {
+            const QMargins frame = m_subWindow->contentsMargins();
+            const QSize outer = m_subWindow->size();
+            const int innerW = outer.width() - frame.left() - frame.right();
+            const int innerH = outer.height() - frame.top() - frame.bottom();
+            bool changed = false;
+            if (innerW != ToPixels(std::max(0.0f, m_width - kFrameWidth))) {
+                m_width = innerW * kTwipsPerPixel + kFrameWidth;
+                changed = true;
+            }
+            if (innerH != ToPixels(std::max(0.0f, m_height - kFrameHeight))) {
+                m_height = innerH * kTwipsPerPixel + kFrameHeight;
+                changed = true;
+            }
+            if (changed)
+                Form_Resize();
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace platform

@@ -1,0 +1,74 @@
+#include "readings/ui/celticcrosswindow.h"
+
+#include "app/programstate.h"
+#include "app/windows_ui.h"
+#include "deck/ui/deckwindow.h"
+#include "platform/ui/dialogs.h"
+#include "readings/ui/pickcardwindow.h"
+#include "readings/readingtexts.h"
+#include "resourcelist.h"
+
+namespace {
+
+// Inner size; the layout picture and its design size; the "EXIT" button.
+const LayoutDesign kDesign { "Celtic", 5505, 6870, art::kCelticCrossLayout.name, 5520, 6876, 4320, 6600 };
+
+constexpr float kLeft = 5900;
+constexpr float kTop = 100;
+
+QPointer<Celtic> g_celtic;
+
+// The reading is over: no state of it may reach the next one. A crossing card left half
+// dealt would otherwise keep later reversed cards from being shown upside down.
+void EndCelticReading()
+{
+    G.ReadingState = 0;
+    G.ReadingBegun = 0;
+    G.CelticCount = 0;
+    if (DeckForm)
+        DeckForm->Crossing = 0;
+}
+
+} // namespace
+
+Celtic::Celtic()
+    : ReadingLayoutWindow(kDesign)
+{
+}
+
+void Celtic::ResetDesign()
+{
+    ReadingLayoutWindow::ResetDesign();
+    SetCaption(kCelticCaption);
+}
+
+void Celtic::Form_Load()
+{
+    SetLeft(kLeft);
+    SetTop(kTop);
+    FitPicture();
+    AskForQuerent();
+}
+
+void Celtic::AskForQuerent()
+{
+    platform::dialogs().MsgBox(kAskForQuerentText);
+    G.ReadingState = 5;
+    PickCardForm()->Show();
+}
+
+void Celtic::Command1_Click()
+{
+    Hide();
+    EndCelticReading();
+}
+
+void Celtic::Form_Unload()
+{
+    EndCelticReading();
+}
+
+Celtic *CelticForm()
+{
+    return platform::SingleForm(g_celtic);
+}

@@ -1,0 +1,26 @@
+// Celtic: the layout window of the Celtic Cross, "Celtic Cross Spread". Opening it starts the
+// reading by asking for the querent; "EXIT" or closing it ends the reading.
+#pragma once
+
+#include "readings/ui/layoutwindow.h"
+
+class Celtic : public ReadingLayoutWindow
+{
+    Q_OBJECT
+
+public:
+    Celtic();
+
+    // Tells the user about the querent, waits for the querent (ReadingState 5) and shows
+    // Pick A Card, where the querent is picked or skipped.
+    void AskForQuerent();
+    void Command1_Click() override;
+
+protected:
+    void ResetDesign() override;
+    void Form_Load() override;
+    void Form_Unload() override;
+};
+
+// The Celtic Cross window. Touching it when it is not open opens it, which starts a reading.
+Celtic *CelticForm();

@@ -1,0 +1,67 @@
+#include "readings/ui/layoutwindow.h"
+
+#include "platform/ui/buttons.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/resources.h"
+#include "readings/readingtexts.h"
+
+#include <QMdiArea>
+#include <QPixmap>
+#include <QtDebug>
+
+namespace {
+
+constexpr float kExitWidth = 1092;
+constexpr float kExitHeight = 252;
+
+} // namespace
+
+LayoutFrame FrameOf(platform::Form &form)
+{
+    LayoutFrame frame;
+    frame.left = form.Left();
+    frame.top = form.Top();
+    frame.scaleWidth = form.ScaleWidth();
+    frame.scaleHeight = form.ScaleHeight();
+    return frame;
+}
+
+ReadingLayoutWindow::ReadingLayoutWindow(const LayoutDesign &design)
+    : Form(QLatin1String(design.objectName), design.clientWidth, design.clientHeight)
+    , m_design(design)
+{
+    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    QPixmap picture;
+    if (!picture.loadFromData(platform::Resource(QLatin1String(design.picture))))
+        qWarning("Layout picture %s is missing; the reading goes on without it.", design.picture);
+    Image1->setPixmap(picture);
+    Image1->setAccessibleName(QStringLiteral("Spread layout"));
+    connect(Image1, &platform::ImageControl::Click, this, &ReadingLayoutWindow::Image1_Click);
+
+    Command1 = new CommandButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
+    PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+}
+
+void ReadingLayoutWindow::ResetDesign()
+{
+    Image1->SetBounds(0, 0, m_design.pictureWidth, m_design.pictureHeight);
+    Command1->raise();
+}
+
+void ReadingLayoutWindow::FitPicture()
+{
+    Image1->SetHeight(ScaleHeight());
+    Image1->SetWidth(ScaleWidth());
+}
+
+void ReadingLayoutWindow::Image1_Click()
+{
+    QMdiArea *workspace = platform::Workspace();
+    for (const QPointer<platform::Form> form : platform::OpenForms()) {
+        if (!form || form->Caption() == Caption() || !form->Visible())
+            continue;
+        if (QMdiSubWindow *sub = form->SubWindow())
+            workspace->setActiveSubWindow(sub);
+    }
+}

@@ -1,0 +1,57 @@
+// What the two reading layout windows share: the layout picture stretched over the window,
+// the "EXIT" button that ends the reading and hides the window, and a click on the picture
+// that brings the other windows in front of it again.
+#pragma once
+
+#include "platform/ui/childwindow.h"
+#include "readings/slots.h"
+
+#include <QPointer>
+
+class CommandButton;
+
+namespace platform {
+class ImageControl;
+}
+
+// Where the places of a spread are computed from: the window's Left, Top, ScaleWidth and
+// ScaleHeight, read in that order (the first read loads a window that is not open).
+LayoutFrame FrameOf(platform::Form &form);
+
+struct LayoutDesign
+{
+    const char *objectName;
+    float clientWidth; // the inner size, twips
+    float clientHeight;
+    const char *picture; // the embedded layout picture
+    float pictureWidth; // Image1's design size, twips
+    float pictureHeight;
+    float exitLeft; // Command1, twips
+    float exitTop;
+};
+
+class ReadingLayoutWindow : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    explicit ReadingLayoutWindow(const LayoutDesign &design);
+
+    platform::ImageControl *Image1 = nullptr;
+    CommandButton *Command1 = nullptr;
+
+    // "EXIT": the window hides (it stays open) and the reading ends.
+    virtual void Command1_Click() = 0;
+    // Every other visible window, in the order of the open-window list, gets the focus; the
+    // window handled last stays active. Hidden windows stay hidden.
+    void Image1_Click();
+
+protected:
+    void ResetDesign() override;
+    // The picture covers the inner area.
+    void FitPicture();
+
+private:
+    LayoutDesign m_design;
+};
+

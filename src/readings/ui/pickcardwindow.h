@@ -1,0 +1,85 @@
+// frmPickCard: "Pick A Card" takes one chosen card out of the deck, by its position (the
+// list of positions 1 to N) or by its name (the list of all 78 card keys). A name chosen for a
+// card that is out shows that card again. While a Celtic Cross waits for its querent, the
+// card picked here becomes the querent, and "Exit Form" goes on without one.
+#pragma once
+
+#include "platform/ui/childwindow.h"
+
+#include <QComboBox>
+
+class CommandButton;
+class QLabel;
+class QListWidget;
+
+namespace platform {
+class ImageControl;
+}
+
+// The position list: it cannot be edited, it is filled afresh every time it opens, and it
+// picks only when the user chooses one of its entries.
+class PositionList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit PositionList(QWidget *parent);
+
+    void showPopup() override;
+
+signals:
+    // The list is about to open.
+    void DropDown();
+
+protected:
+    // Keys that would choose an entry without opening the list open the list instead, so that
+    // no entry counted before the deck changed can be chosen.
+    void keyPressEvent(QKeyEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+};
+
+class frmPickCard : public platform::Form
+{
+    Q_OBJECT
+
+public:
+    frmPickCard();
+
+    platform::ImageControl *Image2 = nullptr; // the instructions
+    QLabel *Label2 = nullptr;
+    QListWidget *List1 = nullptr; // the 78 card keys in card-number order
+    QLabel *Label1 = nullptr;
+    PositionList *Combo1 = nullptr; // the deck positions "1" to N
+    CommandButton *Command1 = nullptr; // "Exit Form"
+    platform::ImageControl *Image1 = nullptr;
+
+    // Events.
+    void Combo1_DropDown();
+    // The position list's entry `entry` was chosen.
+    void Combo1_Click(const QString &entry);
+    // The name list's current entry was chosen (a click, or Enter).
+    void List1_Click();
+    void Command1_Click();
+
+    // Counts the cards in the deck and fills the position list.
+    void RefreshPickList();
+    void FillPickList(int count);
+
+    // Takes the card `key` out of the deck and opens it in its card's default window: as the
+    // querent on the Celtic Cross while one is asked for, else where card windows open.
+    // Whether or not a card was taken, the deck window then shrinks by one step.
+    void TakeCard(const QString &key);
+    // Takes the entry at `position` out of the deck; hides the deck window when it is empty.
+    void RemoveFromDeck(int position);
+    // Closes every window of the card `key` without giving the card back and shows the card
+    // again in its default window at Left 5000, Top 2500. The card stays out.
+    void ShowOutCard(const QString &key);
+
+protected:
+    void ResetDesign() override;
+    void Form_Load() override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+};
+
+// The Pick A Card window. Touching it when it is not open opens it (with a fresh position list).
+frmPickCard *PickCardForm();

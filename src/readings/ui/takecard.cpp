@@ -1,0 +1,115 @@
+// Pick A Card taking a card out of the deck, and showing again a card that is out.
+#include "readings/ui/pickcardwindow.h"
+
+#include "app/cardtable.h"
+#include "app/programstate.h"
+#include "app/windows_ui.h"
+#include "cards/ui/cardwindow.h"
+#include "deck/decksize.h"
+#include "deck/ui/deckwindow.h"
+#include "deck/draw.h"
+#include "platform/ui/picturelabel.h"
+#include "platform/ui/dialogs.h"
+#include "platform/files.h"
+#include "readings/cardpictures.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/pickcard.h"
+#include "readings/readingtexts.h"
+
+#include <QPointer>
+
+namespace {
+
+// The querent lies where the first card of the spread will cover it.
+constexpr float kQuerentHeight = 1850;
+constexpr float kQuerentWidth = 1092;
+// Where a card that is out is shown again.
+constexpr float kOutCardTop = 2500;
+constexpr float kOutCardLeft = 5000;
+
+void FitPicture(CardWindow *window)
+{
+    window->PictureControl()->SetHeight(window->ScaleHeight());
+    window->PictureControl()->SetWidth(window->ScaleWidth());
+}
+
+// Opens `window` (when it is not open) showing `picture` from its cache file, which is
+// written first unless it is there. A picture that cannot be cached is shown all the same.
+void ShowCachedPicture(CardWindow *window, const DealPicture &picture)
+{
+    const QString path = platform::DataPath(picture.cacheFile);
+    platform::SaveResToFile(picture.resource, path);
+    window->Load();
+    window->ShowPicture(path, picture.resource);
+    FitPicture(window);
+}
+
+// Lays the querent on the Celtic Cross at the place of the spread's first card.
+void PlaceQuerent(CardWindow *window)
+{
+    window->SetHeight(kQuerentHeight);
+    window->SetWidth(kQuerentWidth);
+    FitPicture(window);
+    Celtic *layout = CelticForm();
+    const double scaleHeight = layout->ScaleHeight();
+    const double top = layout->Top();
+    window->SetTop(static_cast<float>(scaleHeight / 2 + top));
+    const double scaleWidth = layout->ScaleWidth();
+    const double left = layout->Left();
+    window->SetLeft(static_cast<float>(scaleWidth / 3 + left));
+}
+
+} // namespace
+
+void frmPickCard::TakeCard(const QString &key)
+{
+    const int position = PositionOfCard(G.Deck, key);
+    if (position >= 0) {
+        const int n = CardNumberOfKey(key);
+        CardWindow *window = DefaultCardWindow(n);
+        if (G.ReadingState == 5) {
+            PlaceQuerent(window);
+            platform::dialogs().MsgBox(kQuerentPickedText);
+            Hide();
+            G.ReadingState = 2;
+        }
+        G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
+        ShowCachedPicture(window, TakeCardPicture(n, G.DeckStyle, G.PicSuffix));
+        window->Show();
+        G.CardsOut[n] = CardKey(n);
+        RemoveFromDeck(position);
+    }
+    // One step smaller whether or not a card was taken; the visibility stays as it is.
+    if (DeckForm) {
+        const DeckWindowSize size = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+        DeckForm->SetHeight(size.height);
+        DeckForm->SetWidth(size.width);
+    }
+}
+
+void frmPickCard::RemoveFromDeck(int position)
+{
+    RemoveDeckEntry(G.Deck, position);
+    if (DeckIsEmpty(G.Deck) && DeckForm)
+        DeckForm->Hide();
+}
+
+void frmPickCard::ShowOutCard(const QString &key)
+{
+    // The windows closed here keep their card out of the deck.
+    G.CardReturnMode = 2;
+    const int n = CardNumberOfKey(key);
+    if (n >= 0) {
+        const QString title = CardTitle(n);
+        for (const QPointer<platform::Form> form : platform::OpenForms()) {
+            if (form && form->Caption() == title)
+                form->Unload();
+        }
+        G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
+        CardWindow *window = DefaultCardWindow(n);
+        ShowCachedPicture(window, OutCardPicture(n, G.DeckStyle, G.PicSuffix));
+        window->SetTop(kOutCardTop);
+        window->SetLeft(kOutCardLeft);
+    }
+    G.CardReturnMode = 1;
+}
