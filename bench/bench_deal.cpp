@@ -2,14 +2,13 @@
 // takes to come up to its first question, against an empty main window with a child area.
 // Run by hand, offscreen:  QT_QPA_PLATFORM=offscreen ./bench/bench_deal
 #include "app/cardtable.h"
-#include "app/ui/startup.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/ui/startup.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 
 #include <QElapsedTimer>
@@ -33,14 +32,14 @@ void Deal()
 {
     const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(kCard));
     std::rotate(G.Deck.begin(), it, it + 1);
-    DeckForm->Image1_Click();
+    DeckWindow::instance()->Image1_Click();
     QCoreApplication::processEvents();
 }
 
 // The card window closed up to the deck painted again.
 void Return()
 {
-    if (platform::Form *window = platform::FindForm(CardTitle(kCard)))
+    if (platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(kCard)))
         window->Unload();
     FlushDeletes();
 }
@@ -170,7 +169,7 @@ private slots:
                 f.emplace();
                 f->dialogs.ExpectQuestion(QStringLiteral(" Do you want to open an existing deck?"), false);
             },
-            [] { Main(); }, [&] { f.reset(); });
+            [] { StartProgram(); }, [&] { f.reset(); });
         QTest::setBenchmarkResult(ms, QTest::WalltimeMilliseconds);
     }
 

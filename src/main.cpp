@@ -1,6 +1,5 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/startup.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
 
 #include <QApplication>
@@ -10,9 +9,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kestov"));
     QApplication::setApplicationName(QStringLiteral("Kestov"));
-    Main();
+    StartProgram();
     const int result = QApplication::exec();
-    delete MainForm.data();
-    delete DeckForm.data();
+    delete MainWindow::instance();
+    delete DeckWindow::instance();
     return result;
 }

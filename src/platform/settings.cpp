@@ -13,15 +13,13 @@ QString Path(const QString &section, const QString &key)
 
 } // namespace
 
-QString GetSetting(const QString &appName, const QString &section, const QString &key,
-                   const QString &defaultValue)
+QString ReadSetting(const QString &appName, const QString &section, const QString &key, const QString &defaultValue)
 {
     QSettings store(appName, appName);
     return store.value(Path(section, key), defaultValue).toString();
 }
 
-void SaveSetting(const QString &appName, const QString &section, const QString &key,
-                 const QString &value)
+void WriteSetting(const QString &appName, const QString &section, const QString &key, const QString &value)
 {
     QSettings store(appName, appName);
     store.setValue(Path(section, key), value);

@@ -5,9 +5,7 @@
 
 namespace platform {
 
-QString GetSetting(const QString &appName, const QString &section, const QString &key,
-                   const QString &defaultValue);
-void SaveSetting(const QString &appName, const QString &section, const QString &key,
-                 const QString &value);
+QString ReadSetting(const QString &appName, const QString &section, const QString &key, const QString &defaultValue);
+void WriteSetting(const QString &appName, const QString &section, const QString &key, const QString &value);
 
 } // namespace platform

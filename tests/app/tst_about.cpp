@@ -1,13 +1,12 @@
+#include "app/programstate.h"
 #include "app/ui/aboutwindow.h"
 #include "app/ui/helpcontentswindow.h"
-#include "platform/ui/buttons.h"
 #include "app/ui/mainwindow.h"
-#include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
 #include "helptext.h"
-#include "platform/ui/picturelabel.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 
 #include <QAccessible>
@@ -24,7 +23,7 @@ const QString kOpenQuestion = QStringLiteral(" Do you want to open an existing d
 void CloseDeckWindow(ProgramFixture &f)
 {
     f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-    QVERIFY(DeckForm->Unload());
+    QVERIFY(DeckWindow::instance()->Unload());
 }
 
 } // namespace
@@ -39,8 +38,8 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         const SharedState before = G;
-        MainForm->mnuHelpAbout->trigger();
-        auto *about = qobject_cast<Aboutform *>(platform::FindForm(QString::fromUtf8(kAboutCaption)));
+        MainWindow::instance()->mnuHelpAbout->trigger();
+        auto *about = qobject_cast<AboutWindow *>(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         QVERIFY(about && about->Visible());
         QVERIFY(!about->Label1->text().trimmed().isEmpty());
         QCOMPARE(about->Command1->text(), QStringLiteral("Exit"));
@@ -50,15 +49,15 @@ private slots:
         QTest::mouseClick(about->Command1, Qt::LeftButton);
         QVERIFY(!about->Visible());
         QVERIFY(about->IsLoaded());
-        MainForm->mnuHelpAbout_Click();
-        QCOMPARE(platform::FindForm(QString::fromUtf8(kAboutCaption)), about);
+        MainWindow::instance()->mnuHelpAbout_Click();
+        QCOMPARE(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)), about);
         QVERIFY(about->Visible());
 
         // The close box unloads it; the next command makes it again.
         about->SubWindow()->close();
-        QVERIFY(!platform::FindForm(QString::fromUtf8(kAboutCaption)));
-        MainForm->mnuHelpAbout_Click();
-        QVERIFY(platform::FindForm(QString::fromUtf8(kAboutCaption)));
+        QVERIFY(!platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
+        MainWindow::instance()->mnuHelpAbout_Click();
+        QVERIFY(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         // It touches no deck state.
         QVERIFY(G.Deck == before.Deck);
         QCOMPARE(G.DeckState, before.DeckState);
@@ -70,12 +69,12 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         CloseDeckWindow(f);
-        MainForm->mnuHelpAbout_Click();
-        MainForm->mnuFileOpen->trigger(); // a child window is shown: no question
+        MainWindow::instance()->mnuHelpAbout_Click();
+        MainWindow::instance()->mnuFileOpen->trigger(); // a child window is shown: no question
         VERIFY_DIALOGS(f.dialogs);
-        AboutWindow()->Command1->click();
+        AboutWindow::instance()->Command1->click();
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainForm->mnuFileOpen->trigger();
+        MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -83,8 +82,8 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuHelpContents->trigger();
-        Contents *help = ContentsWindow();
+        MainWindow::instance()->mnuHelpContents->trigger();
+        HelpContentsWindow *help = HelpContentsWindow::instance();
         QVERIFY(help->Visible());
         QCOMPARE(help->Caption(), QStringLiteral("Help Contents"));
         QCOMPARE(help->Top(), 0.0f);
@@ -100,8 +99,8 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuHelpContents_Click();
-        Contents *help = ContentsWindow();
+        MainWindow::instance()->mnuHelpContents_Click();
+        HelpContentsWindow *help = HelpContentsWindow::instance();
         QAccessibleInterface *page = QAccessible::queryAccessibleInterface(help->Image1);
         QVERIFY(page);
         QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Help Contents page"));
@@ -128,8 +127,8 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuHelpContents_Click();
-        Contents *help = ContentsWindow();
+        MainWindow::instance()->mnuHelpContents_Click();
+        HelpContentsWindow *help = HelpContentsWindow::instance();
         const QRect button = help->Command1->geometry();
 
         // The user makes it smaller than the button's place.
@@ -144,16 +143,16 @@ private slots:
         // Hidden by EXIT and shown again: the same window at the user's size.
         QTest::mouseClick(help->Command1, Qt::LeftButton);
         QVERIFY(!help->Visible());
-        MainForm->mnuHelpContents_Click();
-        QCOMPARE(ContentsWindow(), help);
+        MainWindow::instance()->mnuHelpContents_Click();
+        QCOMPARE(HelpContentsWindow::instance(), help);
         QVERIFY(help->Visible());
         QCOMPARE(help->Width(), width);
         QCOMPARE(help->Height(), height);
 
         // Closed with its close box and opened again: the load size once more.
         help->SubWindow()->close();
-        MainForm->mnuHelpContents_Click();
-        Contents *again = ContentsWindow();
+        MainWindow::instance()->mnuHelpContents_Click();
+        HelpContentsWindow *again = HelpContentsWindow::instance();
         QVERIFY(again->Visible());
         QCOMPARE(again->Top(), 0.0f);
         QCOMPARE(again->Height(), 7896.0f);
@@ -165,14 +164,14 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuHelpContents_Click();
-        MainForm->mnuHelpAbout_Click();
-        AboutWindow()->Command1->click(); // hidden windows close too
+        MainWindow::instance()->mnuHelpContents_Click();
+        MainWindow::instance()->mnuHelpAbout_Click();
+        AboutWindow::instance()->Command1->click(); // hidden windows close too
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
             .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
-        MainForm->mnuFileClose_Click();
+        MainWindow::instance()->mnuFileClose_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(platform::OpenForms(), QList<platform::Form *> { DeckForm.data() });
+        QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *> { DeckWindow::instance() });
     }
 };
 

@@ -1,17 +1,17 @@
 // Every window shows its captions whole and is heard by the words it shows: each control that
 // assistive technology reaches has a name, and never one of the program's internal names.
-#include "app/ui/aboutwindow.h"
+#include "app/captions.h"
 #include "app/cardtable.h"
-#include "platform/ui/buttons.h"
-#include "app/ui/mainwindow.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/ui/aboutwindow.h"
+#include "app/ui/mainwindow.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/ui/cutcardswindow.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/childwindow.h"
 #include "platform/timers.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "readings/readingtexts.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
@@ -55,11 +55,11 @@ enum class Open {
 QString Describe(QWidget *w)
 {
     QWidget *form = w;
-    while (form && !qobject_cast<platform::Form *>(form))
+    while (form && !qobject_cast<platform::ChildWindow *>(form))
         form = form->parentWidget();
     return QStringLiteral("%1 \"%2\" in \"%3\"")
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-            form ? static_cast<platform::Form *>(form)->Caption() : w->window()->windowTitle());
+            form ? static_cast<platform::ChildWindow *>(form)->Caption() : w->window()->windowTitle());
 }
 
 QString AccessibleName(QWidget *w)
@@ -106,7 +106,8 @@ QString CaptionProblem(const QFont &font, const QRect &rect, const QString &text
 QString CaptionProblem(QWidget *w)
 {
     // The program's own buttons and check boxes wrap their captions; Qt's draw one line.
-    const bool ownControl = qobject_cast<CommandButton *>(w) || qobject_cast<CheckBox *>(w);
+    const bool ownControl
+        = qobject_cast<platform::WrappingButton *>(w) || qobject_cast<platform::WrappingCheckBox *>(w);
     if (auto *button = qobject_cast<QAbstractButton *>(w)) {
         if (button->text().isEmpty())
             return QString();
@@ -170,47 +171,47 @@ void OpenWindow(ProgramFixture &f, Open which)
         const int card = which == Open::CardMenu ? 0 : 12;
         std::rotate(G.Deck.begin(), std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)),
             std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)) + 1);
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(card));
         QTest::mouseClick(WindowOf(card)->PictureControl(), Qt::LeftButton);
         QVERIFY(WindowOf(card)->List1->isVisible());
         break;
     }
     case Open::CutCards:
-        MainForm->mnuToolsOptions3->trigger();
+        MainWindow::instance()->mnuToolsOptions3->trigger();
         break;
     case Open::Shuffle:
         platform::SetTimerScale(1); // the animation stays on screen while it is looked at
-        MainForm->mnuToolsOptions->trigger();
+        MainWindow::instance()->mnuToolsOptions->trigger();
         break;
     case Open::CutOnce:
     case Open::CutTwice: {
         platform::SetTimerScale(1);
-        MainForm->mnuToolsOptions3->trigger();
-        auto *chooser = qobject_cast<frmCutCards *>(platform::FindForm(QStringLiteral("Cut Cards")));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
         (which == Open::CutOnce ? chooser->Command1 : chooser->Command2)->click();
         break;
     }
     case Open::PickACard:
-        MainForm->mnuToolsOptions2->trigger();
+        MainWindow::instance()->mnuToolsOptions2->trigger();
         break;
     case Open::Properties:
-        MainForm->mnuFileProperties->trigger();
+        MainWindow::instance()->mnuFileProperties->trigger();
         break;
     case Open::About:
-        MainForm->mnuHelpAbout->trigger();
+        MainWindow::instance()->mnuHelpAbout->trigger();
         break;
     case Open::HelpContents:
-        MainForm->mnuHelpContents->trigger();
+        MainWindow::instance()->mnuHelpContents->trigger();
         break;
     case Open::CelticCross:
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainForm->mnuViewBar0->trigger();
+        MainWindow::instance()->mnuViewBar0->trigger();
         break;
     case Open::FiveCard:
         f.dialogs.ExpectMessage(kFiveCardIntroText);
-        MainForm->mnuViewOptions->trigger();
+        MainWindow::instance()->mnuViewOptions->trigger();
         break;
     }
 }
@@ -249,24 +250,24 @@ private slots:
         OpenWindow(f, window);
         if (QTest::currentTestFailed())
             return;
-        QVERIFY(MainForm);
-        MainForm->show();
-        QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+        QVERIFY(MainWindow::instance());
+        MainWindow::instance()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
         if (!caption.isEmpty()) {
-            platform::Form *form = platform::FindForm(caption);
+            platform::ChildWindow *form = platform::FindWindowByCaption(caption);
             QVERIFY(form && form->Visible());
         }
 
         static const QRegularExpression internalName(
             QStringLiteral("^(Command|Label|Combo|List|Image|Option|Check|Timer)\\d+$|^Form\\d+$|^frm\\w+$"));
         QStringList problems;
-        QList<QWidget *> widgets = MainForm->findChildren<QWidget *>();
-        widgets.prepend(MainForm);
+        QList<QWidget *> widgets = MainWindow::instance()->findChildren<QWidget *>();
+        widgets.prepend(MainWindow::instance());
         for (QWidget *w : std::as_const(widgets)) {
             if (!w->isVisible())
                 continue;
             const QString name = AccessibleName(w);
-            auto *form = qobject_cast<platform::Form *>(w);
+            auto *form = qobject_cast<platform::ChildWindow *>(w);
             // A window is heard by its caption, or not at all.
             if (internalName.match(name).hasMatch() || (form && !name.isEmpty() && name != form->Caption()))
                 problems << Describe(w) + QStringLiteral(" is heard as ") + name;
@@ -292,24 +293,24 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        QCOMPARE(AccessibleName(DeckForm->Image1), QStringLiteral("Deck"));
-        QCOMPARE(AccessibleName(DeckForm), QString::fromLatin1(kDeckCaption));
+        QCOMPARE(AccessibleName(DeckWindow::instance()->Image1), QStringLiteral("Deck"));
+        QCOMPARE(AccessibleName(DeckWindow::instance()), QString::fromLatin1(kDeckCaption));
         std::rotate(G.Deck.begin(), std::find(G.Deck.begin(), G.Deck.end(), CardKey(2)),
             std::find(G.Deck.begin(), G.Deck.end(), CardKey(2)) + 1);
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         CardWindow *card = WindowOf(2);
         QVERIFY(card);
         QCOMPARE(AccessibleName(card->PictureControl()), CardTitle(2));
         QCOMPARE(AccessibleName(card->List1), CardTitle(2) + QStringLiteral(" menu"));
 
-        MainForm->mnuToolsOptions3->trigger();
-        auto *chooser = qobject_cast<frmCutCards *>(platform::FindForm(QStringLiteral("Cut Cards")));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
         QCOMPARE(AccessibleName(chooser->Command1), QStringLiteral("Cut Cards Once"));
         QCOMPARE(AccessibleName(chooser->Command3), QStringLiteral("Exit Form"));
 
-        MainForm->mnuToolsOptions2->trigger();
-        platform::Form *pick = platform::FindForm(kPickCardCaption);
+        MainWindow::instance()->mnuToolsOptions2->trigger();
+        platform::ChildWindow *pick = platform::FindWindowByCaption(kPickCardCaption);
         QVERIFY(pick);
         QCOMPARE(AccessibleName(pick->findChild<QListWidget *>(QStringLiteral("List1"))), kPickListLabel);
         QCOMPARE(AccessibleName(pick->findChild<QComboBox *>(QStringLiteral("Combo1"))), kPickPositionLabel);

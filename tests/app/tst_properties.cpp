@@ -1,15 +1,14 @@
 #include "app/cardtable.h"
 #include "app/deckfile.h"
 #include "app/deckstyle.h"
-#include "platform/ui/buttons.h"
 #include "app/initdeck.h"
+#include "app/programstate.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/propertieswindow.h"
-#include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 
 #include <QAction>
@@ -73,14 +72,14 @@ void TakeOut(int n)
     const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
     QVERIFY(at != G.Deck.end());
     std::iter_swap(G.Deck.begin(), at);
-    DeckForm->Image1_Click();
+    DeckWindow::instance()->Image1_Click();
     QCOMPARE(G.CardsOut[n], CardKey(n));
 }
 
 // Returns card `n` by closing its window.
 void GiveBack(int n)
 {
-    platform::Form *window = platform::FindForm(CardTitle(n));
+    platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(n));
     QVERIFY(window);
     QVERIFY(window->Unload());
     QCOMPARE(G.CardsOut[n], kNoCard);
@@ -143,8 +142,8 @@ private slots:
         QCOMPARE(int(G.DeckState), deckState);
         const Places before = PlacesIn(G.Deck);
 
-        MainForm->mnuFileProperties->trigger();
-        frmProperties *w = LoadedPropertiesWindow();
+        MainWindow::instance()->mnuFileProperties->trigger();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w && w->Visible());
         QCOMPARE(w->Option1->isChecked(), style == 0);
         QCOMPARE(w->Option2->isChecked(), style == 1);
@@ -158,18 +157,18 @@ private slots:
         QTest::mouseClick(w->Command1, Qt::LeftButton);
         QVERIFY(!w->Visible());
         QVERIFY(w->IsLoaded());
-        MainForm->mnuFileProperties_Click();
-        QCOMPARE(LoadedPropertiesWindow(), w);
+        MainWindow::instance()->mnuFileProperties_Click();
+        QCOMPARE(PropertiesWindow::loadedInstance(), w);
         QVERIFY(w->Visible());
         QCOMPARE(PlacesIn(G.Deck).strength, after.strength);
 
         // Closed by File Close and opened again: loaded anew, the choice runs again.
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
             .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
-        MainForm->mnuFileClose_Click();
-        QVERIFY(!LoadedPropertiesWindow());
-        MainForm->mnuFileProperties_Click();
-        QVERIFY(LoadedPropertiesWindow());
+        MainWindow::instance()->mnuFileClose_Click();
+        QVERIFY(!PropertiesWindow::loadedInstance());
+        MainWindow::instance()->mnuFileProperties_Click();
+        QVERIFY(PropertiesWindow::loadedInstance());
         // A second swap brings the keys back where they were before the first load.
         QCOMPARE(PlacesIn(G.Deck).strength, before.strength);
         VERIFY_DIALOGS(f.dialogs);
@@ -198,8 +197,8 @@ private slots:
         QFETCH(bool, swapped);
         ProgramFixture f;
         StartWith(f, style, deckState);
-        MainForm->mnuFileProperties_Click();
-        frmProperties *w = LoadedPropertiesWindow();
+        MainWindow::instance()->mnuFileProperties_Click();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         const Places before = PlacesIn(G.Deck);
 
@@ -230,14 +229,14 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         if (loadedBefore)
-            MainForm->mnuFileProperties_Click();
+            MainWindow::instance()->mnuFileProperties_Click();
         TakeOut(card);
         const SharedState before = G;
 
         f.dialogs.ExpectMessage(kRefusal);
-        MainForm->mnuFileProperties->trigger();
+        MainWindow::instance()->mnuFileProperties->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        frmProperties *w = LoadedPropertiesWindow();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QCOMPARE(bool(w), loadedBefore);
         if (w)
             QVERIFY(!w->Visible());
@@ -247,9 +246,9 @@ private slots:
 
         // With the card back the window opens.
         GiveBack(card);
-        MainForm->mnuFileProperties->trigger();
+        MainWindow::instance()->mnuFileProperties->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(LoadedPropertiesWindow() && LoadedPropertiesWindow()->Visible());
+        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->Visible());
     }
 
     void otherCardsOutDoNotStopTheWindow()
@@ -258,9 +257,9 @@ private slots:
         f.Start(true);
         TakeOut(0);
         TakeOut(12);
-        MainForm->mnuFileProperties_Click();
+        MainWindow::instance()->mnuFileProperties_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(LoadedPropertiesWindow() && LoadedPropertiesWindow()->Visible());
+        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->Visible());
     }
 
     void styleChoiceRefusedWhileStrengthOrJusticeIsOut_data()
@@ -278,8 +277,8 @@ private slots:
         QFETCH(bool, refused);
         ProgramFixture f;
         StartWith(f, 0, 2);
-        MainForm->mnuFileProperties_Click();
-        frmProperties *w = LoadedPropertiesWindow();
+        MainWindow::instance()->mnuFileProperties_Click();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         TakeOut(card); // dealt while the window is open
         const CardKeys deck = G.Deck;
@@ -319,12 +318,12 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         G.GypsieDeck = static_cast<std::int16_t>(gypsie);
-        MainForm->mnuFileProperties_Click();
-        frmProperties *w = LoadedPropertiesWindow();
+        MainWindow::instance()->mnuFileProperties_Click();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         QCOMPARE(int(G.GypsieDeck), gypsie);
-        QSignalSpy on(w->Check1, &CheckBox::Click);
-        QSignalSpy off(w->Check2, &CheckBox::Click);
+        QSignalSpy on(w->Check1, &platform::WrappingCheckBox::Click);
+        QSignalSpy off(w->Check2, &platform::WrappingCheckBox::Click);
         if (clicked)
             QTest::mouseClick(clicked == 1 ? w->Check1 : w->Check2, Qt::LeftButton);
         QCOMPARE(int(G.GypsieDeck), expected);
@@ -339,8 +338,8 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuFileProperties_Click();
-        frmProperties *w = LoadedPropertiesWindow();
+        MainWindow::instance()->mnuFileProperties_Click();
+        PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         QCOMPARE(w->Caption(), QStringLiteral("Brivet Tarot Properties"));
         QCOMPARE(w->ScaleWidth(), 2745.0f);

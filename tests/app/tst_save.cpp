@@ -1,14 +1,13 @@
 #include "app/cardtable.h"
 #include "app/deckfile.h"
-#include "app/ui/mainwindow.h"
 #include "app/programend.h"
-#include "app/savedeck.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/savedeck.h"
+#include "app/ui/mainwindow.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/dialogs.h"
 #include "support/fixture.h"
 
 #include <QAction>
@@ -35,7 +34,7 @@ const QString kExitQuestion = QStringLiteral(" Do you want to Save the deck befo
 int DealTopCard()
 {
     const int card = CardNumberOfKey(G.Deck[0]);
-    DeckForm->Image1_Click();
+    DeckWindow::instance()->Image1_Click();
     return card;
 }
 
@@ -114,13 +113,13 @@ void Script(ScriptedDialogs &dialogs, const QStringList &tokens, const QString &
 void GiveSaveCommand(ScriptedDialogs &dialogs, const QString &command, const QString &path)
 {
     if (command == QLatin1String("Save")) {
-        MainForm->mnuFileSave->trigger();
+        MainWindow::instance()->mnuFileSave->trigger();
     } else if (command == QLatin1String("Save As")) {
         dialogs.ExpectSave(QStringLiteral("Save As"), path);
-        MainForm->mnuFileSaveAs->trigger();
+        MainWindow::instance()->mnuFileSaveAs->trigger();
     } else {
         Script(dialogs, { "save?Y", "Close=file" }, path);
-        MainForm->mnuFileClose->trigger();
+        MainWindow::instance()->mnuFileClose->trigger();
     }
 }
 
@@ -271,7 +270,7 @@ private slots:
 
         const QString path = f.PathOf("deck.dek");
         f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
-        MainForm->mnuFileSaveAs->trigger();
+        MainWindow::instance()->mnuFileSaveAs->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QCOMPARE(ReadFile(path), ExpectedFile(keys, QStringLiteral("Thoth "), QList<int>(kCardCount, 0), 0));
@@ -281,7 +280,7 @@ private slots:
         // The dealt cards stay out, in their open windows.
         QVERIFY(G.CardsOut == outBefore);
         for (int n = 0; n < dealt; ++n)
-            QVERIFY(platform::FindForm(CardTitle(n)));
+            QVERIFY(platform::FindWindowByCaption(CardTitle(n)));
     }
 
     void deckStateTransitions_data()
@@ -360,14 +359,14 @@ private slots:
         }
         if (start == QLatin1String("saved")) {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
-            MainForm->mnuFileClose_Click();
+            MainWindow::instance()->mnuFileClose_Click();
             QCOMPARE(int(G.DeckState), 0);
         }
 
         Script(f.dialogs, script, f.PathOf("deck.dek"));
-        QAction *action = command == QLatin1String("Save") ? MainForm->mnuFileSave
-            : command == QLatin1String("Save As")          ? MainForm->mnuFileSaveAs
-                                                           : MainForm->mnuFileClose;
+        QAction *action = command == QLatin1String("Save") ? MainWindow::instance()->mnuFileSave
+            : command == QLatin1String("Save As")          ? MainWindow::instance()->mnuFileSaveAs
+                                                           : MainWindow::instance()->mnuFileClose;
         action->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
@@ -375,7 +374,7 @@ private slots:
         QCOMPARE(int(G.DeckClosed), deckClosed);
         for (const QString &name : { QStringLiteral("deck.dek"), QStringLiteral("opened.dek") })
             QCOMPARE(QFile::exists(f.PathOf(name)), name == written);
-        QCOMPARE(DeckForm->IsLoaded(), deckWindow);
+        QCOMPARE(DeckWindow::instance()->IsLoaded(), deckWindow);
     }
 
     void closeDeckIsNotAskedOnceAsked()
@@ -383,11 +382,11 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         Script(f.dialogs, { "save?N", "closedeck?Y", "unsaved?N" }, QString());
-        MainForm->mnuFileClose_Click();
+        MainWindow::instance()->mnuFileClose_Click();
         Script(f.dialogs, { "save?N" }, QString());
-        MainForm->mnuFileClose_Click();
+        MainWindow::instance()->mnuFileClose_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(int(G.DeckClosed), 1);
     }
 
@@ -398,22 +397,22 @@ private slots:
         // Dealt 2, 1, 0: their windows close in that order and the cards go to the bottom so.
         std::swap(G.Deck[0], G.Deck[2]);
         DealTopCard();
-        MainForm->mnuFileProperties_Click(); // a window that is not a card's closes as well
+        MainWindow::instance()->mnuFileProperties_Click(); // a window that is not a card's closes as well
         DealTopCard();
         DealTopCard();
-        QCOMPARE(platform::OpenForms().size(), 5);
+        QCOMPARE(platform::OpenWindows().size(), 5);
         const QString path = f.PathOf("closed.dek");
         CardKeys whenAsked;
         f.dialogs.ExpectQuestion(kSaveQuestion, true).During([&] { whenAsked = G.Deck; });
         f.dialogs.ExpectSave(QStringLiteral("Close"), path).ExpectQuestion(kCloseDeckQuestion, false);
-        MainForm->mnuFileClose->trigger();
+        MainWindow::instance()->mnuFileClose->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QStringList expected = Keys(G.Deck);
         QCOMPARE(Keys(whenAsked), expected);
         QCOMPARE(expected.mid(75), QStringList({ CardKey(2), CardKey(1), CardKey(0) }));
-        QCOMPARE(platform::OpenForms().size(), 1);
-        QCOMPARE(platform::OpenForms().first(), DeckForm.data());
+        QCOMPARE(platform::OpenWindows().size(), 1);
+        QCOMPARE(platform::OpenWindows().first(), DeckWindow::instance());
         QVERIFY(std::all_of(G.CardsOut.begin(), G.CardsOut.end(), [](const QString &k) { return k == kNoCard; }));
         QVERIFY(G.FileSlots == G.Deck);
         QVERIFY(ReadFile(path).startsWith(ExpectedFile(expected, QStringLiteral("Thoth "), {}, 0).split('\n')[0]));
@@ -468,7 +467,7 @@ private slots:
         QCOMPARE(int(G.DeckState), stateBefore);
         if (card >= 0)
             QCOMPARE(G.CardsOut[card], CardKey(card));
-        QVERIFY(DeckForm->IsLoaded());
+        QVERIFY(DeckWindow::instance()->IsLoaded());
         QVERIFY(!QFile::exists(path) || QFileInfo(path).isDir());
         QCOMPARE(ReadFile(f.PathOf("old.dek")), oldBytes);
         QVERIFY(QDir(f.PathOf("adir")).isEmpty());
@@ -505,7 +504,7 @@ private slots:
         QCOMPARE(int(G.DeckState), stateBefore);
         // File Close brings the cards back before it asks.
         QCOMPARE(G.CardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
-        QVERIFY(DeckForm->IsLoaded());
+        QVERIFY(DeckWindow::instance()->IsLoaded());
         QCOMPARE(ReadFile(path), oldBytes);
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
     }
@@ -540,13 +539,13 @@ private slots:
         }
         if (start == QLatin1String("saved")) {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
-            MainForm->mnuFileClose_Click();
+            MainWindow::instance()->mnuFileClose_Click();
         }
         const int card = DealTopCard();
         const CardKeys deck = G.Deck;
 
         Script(f.dialogs, script, f.PathOf(target));
-        MainForm->mnuFileExit->trigger();
+        MainWindow::instance()->mnuFileExit->trigger();
         if (target.startsWith(QLatin1String("missing"))) {
             QCOMPARE(f.dialogs.Problems().size(), 1); // the failed save's message
             f.dialogs.Clear();
@@ -556,11 +555,11 @@ private slots:
         QCOMPARE(QFile::exists(f.PathOf(target)) && !target.isEmpty(), written);
 
         // Nothing was given back and the position was not stored, also when the window closes now.
-        QVERIFY(MainForm->close());
+        QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(G.CardsOut[card], CardKey(card));
         QVERIFY(G.Deck == deck);
-        QVERIFY(platform::FindForm(CardTitle(card)));
+        QVERIFY(platform::FindWindowByCaption(CardTitle(card)));
         QVERIFY(!PositionStored());
     }
 
@@ -591,14 +590,14 @@ private slots:
         CardKeys expected;
         if (command == QLatin1String("Save As")) {
             f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
-            MainForm->mnuFileSaveAs_Click();
+            MainWindow::instance()->mnuFileSaveAs_Click();
             expected = SlotsForSave(G.Deck, G.CardsOut);
         } else if (command == QLatin1String("Save")) {
-            MainForm->mnuFileSave_Click();
+            MainWindow::instance()->mnuFileSave_Click();
             expected = SlotsForSave(G.Deck, G.CardsOut);
         } else {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, path);
-            MainForm->mnuFileClose_Click();
+            MainWindow::instance()->mnuFileClose_Click();
             expected = G.Deck;
         }
         VERIFY_DIALOGS(f.dialogs);

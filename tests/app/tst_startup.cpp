@@ -2,14 +2,13 @@
 #include "app/deckfile.h"
 #include "app/initdeck.h"
 #include "app/mainplace.h"
+#include "app/programstate.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/startup.h"
-#include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/childwindow.h"
 #include "support/fixture.h"
 
 #include <QAction>
@@ -73,17 +72,17 @@ private slots:
         QVERIFY(QFile::exists(f.PathOf("Comdlg32.ocx")));
         QVERIFY(!QFile::exists(f.PathOf("COMCTL32.OCX")));
 
-        QVERIFY(MainForm->isVisible());
-        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Game of Kestov"));
-        QCOMPARE(MainForm->Left(), 1000.0f);
-        QCOMPARE(MainForm->Top(), 1000.0f);
-        QCOMPARE(MainForm->Width(), 6500.0f);
-        QCOMPARE(MainForm->Height(), 6500.0f);
+        QVERIFY(MainWindow::instance()->isVisible());
+        QCOMPARE(MainWindow::instance()->windowTitle(), QStringLiteral("Game of Kestov"));
+        QCOMPARE(MainWindow::instance()->Left(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->Top(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->Width(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->Height(), 6500.0f);
 
-        QVERIFY(DeckForm->Visible());
-        QCOMPARE(DeckForm->Caption(), QStringLiteral("Brivet Tarot "));
-        QCOMPARE(DeckForm->ScaleWidth(), 2655.0f);
-        QCOMPARE(DeckForm->ScaleHeight(), 3240.0f);
+        QVERIFY(DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Caption(), QStringLiteral("Brivet Tarot "));
+        QCOMPARE(DeckWindow::instance()->ScaleWidth(), 2655.0f);
+        QCOMPARE(DeckWindow::instance()->ScaleHeight(), 3240.0f);
         QCOMPARE(int(G.DeckState), 1);
         QCOMPARE(int(G.DeckClosed), 0);
         QCOMPARE(G.Deck[8], QStringLiteral("Justice "));
@@ -116,9 +115,9 @@ private slots:
         f.dialogs.ExpectMessage(QStringLiteral("programstuff folder not created.  A programstuff folder needs to be "
                                                "created in the same directory as the .exe"))
             .ExpectQuestion(kOpenQuestion, false);
-        Main();
+        StartProgram();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
     }
 
     void menuTree()
@@ -126,20 +125,23 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         QStringList top;
-        for (QAction *a : MainForm->menuBar()->actions())
+        for (QAction *a : MainWindow::instance()->menuBar()->actions())
             top << a->text() + (a->isEnabled() ? "" : "[disabled]");
         QCOMPARE(top.join('|'), QStringLiteral("&File|&Edit[disabled]|&Readings|&Shuffle|&Help"));
-        QCOMPARE(MenuCaptions(MainForm->mnuFile),
-                 QStringLiteral("&New[hidden]|&Open...|&Close|-|&Save|Save &As...|-|Propert&ies|-|E&xit"));
-        QCOMPARE(MenuCaptions(MainForm->mnuEdit), QStringLiteral("&Undo|-"));
-        QCOMPARE(MenuCaptions(MainForm->mnuView), QStringLiteral("&Celtic Cross Spread|&Five Card Spread"));
-        QCOMPARE(MenuCaptions(MainForm->mnuTools), QStringLiteral("&Shuffle Cards|&Cut Cards|&Pick A Card"));
-        QCOMPARE(MenuCaptions(MainForm->mnuHelp),
-                 QStringLiteral("&Contents|&Search For Help On...[hidden]|-|&About "));
-        QCOMPARE(MainForm->mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QVERIFY(!MainForm->mnuFileNew->isEnabled());
-        QCOMPARE(MainForm->statusBar()->findChild<QLabel *>(QStringLiteral("Panel1"))->text(), QStringLiteral("Status"));
-        QVERIFY(!MainForm->statusBar()->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
+        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuFile),
+            QStringLiteral("&New[hidden]|&Open...|&Close|-|&Save|Save &As...|-|Propert&ies|-|E&xit"));
+        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuEdit), QStringLiteral("&Undo|-"));
+        QCOMPARE(
+            MenuCaptions(MainWindow::instance()->mnuView), QStringLiteral("&Celtic Cross Spread|&Five Card Spread"));
+        QCOMPARE(
+            MenuCaptions(MainWindow::instance()->mnuTools), QStringLiteral("&Shuffle Cards|&Cut Cards|&Pick A Card"));
+        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuHelp),
+            QStringLiteral("&Contents|&Search For Help On...[hidden]|-|&About "));
+        QCOMPARE(MainWindow::instance()->mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QVERIFY(!MainWindow::instance()->mnuFileNew->isEnabled());
+        QCOMPARE(MainWindow::instance()->statusBar()->findChild<QLabel *>(QStringLiteral("Panel1"))->text(),
+            QStringLiteral("Status"));
+        QVERIFY(!MainWindow::instance()->statusBar()->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
     }
 
     void positionRestoredAndSaved_data()
@@ -162,14 +164,14 @@ private slots:
             s.setValue("Settings/MainHeight", "7000");
         }
         f.Start(true);
-        QCOMPARE(MainForm->Left(), left);
-        QCOMPARE(MainForm->Top(), 1500.0f);
-        QCOMPARE(MainForm->Width(), 9000.0f);
-        QCOMPARE(MainForm->Height(), 7000.0f);
+        QCOMPARE(MainWindow::instance()->Left(), left);
+        QCOMPARE(MainWindow::instance()->Top(), 1500.0f);
+        QCOMPARE(MainWindow::instance()->Width(), 9000.0f);
+        QCOMPARE(MainWindow::instance()->Height(), 7000.0f);
 
-        MainForm->SetBounds(1234.5f, 2000, 8000, 6000);
+        MainWindow::instance()->SetBounds(1234.5f, 2000, 8000, 6000);
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(MainForm->close());
+        QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QSettings s = Store();
         QCOMPARE(s.value("Settings/MainLeft").toString(), QStringLiteral("1234.5"));
@@ -232,15 +234,16 @@ private slots:
                 s.setValue(keys[i], stored[i]);
         }
         f.Start(true);
-        QCOMPARE(MainForm->Left(), 1000.0f);
-        QCOMPARE(MainForm->Top(), 1000.0f);
-        QCOMPARE(MainForm->Width(), 6500.0f);
-        QCOMPARE(MainForm->Height(), 6500.0f);
-        QCOMPARE(MainForm->frameGeometry().topLeft(), QPoint(67, 67));
-        QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().intersects(MainForm->frameGeometry()));
+        QCOMPARE(MainWindow::instance()->Left(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->Top(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->Width(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->Height(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->frameGeometry().topLeft(), QPoint(67, 67));
+        QVERIFY(
+            QGuiApplication::primaryScreen()->availableGeometry().intersects(MainWindow::instance()->frameGeometry()));
 
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(MainForm->close());
+        QVERIFY(MainWindow::instance()->close());
         QSettings s = Store();
         const QStringList first { "1000", "1000", "6500", "6500" };
         for (int i = 0; i < keys.size(); ++i)
@@ -252,10 +255,10 @@ private slots:
         ProgramFixture f;
         Store().setValue("Settings/MainLeft", "3000");
         f.Start(true);
-        MainForm->SetBounds(10, 10, 5000, 5000);
-        MainForm->showMinimized();
+        MainWindow::instance()->SetBounds(10, 10, 5000, 5000);
+        MainWindow::instance()->showMinimized();
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(MainForm->close());
+        QVERIFY(MainWindow::instance()->close());
         QCOMPARE(Store().value("Settings/MainLeft").toString(), QStringLiteral("3000"));
         QVERIFY(!Store().contains("Settings/MainWidth"));
     }
@@ -266,14 +269,14 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), QString());
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckForm->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->IsLoaded());
         QCOMPARE(int(G.DeckState), 0);
         QVERIFY(G.Deck[0].isEmpty());
         // File Open from the menu asks again.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainForm->mnuFileOpen->trigger();
+        MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(int(G.DeckState), 1);
     }
 
@@ -302,7 +305,7 @@ private slots:
         QCOMPARE(int(G.DeckState), 2);
         QCOMPARE(int(G.CardReturnMode), 1);
         QCOMPARE(G.DeckFileName, path);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(QDir::currentPath(), QDir(f.Folder()).canonicalPath());
     }
 
@@ -332,11 +335,11 @@ private slots:
         f.Start(true);
         G.DeckStyle = 1; // the style in force before the file is opened
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(DeckForm->Unload());
+        QVERIFY(DeckWindow::instance()->Unload());
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path);
         if (complains)
             f.dialogs.ExpectMessage(kBadDeck);
-        MainForm->mnuFileOpen_Click();
+        MainWindow::instance()->mnuFileOpen_Click();
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(int(G.DeckStyle), style);
         QCOMPARE(G.DeckStyleName, word);
@@ -366,19 +369,19 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckForm->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->IsLoaded());
         QCOMPARE(int(G.DeckState), 0);
         QVERIFY(G.DeckFileName.isEmpty());
         QVERIFY(G.Deck[0].isEmpty());
 
         // Over an open deck: the deck and its state stay exactly as they were.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainForm->mnuFileOpen_Click();
+        MainWindow::instance()->mnuFileOpen_Click();
         G.Deck[0] = QStringLiteral("marker ");
         const SharedState before = G;
-        DeckForm->Hide();
+        DeckWindow::instance()->Hide();
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
-        MainForm->mnuFileOpen_Click();
+        MainWindow::instance()->mnuFileOpen_Click();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(G.Deck == before.Deck);
         QCOMPARE(G.DeckState, before.DeckState);
@@ -394,7 +397,7 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), QStringLiteral("/dev/zero")).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckForm->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->IsLoaded());
         QCOMPARE(int(G.DeckState), 0);
     }
 
@@ -406,20 +409,20 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), pipe).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckForm->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->IsLoaded());
     }
 
     void fileOpenDoesNothingWhileAChildIsShown()
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuFileOpen->trigger(); // the deck window is shown: no question
+        MainWindow::instance()->mnuFileOpen->trigger(); // the deck window is shown: no question
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(f.dialogs.Shown().size() == 1);
         // A hidden window does not count.
-        DeckForm->Hide();
+        DeckWindow::instance()->Hide();
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainForm->mnuFileOpen->trigger();
+        MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);
     }
 };

@@ -2,16 +2,15 @@
 // picture opens the menu list, a click on an item runs it.
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/carddata.h"
 #include "cards/ui/cardwindow.h"
 #include "cards/viewstates.h"
 #include "deck/decksize.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
@@ -38,13 +37,13 @@ void PutOnTop(int n)
 
 void ClickDeck()
 {
-    QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+    QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
 }
 
 QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Caption() == CardTitle(n))
             windows << qobject_cast<CardWindow *>(form);
     }
@@ -76,8 +75,7 @@ void Run(int n, const QString &commands)
     }
 }
 
-
-bool IsLandscape(const platform::ImageControl *control)
+bool IsLandscape(const platform::PictureLabel *control)
 {
     const QSize size = control->pixmap().size();
     return size.width() > size.height();
@@ -104,7 +102,8 @@ private slots:
         G.Reversed[0] = 1; // shown upright: the "Gypsie Deck" option is off
         G.NextCardLeft = 300;
         G.NextCardTop = 150;
-        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+        const DeckWindowSize smaller
+            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
         ClickDeck();
 
@@ -127,8 +126,8 @@ private slots:
         QCOMPARE(G.Deck[77], kNoCard);
         QCOMPARE(G.CardReturnMode, std::int16_t(1));
         QCOMPARE(G.CardView[0], std::int16_t(0));
-        QCOMPARE(DeckForm->Height(), smaller.height);
-        QCOMPARE(DeckForm->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -210,7 +209,8 @@ private slots:
         G.CardReturnMode = 7; // to see whether the click touched it
         const CardKeys deck = G.Deck;
         const int top = CardNumberOfKey(deck[0]);
-        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+        const DeckWindowSize smaller
+            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
         if (!deals)
             f.dialogs.ExpectMessage(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
 
@@ -221,8 +221,8 @@ private slots:
         QCOMPARE(G.Deck[0] == deck[0], !deals);
         QCOMPARE(G.CardsOut[top], deals ? deck[0] : kNoCard);
         QCOMPARE(G.CardReturnMode, std::int16_t(deals ? 1 : 7));
-        QCOMPARE(DeckForm->Height(), smaller.height);
-        QCOMPARE(DeckForm->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
     }
 
     void emptyDeckDealsNothing()
@@ -231,15 +231,15 @@ private slots:
         f.Start(true);
         G.Deck.fill(kNoCard);
         G.CardReturnMode = 0;
-        const int formsBefore = platform::OpenForms().size();
+        const int formsBefore = platform::OpenWindows().size();
 
         ClickDeck();
 
-        QCOMPARE(platform::OpenForms().size(), formsBefore);
+        QCOMPARE(platform::OpenWindows().size(), formsBefore);
         QCOMPARE(G.CardReturnMode, std::int16_t(1));
-        QVERIFY(!DeckForm->Visible());
-        QCOMPARE(DeckForm->Height(), 3409.0f);
-        QCOMPARE(DeckForm->Width(), 2244.0f);
+        QVERIFY(!DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
+        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -479,8 +479,8 @@ private slots:
         f.Start(true);
         PutOnTop(card);
         ClickDeck();
-        const float dealtHeight = DeckForm->Height();
-        const float dealtWidth = DeckForm->Width();
+        const float dealtHeight = DeckWindow::instance()->Height();
+        const float dealtWidth = DeckWindow::instance()->Width();
         Run(card, QStringLiteral("R")); // now in the default window, view state 1
         G.Reversed[card] = 1; // lies reversed: going back does not turn it
         CardWindow *window = WindowOf(card);
@@ -501,11 +501,11 @@ private slots:
         QCOMPARE(G.NextCardTop, std::int16_t(position));
         QCOMPARE(G.ReturnPending, std::int16_t(0));
         QCOMPARE(G.CardReturnMode, std::int16_t(1));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         const auto grown = SizeAfterCardReturned(dealtHeight, dealtWidth, G.Deck);
         QVERIFY(grown);
-        QCOMPARE(DeckForm->Height(), grown->height);
-        QVERIFY(DeckForm->Height() > dealtHeight);
+        QCOMPARE(DeckWindow::instance()->Height(), grown->height);
+        QVERIFY(DeckWindow::instance()->Height() > dealtHeight);
 
         // The next card opens at the return position.
         const int next = CardNumberOfKey(G.Deck[0]);
@@ -522,8 +522,8 @@ private slots:
         PutOnTop(2);
         ClickDeck();
         G.Deck.fill(kNoCard);
-        DeckForm->SizeDeck(); // hidden at its smallest size
-        QVERIFY(!DeckForm->Visible());
+        DeckWindow::instance()->SizeDeck(); // hidden at its smallest size
+        QVERIFY(!DeckWindow::instance()->Visible());
 
         Choose(WindowOf(2), kReturnToDeck);
         FlushDeletes();
@@ -531,9 +531,9 @@ private slots:
         QCOMPARE(G.Deck[0], QStringLiteral("High Priestess"));
         QCOMPARE(G.Deck[1], kNoCard);
         QCOMPARE(G.CardsOut[2], kNoCard);
-        QVERIFY(DeckForm->Visible());
-        QCOMPARE(DeckForm->Height(), float(3409 + 3.68));
-        QCOMPARE(DeckForm->Width(), float(2244 + 6.15));
+        QVERIFY(DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
+        QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
         QCOMPARE(G.NextCardLeft, std::int16_t(5));
         QCOMPARE(G.NextCardTop, std::int16_t(5));
         VERIFY_DIALOGS(f.dialogs);
@@ -560,7 +560,7 @@ private slots:
         else
             G.CardReturnMode = 2;
         const CardKeys deck = G.Deck;
-        const float height = DeckForm->Height();
+        const float height = DeckWindow::instance()->Height();
 
         QVERIFY(WindowOf(6)->Unload());
         FlushDeletes();
@@ -569,7 +569,7 @@ private slots:
         QCOMPARE(G.Deck, deck);
         QCOMPARE(G.CardsOut[6], QStringLiteral("Lovers "));
         QCOMPARE(G.NextCardLeft, std::int16_t(77));
-        QCOMPARE(DeckForm->Height(), height);
+        QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 

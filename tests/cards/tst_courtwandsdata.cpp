@@ -2,15 +2,14 @@
 // to Seven of Wands: names, meanings, sizes and pictures, and one of them dealt and returned.
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/carddata.h"
 #include "cards/ui/cardwindow.h"
 #include "cards/viewstates.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
@@ -250,7 +249,7 @@ private slots:
         QVERIFY(it != G.Deck.end());
         std::rotate(G.Deck.begin(), it, it + 1);
 
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         CardWindow *window = WindowOf(kAceOfWands);
         QVERIFY(window);
         QCOMPARE(window->ScaleWidth(), 2115.0f);

@@ -3,16 +3,15 @@
 // the cards driven through their windows.
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/carddata.h"
 #include "cards/ui/cardwindow.h"
 #include "cards/viewstates.h"
 #include "deck/decksize.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
@@ -74,7 +73,7 @@ void Choose(int n, int item)
 void Deal(int n)
 {
     PutOnTop(n);
-    QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+    QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
     QVERIFY(WindowOf(n));
 }
 
@@ -414,17 +413,17 @@ private slots:
         f.Start(true);
         PutOnTop(18);
         std::fill(G.Deck.begin() + 1, G.Deck.end(), kNoCard);
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(18));
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
 
         Choose(18, kReturnToDeck);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(G.Deck[0], QStringLiteral("The Moon "));
         const auto grown = SizeAfterCardReturned(3409.0f, 2244.0f, G.Deck);
         QVERIFY(grown);
-        QCOMPARE(DeckForm->Height(), grown->height);
-        QCOMPARE(DeckForm->Width(), grown->width);
+        QCOMPARE(DeckWindow::instance()->Height(), grown->height);
+        QCOMPARE(DeckWindow::instance()->Width(), grown->width);
         VERIFY_DIALOGS(f.dialogs);
     }
 };

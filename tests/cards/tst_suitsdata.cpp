@@ -3,16 +3,15 @@
 // checks are rules that every one of these rows must keep.
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/carddata.h"
 #include "cards/ui/cardwindow.h"
 #include "cards/viewstates.h"
-#include "deck/ui/deckwindow.h"
 #include "deck/draw.h"
-#include "platform/ui/picturelabel.h"
+#include "deck/ui/deckwindow.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
@@ -212,7 +211,7 @@ private slots:
         const auto top = std::find(G.Deck.begin(), G.Deck.end(), row.key);
         QVERIFY(top != G.Deck.end());
         std::rotate(G.Deck.begin(), top, top + 1);
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(card));
 
         for (const QChar c : commands) {

@@ -1,17 +1,16 @@
 #include "app/cardtable.h"
-#include "app/ui/mainwindow.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/ui/mainwindow.h"
 #include "deck/ui/cutcardswindow.h"
 #include "deck/ui/cutoncewindow.h"
 #include "deck/ui/cuttwicewindow.h"
 #include "deck/ui/deckwindow.h"
 #include "deck/ui/shufflewindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/resources.h"
 #include "platform/timers.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 #include "support/scriptedrandom.h"
 
@@ -47,13 +46,13 @@ void RunTimers()
 
 template <class T> T *OpenWindow(const QString &caption)
 {
-    return qobject_cast<T *>(platform::FindForm(caption));
+    return qobject_cast<T *>(platform::FindWindowByCaption(caption));
 }
 
 int OpenCount(const QString &caption)
 {
     int count = 0;
-    for (platform::Form *form : platform::OpenForms())
+    for (platform::ChildWindow *form : platform::OpenWindows())
         count += form->Caption() == caption;
     return count;
 }
@@ -63,19 +62,19 @@ void KeepCards(int count)
     for (int i = count; i < kCardCount; ++i)
         G.Deck[i] = kNoCard;
     if (count == 0)
-        DeckForm->Hide();
+        DeckWindow::instance()->Hide();
 }
 
 void Give(Command command)
 {
     switch (command) {
     case Command::Shuffle:
-        MainForm->mnuToolsOptions->trigger();
+        MainWindow::instance()->mnuToolsOptions->trigger();
         break;
     case Command::CutOnce:
     case Command::CutTwice: {
-        MainForm->mnuToolsOptions3->trigger();
-        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
         break;
@@ -130,7 +129,7 @@ private slots:
         ScriptedRandom random;
         // One turn (card 5); bottom part of 36; clumps of one, bottom side first.
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainForm->mnuToolsOptions->trigger();
+        MainWindow::instance()->mnuToolsOptions->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QCOMPARE(G.Deck[0], before[42]);
@@ -140,10 +139,10 @@ private slots:
         QCOMPARE(random.Remaining(), 0);
         QCOMPARE(random.overruns, 0);
 
-        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
         QVERIFY(window->Visible());
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
         QCOMPARE(window->Left(), 2700.0f);
         QCOMPARE(window->Top(), 2000.0f);
         QCOMPARE(window->ScaleWidth(), 6525.0f);
@@ -155,8 +154,8 @@ private slots:
         QCOMPARE(window->Timer1->interval(), 0);
 
         RunTimers();
-        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
+        QVERIFY(DeckWindow::instance()->Visible());
     }
 
     void cutWindowsCutAndShowTheirAnimations_data()
@@ -182,11 +181,11 @@ private slots:
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
 
-        MainForm->mnuToolsOptions3->trigger();
-        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         QVERIFY(chooser->Visible());
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(chooser->ScaleWidth(), 2805.0f);
         QCOMPARE(chooser->ScaleHeight(), 1575.0f);
         (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
@@ -201,7 +200,7 @@ private slots:
         QCOMPARE(random.draws, draws);
         QCOMPARE(random.reseeds, 1);
 
-        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
         QVERIFY(window->Visible());
         QCOMPARE(window->Left(), 2700.0f);
@@ -212,11 +211,11 @@ private slots:
         QCOMPARE(window->Image1->Height(), clientHeight);
         QVERIFY(chooser->IsLoaded());
         QVERIFY(!chooser->Visible());
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
 
         RunTimers();
-        QVERIFY(!platform::FindForm(CaptionOf(command)));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
+        QVERIFY(DeckWindow::instance()->Visible());
         // The chooser stays loaded, hidden, until something closes it.
         QVERIFY(chooser->IsLoaded());
         QVERIFY(!chooser->Visible());
@@ -227,17 +226,17 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         const CardKeys before = G.Deck;
-        MainForm->mnuToolsOptions3->trigger();
-        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         chooser->Command3->click();
         QVERIFY(chooser->IsLoaded());
         QVERIFY(!chooser->Visible());
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
         QVERIFY(G.Deck == before);
         // The menu shows the same chooser again.
-        MainForm->mnuToolsOptions3->trigger();
-        QCOMPARE(OpenWindow<frmCutCards>(QStringLiteral("Cut Cards")), chooser);
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        QCOMPARE(OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")), chooser);
         QVERIFY(chooser->Visible());
     }
 
@@ -259,12 +258,14 @@ private slots:
         const CardFlags reversed = G.Reversed;
         ScriptedRandom random;
         f.dialogs.ExpectMessage(message);
-        (command == Command::Shuffle ? MainForm->mnuToolsOptions : MainForm->mnuToolsOptions3)->trigger();
+        (command == Command::Shuffle ? MainWindow::instance()->mnuToolsOptions
+                                     : MainWindow::instance()->mnuToolsOptions3)
+            ->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(G.Deck == deck);
         QVERIFY(G.Reversed == reversed);
-        QCOMPARE(platform::OpenForms().size(), 1); // the deck window alone
-        QVERIFY(DeckForm->Visible());
+        QCOMPARE(platform::OpenWindows().size(), 1); // the deck window alone
+        QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(random.reseeds + random.draws, 0);
     }
 
@@ -272,10 +273,10 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainForm->mnuToolsOptions3->trigger();
+        MainWindow::instance()->mnuToolsOptions3->trigger();
         G.ReadingBegun = 1;
         const CardKeys before = G.Deck;
-        OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"))->Command2->click();
+        OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"))->Command2->click();
         QCOMPARE(G.Deck[0], before[53]);
     }
 
@@ -313,7 +314,7 @@ private slots:
         bool openDuringBox = false;
         f.dialogs.ExpectMessage(message).During([&] {
             RunTimers();
-            openDuringBox = platform::FindForm(caption) != nullptr;
+            openDuringBox = platform::FindWindowByCaption(caption) != nullptr;
         });
         Give(command);
         VERIFY_DIALOGS(f.dialogs);
@@ -321,12 +322,12 @@ private slots:
         QVERIFY(G.Deck == deck);
         // Only the shuffle of one to three cards turns a card; an empty deck turns none.
         QCOMPARE(G.Reversed[30], std::int16_t(command == Command::Shuffle && cards > 0 ? 1 : 0));
-        QVERIFY(!platform::FindForm(caption));
-        QCOMPARE(DeckForm->Visible(), deckShown);
-        if (auto *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards")))
+        QVERIFY(!platform::FindWindowByCaption(caption));
+        QCOMPARE(DeckWindow::instance()->Visible(), deckShown);
+        if (auto *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")))
             QVERIFY(!chooser->Visible());
         RunTimers();
-        QCOMPARE(DeckForm->Visible(), deckShown);
+        QCOMPARE(DeckWindow::instance()->Visible(), deckShown);
     }
 
     void emptyDeckShuffleHidesTheWindowUntilItsTime()
@@ -336,16 +337,16 @@ private slots:
         KeepCards(0);
         ScriptedRandom random;
         f.dialogs.ExpectMessage(QStringLiteral("Can't shuffle no cards"));
-        MainForm->mnuToolsOptions->trigger();
+        MainWindow::instance()->mnuToolsOptions->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(random.draws, 0);
-        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
         QVERIFY(!window->Visible());
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
         RunTimers();
-        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
+        QVERIFY(!DeckWindow::instance()->Visible());
     }
 
     void emptyDeckCutOnceChangesNothingSilently()
@@ -356,11 +357,11 @@ private slots:
         ScriptedRandom random;
         Give(Command::CutOnce);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(OpenWindow<CutOnce>(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(OpenWindow<CutOnceWindow>(QStringLiteral("Cut Cards Once ")));
         QVERIFY(std::all_of(G.Deck.begin(), G.Deck.end(), [](const QString &key) { return key == kNoCard; }));
         RunTimers();
-        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(!DeckWindow::instance()->Visible());
     }
 
     // Giving the command again while its window is open: the shuffle shuffles again, a cut
@@ -387,7 +388,7 @@ private slots:
         for (float r : shuffle)
             random.Push({ r });
         Give(command);
-        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
         const int timer = window->Timer1->timerId();
         QVERIFY(timer > 0);
@@ -396,11 +397,11 @@ private slots:
 
         Give(command);
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(platform::FindForm(CaptionOf(command)), window);
+        QCOMPARE(platform::FindWindowByCaption(CaptionOf(command)), window);
         QCOMPARE(OpenCount(CaptionOf(command)), 1);
         QCOMPARE(window->Timer1->timerId(), timer);
         QVERIFY(window->Visible());
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
         QCOMPARE(random.draws, draws);
         if (command == Command::Shuffle)
             QVERIFY(G.Deck != afterFirst);
@@ -409,8 +410,8 @@ private slots:
         QCOMPARE(random.reseeds, command == Command::Shuffle ? 2 * reseedsAfterFirst : reseedsAfterFirst);
 
         RunTimers();
-        QVERIFY(!platform::FindForm(CaptionOf(command)));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
+        QVERIFY(DeckWindow::instance()->Visible());
     }
 
     void cutOnceEndsEarly_data()
@@ -426,18 +427,18 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         platform::SetTimerScale(1); // the timer does not end it in the test's time
-        MainForm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        MainWindow::instance()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow::instance()));
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
         Give(Command::CutOnce);
         RunTimers();
-        CutOnce *window = OpenWindow<CutOnce>(QStringLiteral("Cut Cards Once "));
+        CutOnceWindow *window = OpenWindow<CutOnceWindow>(QStringLiteral("Cut Cards Once "));
         QVERIFY(window);
         QVERIFY(window->CutCards->hasFocus());
         QWidget elsewhere; // another program's window
         const CardKeys cut = G.Deck;
-        QPointer<AnimationControl> control = window->CutCards;
+        QPointer<AnimationLabel> control = window->CutCards;
         if (event == QLatin1String("click")) {
             QTest::mouseClick(control, Qt::LeftButton);
         } else if (event == QLatin1String("drag")) {
@@ -450,16 +451,16 @@ private slots:
             elsewhere.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         }
-        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(DeckWindow::instance()->Visible());
         // Further events and the timer find the window gone: nothing is cut or loaded again.
         if (control)
             window->CutCards_LostFocus();
         RunTimers();
-        QVERIFY(!platform::FindForm(QStringLiteral("Cut Cards Once ")));
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
         QVERIFY(G.Deck == cut);
         QCOMPARE(random.draws, 2);
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(DeckWindow::instance()->Visible());
     }
 
     // Chosen with the mouse, as the user does: the chooser and the deck window go away, and the
@@ -478,24 +479,24 @@ private slots:
         platform::SetTimerScale(1); // its own four seconds, which the test never waits for
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
-        MainForm->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(MainForm));
-        MainForm->mnuToolsOptions3->trigger();
-        frmCutCards *chooser = OpenWindow<frmCutCards>(QStringLiteral("Cut Cards"));
+        MainWindow::instance()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainWindow::instance()));
+        MainWindow::instance()->mnuToolsOptions3->trigger();
+        CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         QTest::mouseClick(command == Command::CutOnce ? chooser->Command1 : chooser->Command2, Qt::LeftButton);
         RunTimers();
-        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
         QVERIFY(window->Visible());
         QVERIFY(!chooser->Visible());
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
         QVERIFY(window->Timer1->isActive());
 
         window->Timer1->setInterval(0); // its time is up
         RunTimers();
-        QVERIFY(!platform::FindForm(CaptionOf(command)));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
+        QVERIFY(DeckWindow::instance()->Visible());
     }
 
     void closingTheDeckClosesTheAnimationForGood()
@@ -504,15 +505,15 @@ private slots:
         f.Start(true);
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainForm->mnuToolsOptions->trigger();
-        QVERIFY(platform::FindForm(QStringLiteral("Shuffle")));
+        MainWindow::instance()->mnuToolsOptions->trigger();
+        QVERIFY(platform::FindWindowByCaption(QStringLiteral("Shuffle")));
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(DeckForm->Unload(platform::vbFormControlMenu));
+        QVERIFY(DeckWindow::instance()->Unload(platform::vbFormControlMenu));
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
         RunTimers();
         // Its timer died with it: the closed deck window is not brought back.
-        QVERIFY(!DeckForm->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->IsLoaded());
     }
 
     void animationPlaysOnceOverItsStillPicture()
@@ -521,8 +522,8 @@ private slots:
         f.Start(true);
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainForm->mnuToolsOptions->trigger();
-        Shuffle *window = OpenWindow<Shuffle>(QStringLiteral("Shuffle"));
+        MainWindow::instance()->mnuToolsOptions->trigger();
+        ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
         QVERIFY(window->Image1->HasPicture());
         QVERIFY(window->ShuffleDeck->Movie());
@@ -537,7 +538,7 @@ private slots:
         QCOMPARE(movie->state(), QMovie::Paused);
         QCOMPARE(movie->currentFrameNumber(), 1);
         RunTimers();
-        QVERIFY(!platform::FindForm(QStringLiteral("Shuffle")));
+        QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
     }
 
     void damagedAnimationFileNeitherStopsNorBlocks_data()
@@ -562,14 +563,14 @@ private slots:
         QVERIFY(platform::WriteFileWhole(platform::DataPath(cacheName), QByteArray("not a picture")));
         ScriptedRandom random;
         Give(command);
-        auto *window = qobject_cast<AnimationWindow *>(platform::FindForm(CaptionOf(command)));
+        auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
         QVERIFY(window->Visible());
         // The embedded animation stands in for the damaged file when the program carries it.
         QCOMPARE(window->Image1->HasPicture(), platform::HasResource(resourceName));
         RunTimers();
-        QVERIFY(!platform::FindForm(CaptionOf(command)));
-        QVERIFY(DeckForm->Visible());
+        QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
+        QVERIFY(DeckWindow::instance()->Visible());
         // The damaged file is replaced by the embedded one.
         QFile file(platform::DataPath(cacheName));
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,11 +1,10 @@
 #include "app/cardtable.h"
-#include "app/ui/mainwindow.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/ui/mainwindow.h"
 #include "deck/decksize.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 
 #include <QMdiArea>
@@ -18,11 +17,11 @@ namespace {
 const QString kCloseQuestion = QStringLiteral(" Do you want to Close the Deck without saving? ");
 
 // A child window that records being closed and can give a card back as card windows do.
-class FakeCardWindow : public platform::Form
+class FakeCardWindow : public platform::ChildWindow
 {
 public:
     FakeCardWindow(const QString &caption, int card)
-        : Form(QStringLiteral("Fake"), 2100, 2850)
+        : ChildWindow(QStringLiteral("Fake"), 2100, 2850)
         , m_card(card)
     {
         SetDeleteOnUnload(true);
@@ -43,7 +42,7 @@ protected:
         G.Deck[i] = CardKey(m_card);
         G.CardsOut[m_card] = kNoCard;
         G.ReturnPending = 1;
-        DeckForm->AddtoDeck();
+        DeckWindow::instance()->AddtoDeck();
     }
 
 private:
@@ -55,8 +54,8 @@ void TakeTopCard()
 {
     const int card = CardNumberOfKey(G.Deck[0]);
     G.CardsOut[card] = G.Deck[0];
-    DeckForm->ShiftDeck();
-    DeckForm->SizeDeck();
+    DeckWindow::instance()->ShiftDeck();
+    DeckWindow::instance()->SizeDeck();
 }
 
 } // namespace
@@ -72,23 +71,23 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const float designHeight = DeckForm->Height();
-        const float designWidth = DeckForm->Width();
+        const float designHeight = DeckWindow::instance()->Height();
+        const float designWidth = DeckWindow::instance()->Width();
         QCOMPARE(designHeight, 3240.0f + platform::kFrameHeight);
         TakeTopCard();
-        QCOMPARE(DeckForm->Height(), float(designHeight - 3.68));
-        QCOMPARE(DeckForm->Width(), float(designWidth - 6.15));
+        QCOMPARE(DeckWindow::instance()->Height(), float(designHeight - 3.68));
+        QCOMPARE(DeckWindow::instance()->Width(), float(designWidth - 6.15));
         while (G.Deck[1] != kNoCard) {
             TakeTopCard();
-            QVERIFY(DeckForm->Height() > 3409.0f);
-            QVERIFY(DeckForm->Visible());
+            QVERIFY(DeckWindow::instance()->Height() > 3409.0f);
+            QVERIFY(DeckWindow::instance()->Visible());
         }
         // The last card: the floor size, hidden but still loaded.
         TakeTopCard();
-        QVERIFY(!DeckForm->Visible());
-        QVERIFY(DeckForm->IsLoaded());
-        QCOMPARE(DeckForm->Width(), 2244.0f);
-        QCOMPARE(DeckForm->Height(), 3409.0f);
+        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->IsLoaded());
+        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
+        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
     }
 
     void returnedCardGrowsTheWindow()
@@ -100,13 +99,13 @@ private slots:
             TakeTopCard();
         G.Deck[0] = CardKey(0);
         G.CardsOut[0] = kNoCard;
-        DeckForm->SetHeight(3409);
-        DeckForm->SetWidth(2244);
+        DeckWindow::instance()->SetHeight(3409);
+        DeckWindow::instance()->SetWidth(2244);
         G.ReturnPending = 1;
-        DeckForm->AddtoDeck();
-        QVERIFY(DeckForm->Visible());
-        QCOMPARE(DeckForm->Height(), float(3409 + 3.68));
-        QCOMPARE(DeckForm->Width(), float(2244 + 6.15));
+        DeckWindow::instance()->AddtoDeck();
+        QVERIFY(DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
+        QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
         QCOMPARE(int(G.ReturnPending), 0);
     }
 
@@ -114,11 +113,11 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        DeckForm->Hide();
-        const float height = DeckForm->Height();
-        DeckForm->AddtoDeck();
-        QVERIFY(!DeckForm->Visible());
-        QCOMPARE(DeckForm->Height(), height);
+        DeckWindow::instance()->Hide();
+        const float height = DeckWindow::instance()->Height();
+        DeckWindow::instance()->AddtoDeck();
+        QVERIFY(!DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), height);
     }
 
     void emptyDeckPictureComesBackWithCards()
@@ -127,13 +126,13 @@ private slots:
         f.Start(true);
         const CardKeys full = G.Deck;
         G.Deck.fill(kNoCard);
-        DeckForm->Image1_MouseUp();
-        QVERIFY(DeckForm->Image1->isHidden());
-        QCOMPARE(DeckForm->Height(), 3409.0f);
-        QVERIFY(DeckForm->Visible());
+        DeckWindow::instance()->Image1_MouseUp();
+        QVERIFY(DeckWindow::instance()->Image1->isHidden());
+        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
+        QVERIFY(DeckWindow::instance()->Visible());
         G.Deck = full;
-        DeckForm->Show();
-        QVERIFY(!DeckForm->Image1->isHidden());
+        DeckWindow::instance()->Show();
+        QVERIFY(!DeckWindow::instance()->Image1->isHidden());
     }
 
     void activateHidesAnEmptyDeck()
@@ -141,8 +140,8 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         G.Deck.fill(kNoCard);
-        DeckForm->Activated();
-        QVERIFY(!DeckForm->Visible());
+        DeckWindow::instance()->Activated();
+        QVERIFY(!DeckWindow::instance()->Visible());
     }
 
     void aDealtCardOpensOnTopOfTheDeck()
@@ -150,11 +149,12 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(DeckForm->Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
+            QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
             QCoreApplication::processEvents();
-            const QList<QMdiSubWindow *> stack = MainForm->Workspace()->subWindowList(QMdiArea::StackingOrder);
+            const QList<QMdiSubWindow *> stack
+                = MainWindow::instance()->Workspace()->subWindowList(QMdiArea::StackingOrder);
             QCOMPARE(stack.last()->windowTitle(), CardTitle(i));
-            QCOMPARE(MainForm->Workspace()->activeSubWindow(), stack.last());
+            QCOMPARE(MainWindow::instance()->Workspace()->activeSubWindow(), stack.last());
         }
     }
 
@@ -165,9 +165,9 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         G.Deck[5] = CardKey(0);
-        DeckForm->Image1_Click();
+        DeckWindow::instance()->Image1_Click();
         QCOMPARE(G.CardsOut[0], CardKey(0));
-        platform::Form *window = platform::FindForm(CardTitle(0));
+        platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(0));
         QVERIFY(window);
         QVERIFY(window->Unload());
         QCOMPARE(G.CardsOut[0], kNoCard);
@@ -181,10 +181,10 @@ private slots:
         f.Start(true);
         new FakeCardWindow(QStringLiteral("The Fool"), -1);
         f.dialogs.ExpectQuestion(kCloseQuestion, false);
-        QVERIFY(!DeckForm->Unload(platform::vbFormControlMenu));
+        QVERIFY(!DeckWindow::instance()->Unload(platform::vbFormControlMenu));
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(FakeCardWindow::closed.isEmpty());
-        QVERIFY(DeckForm->IsLoaded());
+        QVERIFY(DeckWindow::instance()->IsLoaded());
         QCOMPARE(int(G.DeckState), 1);
         QCOMPARE(int(G.DeckClosed), 0);
     }
@@ -199,11 +199,11 @@ private slots:
         new FakeCardWindow(QStringLiteral("Pick A Card"), -1);
         new FakeCardWindow(QStringLiteral("The Magus"), 1);
         f.dialogs.ExpectQuestion(kCloseQuestion, true);
-        QVERIFY(DeckForm->Unload(platform::vbFormControlMenu));
+        QVERIFY(DeckWindow::instance()->Unload(platform::vbFormControlMenu));
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(FakeCardWindow::closed,
                  QStringList({QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus")}));
-        QCOMPARE(platform::OpenForms().size(), 0);
+        QCOMPARE(platform::OpenWindows().size(), 0);
         // Both cards are back, at the bottom, in the order their windows closed.
         QCOMPARE(G.Deck[75], CardKey(77));
         QCOMPARE(G.Deck[76], CardKey(0));
@@ -221,14 +221,14 @@ private slots:
         const CardKeys before = G.Deck;
         // No: nothing closes, no card comes back, the program goes on.
         f.dialogs.ExpectQuestion(kCloseQuestion, false);
-        QVERIFY(!MainForm->close());
+        QVERIFY(!MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(FakeCardWindow::closed.isEmpty());
         QVERIFY(G.Deck == before);
-        QVERIFY(MainForm->isVisible());
+        QVERIFY(MainWindow::instance()->isVisible());
         // Yes: the card comes back once, everything closes.
         f.dialogs.ExpectQuestion(kCloseQuestion, true);
-        QVERIFY(MainForm->close());
+        QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(FakeCardWindow::closed, QStringList(QStringLiteral("The Fool")));
         QCOMPARE(G.Deck[77], CardKey(0));

@@ -7,11 +7,11 @@
 
 namespace {
 
-class TestForm : public platform::Form
+class TestWindow : public platform::ChildWindow
 {
 public:
-    explicit TestForm(const QString &caption = QStringLiteral("Test"))
-        : Form(QStringLiteral("TestForm"), 2100, 2850)
+    explicit TestWindow(const QString &caption = QStringLiteral("Test"))
+        : ChildWindow(QStringLiteral("TestForm"), 2100, 2850)
         , designCaption(caption)
     {
     }
@@ -42,9 +42,9 @@ private slots:
     void loadedWhenTouchedAndShownAtOnce()
     {
         ProgramFixture f;
-        TestForm form;
+        TestWindow form;
         QVERIFY(!form.IsLoaded());
-        QCOMPARE(platform::OpenForms().size(), 0);
+        QCOMPARE(platform::OpenWindows().size(), 0);
         QCOMPARE(form.Height(), 2850.0f + platform::kFrameHeight);
         QVERIFY(form.IsLoaded());
         QVERIFY(form.Visible());
@@ -58,18 +58,18 @@ private slots:
     void hideKeepsItLoadedUnloadRemovesIt()
     {
         ProgramFixture f;
-        TestForm form(QStringLiteral("Card "));
+        TestWindow form(QStringLiteral("Card "));
         form.Load();
         form.Hide();
         QVERIFY(form.IsLoaded());
         QVERIFY(!form.Visible());
-        QCOMPARE(platform::FindForm(QStringLiteral("Card ")), &form);
-        QCOMPARE(platform::FindForm(QStringLiteral("Card")), nullptr);
+        QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card ")), &form);
+        QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card")), nullptr);
 
         QVERIFY(form.Unload());
         QVERIFY(!form.IsLoaded());
         QCOMPARE(form.unloads, 1);
-        QCOMPARE(platform::OpenForms().size(), 0);
+        QCOMPARE(platform::OpenWindows().size(), 0);
 
         // Loaded again: design size and caption, load handler runs again.
         form.SetCaption(QStringLiteral("changed"));
@@ -82,7 +82,7 @@ private slots:
     void refusedCloseKeepsTheWindow()
     {
         ProgramFixture f;
-        TestForm form;
+        TestWindow form;
         form.Load();
         form.refuse = true;
         QVERIFY(!form.Unload());
@@ -94,14 +94,14 @@ private slots:
         form.refuse = false;
         form.SubWindow()->close();
         QVERIFY(!form.IsLoaded());
-        QCOMPARE(form.closeModes, QList<int>({platform::vbFormCode, platform::vbFormControlMenu,
-                                              platform::vbFormControlMenu}));
+        QCOMPARE(form.closeModes,
+            QList<int>({ platform::vbFormCode, platform::vbFormControlMenu, platform::vbFormControlMenu }));
     }
 
     void geometryKeepsTheTwipsAsSet()
     {
         ProgramFixture f;
-        TestForm form;
+        TestWindow form;
         form.SetHeight(3412.68f);
         form.SetWidth(2250.15f);
         form.Move(1001, 7);
@@ -122,23 +122,23 @@ private slots:
     void openWindowsInLoadOrder()
     {
         ProgramFixture f;
-        TestForm a(QStringLiteral("a"));
-        TestForm b(QStringLiteral("b"));
-        TestForm c(QStringLiteral("c"));
+        TestWindow a(QStringLiteral("a"));
+        TestWindow b(QStringLiteral("b"));
+        TestWindow c(QStringLiteral("c"));
         b.Load();
         a.Load();
         c.Load();
         a.Hide();
-        QCOMPARE(platform::OpenForms(), QList<platform::Form *>({&b, &a, &c}));
+        QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *>({ &b, &a, &c }));
         b.Unload();
         b.Load();
-        QCOMPARE(platform::OpenForms(), QList<platform::Form *>({&a, &c, &b}));
+        QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *>({ &a, &c, &b }));
     }
 
     void windowsMadeForOneUseAreDeletedAfterClosing()
     {
         ProgramFixture f;
-        QPointer<TestForm> form = new TestForm;
+        QPointer<TestWindow> form = new TestWindow;
         form->SetDeleteOnUnload(true);
         form->Load();
         QVERIFY(form->Unload());

@@ -1,12 +1,11 @@
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/ui/cardwindow.h"
-#include "deck/ui/deckwindow.h"
 #include "deck/draw.h"
-#include "platform/ui/picturelabel.h"
+#include "deck/ui/deckwindow.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/ui/picturelabel.h"
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
@@ -213,7 +212,7 @@ private slots:
         bool watchdogFired = false;
         {
             PipeWatchdog watchdog(path);
-            QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+            QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
             watchdogFired = watchdog.Fired();
         }
         QVERIFY2(!watchdogFired, "the deal waited on the pipe");
@@ -271,7 +270,7 @@ private slots:
         if (writeFails)
             platform::test::FailNextWrite();
 
-        QTest::mouseClick(DeckForm->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
 
         CardWindow *window = WindowOf(0);
         QVERIFY(window);

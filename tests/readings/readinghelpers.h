@@ -3,12 +3,11 @@
 
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/dialogs.h"
 #include "support/fixture.h"
 
 #include <QFile>
@@ -37,14 +36,14 @@ inline void Stack(const QList<int> &cards)
 // A click on the deck picture.
 inline void Draw()
 {
-    DeckForm->Image1_Click();
+    DeckWindow::instance()->Image1_Click();
     FlushDeletes();
 }
 
 inline QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Caption() == CardTitle(n))
             windows << qobject_cast<CardWindow *>(form);
     }
@@ -66,7 +65,7 @@ inline bool CacheFileExists(const QString &name)
 inline QStringList OpenCaptions()
 {
     QStringList captions;
-    for (platform::Form *form : platform::OpenForms())
+    for (platform::ChildWindow *form : platform::OpenWindows())
         captions << form->Caption();
     return captions;
 }

@@ -1,14 +1,14 @@
 // Pick A Card: taking a card by its position or its name, the querent of a Celtic Cross, and
 // showing again a card that is out.
-#include "platform/ui/buttons.h"
 #include "app/ui/mainwindow.h"
 #include "deck/decksize.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/resources.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/picturelabel.h"
 #include "readinghelpers.h"
+#include "readings/readingtexts.h"
 #include "readings/ui/celticcrosswindow.h"
 #include "readings/ui/pickcardwindow.h"
-#include "readings/readingtexts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -19,20 +19,20 @@ using namespace readingtest;
 namespace {
 
 // The Pick A Card window opened by its command outside a reading.
-frmPickCard *OpenPickCard()
+PickCardWindow *OpenPickCard()
 {
-    MainForm->mnuToolsOptions2->trigger();
-    return PickCardForm();
+    MainWindow::instance()->mnuToolsOptions2->trigger();
+    return PickCardWindow::instance();
 }
 
-void ChooseName(frmPickCard *pick, int n)
+void ChooseName(PickCardWindow *pick, int n)
 {
     pick->List1->setCurrentRow(n);
     pick->List1_Click();
     FlushDeletes();
 }
 
-void ChoosePosition(frmPickCard *pick, int entryIndex)
+void ChoosePosition(PickCardWindow *pick, int entryIndex)
 {
     emit pick->Combo1->activated(entryIndex);
     FlushDeletes();
@@ -94,9 +94,10 @@ private slots:
         G.NextCardLeft = 300;
         G.NextCardTop = 200;
         const CardKeys before = G.Deck;
-        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+        const DeckWindowSize smaller
+            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         ChoosePosition(pick, position);
 
         CardWindow *window = WindowOf(card);
@@ -116,9 +117,9 @@ private slots:
         for (int i = 0; i < 77; ++i)
             QCOMPARE(G.Deck[i], before[i < position ? i : i + 1]);
         QCOMPARE(G.Deck[77], kNoCard);
-        QCOMPARE(DeckForm->Height(), smaller.height);
-        QCOMPARE(DeckForm->Width(), smaller.width);
-        QVERIFY(DeckForm->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
+        QVERIFY(DeckWindow::instance()->Visible());
         // Outside the querent step the window stays open after the pick.
         QVERIFY(pick->Visible());
         QCOMPARE(G.ReadingState, std::int16_t(0));
@@ -138,14 +139,15 @@ private slots:
         QFETCH(QString, key);
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         PutOnTop(13);
         ChoosePosition(pick, 0); // Death is out now
         G.PicSuffix = QStringLiteral("x");
         const CardKeys deck = G.Deck;
         const CardKeys out = G.CardsOut;
         const QStringList windows = OpenCaptions();
-        const DeckWindowSize smaller = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
+        const DeckWindowSize smaller
+            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
         pick->TakeCard(key);
 
@@ -153,8 +155,8 @@ private slots:
         QCOMPARE(G.CardsOut, out);
         QCOMPARE(OpenCaptions(), windows);
         QCOMPARE(G.PicSuffix, QStringLiteral("x"));
-        QCOMPARE(DeckForm->Height(), smaller.height);
-        QCOMPARE(DeckForm->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -164,7 +166,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         G.Deck[40] = CardKey(0);
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         pick->TakeCard(CardKey(0));
         QCOMPARE(G.Deck[0], CardKey(1));
         QCOMPARE(G.Deck[39], CardKey(0));
@@ -178,14 +180,14 @@ private slots:
         f.Start();
         G.Deck.fill(kNoCard);
         G.Deck[0] = CardKey(9);
-        DeckForm->SetHeight(3409);
-        DeckForm->SetWidth(2500);
-        frmPickCard *pick = OpenPickCard();
+        DeckWindow::instance()->SetHeight(3409);
+        DeckWindow::instance()->SetWidth(2500);
+        PickCardWindow *pick = OpenPickCard();
         ChoosePosition(pick, 0);
         QCOMPARE(G.Deck[0], kNoCard);
-        QVERIFY(!DeckForm->Visible());
-        QCOMPARE(DeckForm->Height(), 3409.0f);
-        QCOMPARE(DeckForm->Width(), 2244.0f);
+        QVERIFY(!DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
+        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
         QVERIFY(WindowOf(9));
     }
 
@@ -211,9 +213,9 @@ private slots:
         G.Reversed[card] = 1;
         G.GypsieDeck = std::int16_t(gypsie);
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainForm->mnuViewBar0->trigger();
-        frmPickCard *pick = PickCardForm();
-        CelticForm()->Move(6000, 150);
+        MainWindow::instance()->mnuViewBar0->trigger();
+        PickCardWindow *pick = PickCardWindow::instance();
+        CelticCrossWindow::instance()->Move(6000, 150);
 
         bool checked = false;
         f.dialogs.ExpectMessage(kQuerentPickedText).During([&] {
@@ -250,7 +252,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         QCOMPARE(pick->Combo1->count(), 78);
         QCOMPARE(pick->Combo1->itemText(77), QStringLiteral("78"));
         QCOMPARE(pick->Combo1->currentIndex(), -1);
@@ -258,12 +260,12 @@ private slots:
         QCOMPARE(pick->Combo1->count(), 78);
 
         const CardKeys deck = G.Deck;
-        const float height = DeckForm->Height();
+        const float height = DeckWindow::instance()->Height();
         pick->Combo1->showPopup();
         QCOMPARE(pick->Combo1->count(), 77);
         pick->Combo1->hidePopup();
         QCOMPARE(G.Deck, deck);
-        QCOMPARE(DeckForm->Height(), height);
+        QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -273,15 +275,15 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         ChooseName(pick, CardNumberOfKey(G.Deck[5]));
         const CardKeys deck = G.Deck;
         const QStringList windows = OpenCaptions();
-        const float height = DeckForm->Height();
+        const float height = DeckWindow::instance()->Height();
         ChoosePosition(pick, 77);
         QCOMPARE(G.Deck, deck);
         QCOMPARE(OpenCaptions(), windows);
-        QCOMPARE(DeckForm->Height(), height);
+        QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -292,8 +294,8 @@ private slots:
         ProgramFixture f;
         f.Start();
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainForm->mnuViewBar0->trigger();
-        frmPickCard *pick = PickCardForm();
+        MainWindow::instance()->mnuViewBar0->trigger();
+        PickCardWindow *pick = PickCardWindow::instance();
         f.dialogs.ExpectMessage(kQuerentPickedText);
         ChoosePosition(pick, 0);
         pick->Show(); // as if it were still on screen
@@ -310,7 +312,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         const CardKeys deck = G.Deck;
         pick->Combo1->setFocus();
         QTest::keyClick(pick->Combo1, Qt::Key_Down);
@@ -336,7 +338,7 @@ private slots:
         QFETCH(bool, picked);
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         QListWidget *list = pick->List1;
         const int card = 3;
         if (how == QLatin1String("click")) {
@@ -383,7 +385,7 @@ private slots:
         std::iter_swap(at, G.Deck.begin() + position);
         G.NextCardLeft = 300;
         G.NextCardTop = 200;
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         ChooseName(pick, card);
         CardWindow *window = WindowOf(card);
         QCOMPARE(WindowsOf(card).size(), 1);
@@ -442,9 +444,9 @@ private slots:
         G.NextCardTop = 200;
         const CardKeys deck = G.Deck;
         const CardKeys out = G.CardsOut;
-        const float height = DeckForm->Height();
+        const float height = DeckWindow::instance()->Height();
 
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         const int listed = pick->Combo1->count();
         ChooseName(pick, card);
 
@@ -460,7 +462,7 @@ private slots:
         QCOMPARE(G.CardsOut, out);
         QCOMPARE(G.CardView[card], std::int16_t(4));
         QCOMPARE(G.CardReturnMode, std::int16_t(1));
-        QCOMPARE(DeckForm->Height(), height);
+        QCOMPARE(DeckWindow::instance()->Height(), height);
         QCOMPARE(pick->Combo1->count(), listed);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -480,7 +482,7 @@ private slots:
         f.Start();
         PutOnTop(0);
         Draw();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         const QStringList windows = OpenCaptions();
         pick->ShowOutCard(key);
         FlushDeletes();
@@ -495,7 +497,7 @@ private slots:
         f.Start();
         G.ReadingState = 2;
         f.dialogs.ExpectMessage(kQuerentChosenText);
-        frmPickCard *pick = PickCardForm();
+        PickCardWindow *pick = PickCardWindow::instance();
         pick->Load();
         pick->Show();
         const CardKeys deck = G.Deck;
@@ -512,7 +514,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        frmPickCard *pick = OpenPickCard();
+        PickCardWindow *pick = OpenPickCard();
         pick->Command1->click();
         QVERIFY(!pick->Visible());
         QVERIFY(pick->IsLoaded());

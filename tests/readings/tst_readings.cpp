@@ -1,15 +1,16 @@
 // The two readings run from the Readings menu: the layout windows, each card dealt into its
 // place with its meaning, the closing draw, and the reading state through all of it.
-#include "platform/ui/buttons.h"
+#include "app/captions.h"
 #include "app/ui/mainwindow.h"
 #include "deck/decksize.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/picturelabel.h"
 #include "readinghelpers.h"
-#include "readings/ui/celticcrosswindow.h"
-#include "readings/ui/pickcardwindow.h"
-#include "readings/ui/fivecardwindow.h"
 #include "readings/readingtexts.h"
 #include "readings/slots.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/ui/fivecardwindow.h"
+#include "readings/ui/pickcardwindow.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -27,16 +28,16 @@ const QString kCutRefusedText = QStringLiteral("The reading has begun.  You can'
 void OpenFiveCard(ProgramFixture &f)
 {
     f.dialogs.ExpectMessage(kFiveCardIntroText);
-    MainForm->mnuViewOptions->trigger();
+    MainWindow::instance()->mnuViewOptions->trigger();
 }
 
 // Opens the Celtic Cross from the menu and skips the querent.
 void OpenCelticWithoutQuerent(ProgramFixture &f)
 {
     f.dialogs.ExpectMessage(kAskForQuerentText);
-    MainForm->mnuViewBar0->trigger();
+    MainWindow::instance()->mnuViewBar0->trigger();
     f.dialogs.ExpectMessage(kQuerentSkippedText);
-    PickCardForm()->Command1->click();
+    PickCardWindow::instance()->Command1->click();
 }
 
 void VerifyWindowAt(CardWindow *window, const Slot &slot)
@@ -63,7 +64,7 @@ private slots:
         const QList<int> cards { 5, 60, 0, 77, 21, 30, 40 };
         Stack(cards);
         OpenFiveCard(f);
-        Reading5 *layout = Reading5Form();
+        FiveCardWindow *layout = FiveCardWindow::instance();
         QVERIFY(layout->Visible());
         QCOMPARE(layout->Caption(), kFiveCardCaption);
         QCOMPARE(layout->Left(), 3500.0f);
@@ -126,9 +127,9 @@ private slots:
         Stack(cards);
 
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainForm->mnuViewBar0->trigger();
-        Celtic *layout = CelticForm();
-        frmPickCard *pick = PickCardForm();
+        MainWindow::instance()->mnuViewBar0->trigger();
+        CelticCrossWindow *layout = CelticCrossWindow::instance();
+        PickCardWindow *pick = PickCardWindow::instance();
         QVERIFY(layout->Visible());
         QCOMPARE(layout->Caption(), kCelticCaption);
         QCOMPARE(layout->Left(), 5900.0f);
@@ -225,25 +226,25 @@ private slots:
         f.Start();
         AcceptingDialogs any;
         platform::SetDialogs(&any);
-        platform::Form *readingWindow = nullptr;
+        platform::ChildWindow *readingWindow = nullptr;
         for (const QChar action : actions) {
             switch (action.toLatin1()) {
             case 'C':
-                MainForm->mnuViewBar0->trigger();
-                readingWindow = CelticForm();
+                MainWindow::instance()->mnuViewBar0->trigger();
+                readingWindow = CelticCrossWindow::instance();
                 break;
             case 'F':
-                MainForm->mnuViewOptions->trigger();
-                readingWindow = Reading5Form();
+                MainWindow::instance()->mnuViewOptions->trigger();
+                readingWindow = FiveCardWindow::instance();
                 break;
             case 'K':
-                MainForm->mnuToolsOptions2->trigger();
+                MainWindow::instance()->mnuToolsOptions2->trigger();
                 break;
             case 'E':
-                PickCardForm()->Command1->click();
+                PickCardWindow::instance()->Command1->click();
                 break;
             case 'P':
-                emit PickCardForm()->Combo1->activated(0);
+                emit PickCardWindow::instance()->Combo1->activated(0);
                 break;
             case 'D':
                 Draw();
@@ -258,7 +259,8 @@ private slots:
             FlushDeletes();
         }
         platform::SetDialogs(&f.dialogs);
-        const QList<int> state { G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount, DeckForm->Crossing };
+        const QList<int> state { G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount,
+            DeckWindow::instance()->Crossing };
         QCOMPARE(state, after);
     }
 
@@ -284,8 +286,8 @@ private slots:
         // Loading the window hidden fills its position list, which tells that the querent is chosen.
         if (readingState == 2)
             f.dialogs.ExpectMessage(kQuerentChosenText);
-        MainForm->mnuToolsOptions2->trigger();
-        frmPickCard *pick = PickCardForm();
+        MainWindow::instance()->mnuToolsOptions2->trigger();
+        PickCardWindow *pick = PickCardWindow::instance();
         QVERIFY(pick->IsLoaded());
         QCOMPARE(pick->Visible(), !refused);
         QCOMPARE(pick->Left(), 0.0f);
@@ -318,24 +320,24 @@ private slots:
         for (const QChar action : actions) {
             switch (action.toLatin1()) {
             case 'C':
-                MainForm->mnuViewBar0->trigger();
+                MainWindow::instance()->mnuViewBar0->trigger();
                 break;
             case 'F':
-                MainForm->mnuViewOptions->trigger();
+                MainWindow::instance()->mnuViewOptions->trigger();
                 break;
             case 'E':
-                PickCardForm()->Command1->click();
+                PickCardWindow::instance()->Command1->click();
                 break;
             case 'D':
                 Draw();
                 break;
             case 'X':
-                Reading5Form()->Command1->click();
+                FiveCardWindow::instance()->Command1->click();
                 break;
             }
         }
         any.shown.clear();
-        MainForm->mnuToolsOptions3->trigger();
+        MainWindow::instance()->mnuToolsOptions3->trigger();
         platform::SetDialogs(&f.dialogs);
         QCOMPARE(any.shown, refused ? QStringList { kCutRefusedText } : QStringList());
         QCOMPARE(OpenCaptions().contains(QStringLiteral("Cut Cards")), !refused);
@@ -348,7 +350,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainForm->mnuViewBar0->trigger();
+        MainWindow::instance()->mnuViewBar0->trigger();
         const CardKeys deck = G.Deck;
         f.dialogs.ExpectMessage(kPickFirstText);
         Draw();
@@ -368,7 +370,7 @@ private slots:
         Draw();
         QCOMPARE(G.FiveCount, std::int16_t(0));
         QCOMPARE(G.ReadingBegun, std::int16_t(1));
-        QVERIFY(!DeckForm->Visible());
+        QVERIFY(!DeckWindow::instance()->Visible());
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -397,7 +399,7 @@ private slots:
 
         f.dialogs.ExpectMessage(kCelticPlaceTexts[2]);
         Draw();
-        QCOMPARE(DeckForm->Crossing, std::int16_t(0));
+        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(0));
         QCOMPARE(G.PicSuffix, QStringLiteral("6"));
         QVERIFY(CacheFileExists(QStringLiteral("empressbg6")));
         VERIFY_DIALOGS(f.dialogs);
@@ -419,19 +421,19 @@ private slots:
         AcceptingDialogs any;
         platform::SetDialogs(&any);
         G.GypsieDeck = 1;
-        MainForm->mnuViewBar0->trigger();
-        PickCardForm()->Command1->click();
+        MainWindow::instance()->mnuViewBar0->trigger();
+        PickCardWindow::instance()->Command1->click();
         Draw();
         Draw();
-        QCOMPARE(DeckForm->Crossing, std::int16_t(1));
+        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(1));
         if (byExit)
-            CelticForm()->Command1->click();
+            CelticCrossWindow::instance()->Command1->click();
         else
-            CelticForm()->SubWindow()->close();
+            CelticCrossWindow::instance()->SubWindow()->close();
         FlushDeletes();
-        QCOMPARE(DeckForm->Crossing, std::int16_t(0));
+        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(0));
 
-        MainForm->mnuViewOptions->trigger();
+        MainWindow::instance()->mnuViewOptions->trigger();
         const int n = CardNumberOfKey(G.Deck[0]);
         G.Reversed[n] = 1;
         Draw();
@@ -461,7 +463,7 @@ private slots:
         Draw();
         QVERIFY(CacheFileExists(QStringLiteral("starbg")));
         QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
-        QCOMPARE(DeckForm->ResName,
+        QCOMPARE(DeckWindow::instance()->ResName,
             traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
         QVERIFY(WindowOf(17)->PictureControl()->HasPicture());
         VERIFY_DIALOGS(f.dialogs);
@@ -475,7 +477,7 @@ private slots:
         OpenCelticWithoutQuerent(f);
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
         Draw();
-        CelticForm()->Move(40000, 30000);
+        CelticCrossWindow::instance()->Move(40000, 30000);
         const int n = CardNumberOfKey(G.Deck[0]);
         Draw();
         VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame { 40000, 30000, 5505, 6870 }));
@@ -493,16 +495,16 @@ private slots:
         Draw();
         Draw();
         Draw();
-        MainForm->mnuToolsOptions2->trigger();
-        emit PickCardForm()->Combo1->activated(1); // position 2: card 50
+        MainWindow::instance()->mnuToolsOptions2->trigger();
+        emit PickCardWindow::instance()->Combo1->activated(1); // position 2: card 50
         QCOMPARE(G.CardsOut[50], CardKey(50));
-        DeckForm->Move(4000, 3000);
+        DeckWindow::instance()->Move(4000, 3000);
         const int inDeck = FirstFreePosition(G.Deck);
         QCOMPARE(inDeck, 74);
 
         OpenFiveCard(f);
-        QCOMPARE(DeckForm->Left(), 0.0f);
-        QCOMPARE(DeckForm->Top(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->Left(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->Top(), 0.0f);
         QCOMPARE(G.Deck[74], CardKey(10));
         QCOMPARE(G.Deck[75], CardKey(20));
         QCOMPARE(G.Deck[76], CardKey(30));
@@ -518,13 +520,13 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        DeckForm->Move(1500, 900);
-        DeckForm->Hide();
-        MainForm->PrepareReading();
-        QVERIFY(DeckForm->IsLoaded());
-        QVERIFY(!DeckForm->Visible());
-        QCOMPARE(DeckForm->Left(), 0.0f);
-        QCOMPARE(DeckForm->Top(), 0.0f);
+        DeckWindow::instance()->Move(1500, 900);
+        DeckWindow::instance()->Hide();
+        MainWindow::instance()->PrepareReading();
+        QVERIFY(DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->Left(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->Top(), 0.0f);
         QCOMPARE(OpenCaptions(), QStringList { QLatin1String(kDeckCaption) });
     }
 
@@ -537,13 +539,13 @@ private slots:
         OpenCelticWithoutQuerent(f);
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]);
         Draw();
-        Celtic *layout = CelticForm();
+        CelticCrossWindow *layout = CelticCrossWindow::instance();
         platform::Workspace()->setActiveSubWindow(layout->SubWindow());
         layout->Image1_Click();
-        const QList<platform::Form *> open = platform::OpenForms();
+        const QList<platform::ChildWindow *> open = platform::OpenWindows();
         QCOMPARE(platform::Workspace()->activeSubWindow(), open.last()->SubWindow());
         QVERIFY(open.last() != layout);
-        QVERIFY(!PickCardForm()->Visible());
+        QVERIFY(!PickCardWindow::instance()->Visible());
         VERIFY_DIALOGS(f.dialogs);
     }
 };

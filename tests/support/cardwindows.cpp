@@ -2,8 +2,8 @@
 
 #include "app/cardtable.h"
 #include "cards/ui/cardwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -13,7 +13,7 @@
 CardWindow *WindowOf(int n)
 {
     CardWindow *found = nullptr;
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Caption() == CardTitle(n))
             found = qobject_cast<CardWindow *>(form);
     }

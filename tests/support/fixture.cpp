@@ -1,14 +1,13 @@
 #include "support/fixture.h"
 
+#include "app/programstate.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/startup.h"
-#include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
 #include "platform/random.h"
 #include "platform/timers.h"
+#include "platform/ui/childwindow.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,14 +51,14 @@ void ProgramFixture::Start(bool newDeck)
 {
     // Whatever the test queued comes after the start-up question.
     dialogs.ExpectQuestionFirst(QStringLiteral(" Do you want to open an existing deck?"), !newDeck);
-    Main();
+    StartProgram();
 }
 
 void ProgramFixture::TearDown()
 {
-    delete MainForm.data();
-    delete DeckForm.data();
-    for (platform::Form *form : platform::OpenForms())
+    delete MainWindow::instance();
+    delete DeckWindow::instance();
+    for (platform::ChildWindow *form : platform::OpenWindows())
         delete form;
     FlushDeletes();
 }

@@ -1,8 +1,8 @@
 #include "app/ui/aboutwindow.h"
 
+#include "platform/resources.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/picturelabel.h"
-#include "platform/resources.h"
 #include "resourcelist.h"
 
 #include <QFontMetrics>
@@ -18,7 +18,7 @@ constexpr float kClientHeight = 2400;
 
 constexpr float kButtonTop = 1800;
 
-QPointer<Aboutform> g_window;
+QPointer<AboutWindow> g_window;
 
 int ToPixels(float twips)
 {
@@ -51,32 +51,32 @@ QString AboutText()
 
 } // namespace
 
-Aboutform::Aboutform()
-    : Form(QStringLiteral("Aboutform"), kClientWidth, kClientHeight)
+AboutWindow::AboutWindow()
+    : ChildWindow(QStringLiteral("Aboutform"), kClientWidth, kClientHeight)
 {
     SetCaption(QString::fromUtf8(kAboutCaption));
     // An empty picture beneath the text, as in the window's design.
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Image1->SetBounds(0, 0, 3732, 2412);
     Label1 = new QLabel(AboutText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceControl(Label1, 120, 120, 3492, 2172);
+    platform::PlaceControl(Label1, 120, 120, 3492, 2172);
     Label1->setFont(TextFont(Label1->text(), Label1->width(), ToPixels(kButtonTop - 120)));
     // The button stays in front of the text it overlaps.
-    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
-    PlaceControl(Command1, 2760, kButtonTop, 852, 492);
-    connect(Command1, &QPushButton::clicked, this, &Aboutform::Command1_Click);
+    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
+    platform::PlaceControl(Command1, 2760, kButtonTop, 852, 492);
+    connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
 }
 
-void Aboutform::Command1_Click()
+void AboutWindow::Command1_Click()
 {
     Hide();
 }
 
-Aboutform *AboutWindow()
+AboutWindow *AboutWindow::instance()
 {
-    return platform::SingleForm(g_window);
+    return platform::SingleWindow(g_window);
 }

@@ -1,31 +1,31 @@
-// Aboutform: the About box, with the paragraph delivered with the program.
+// AboutWindow: the About box, with the paragraph delivered with the program.
 #pragma once
 
 #include "platform/ui/childwindow.h"
 
-class CommandButton;
 class QLabel;
 
 namespace platform {
-class ImageControl;
-}
+class PictureLabel;
+class WrappingButton;
+} // namespace platform
 
 // The About box's caption: the program's name and the year of this version.
 inline const char *const kAboutCaption = "Game of Kestov, 2026";
 
-class Aboutform : public platform::Form
+class AboutWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    Aboutform();
+    AboutWindow();
+
+    // The About box, made when first needed.
+    static AboutWindow *instance();
 
     QLabel *Label1 = nullptr;
-    CommandButton *Command1 = nullptr;
-    platform::ImageControl *Image1 = nullptr;
+    platform::WrappingButton *Command1 = nullptr;
+    platform::PictureLabel *Image1 = nullptr;
 
     void Command1_Click();
 };
-
-// The About box, made when first needed.
-Aboutform *AboutWindow();

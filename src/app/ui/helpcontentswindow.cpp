@@ -1,9 +1,9 @@
 #include "app/ui/helpcontentswindow.h"
 
-#include "platform/ui/buttons.h"
 #include "helptext.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/resources.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/picturelabel.h"
 #include "resourcelist.h"
 
 #include <QPointer>
@@ -15,17 +15,17 @@ constexpr float kClientHeight = 7410;
 constexpr float kLoadHeight = 7896;
 constexpr float kLoadWidth = 6888;
 
-QPointer<Contents> g_window;
+QPointer<HelpContentsWindow> g_window;
 
 } // namespace
 
-Contents::Contents()
-    : Form(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
+HelpContentsWindow::HelpContentsWindow()
+    : ChildWindow(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
 {
     SetCaption(QStringLiteral("Help Contents"));
     // The frame's title names the window; the pane inside has nothing to add.
     setAccessibleName(QString());
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     // The page is a picture: its words go to assistive technology from the same text it was drawn from.
     Image1->setAccessibleName(QStringLiteral("Help Contents page"));
     Image1->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
@@ -34,19 +34,19 @@ Contents::Contents()
         Image1->setAlignment(Qt::AlignCenter);
         Image1->setWordWrap(true);
     }
-    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("EXIT"), this);
+    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("EXIT"), this);
     // In front of the picture, at its design place whatever the window's size.
-    PlaceControl(Command1, 5520, 6600, 852, 252);
+    platform::PlaceControl(Command1, 5520, 6600, 852, 252);
     Command1->raise();
-    connect(Command1, &QPushButton::clicked, this, &Contents::Command1_Click);
+    connect(Command1, &QPushButton::clicked, this, &HelpContentsWindow::Command1_Click);
 }
 
-void Contents::ResetDesign()
+void HelpContentsWindow::ResetDesign()
 {
     Image1->SetBounds(0, 0, 6852, 7452);
 }
 
-void Contents::Form_Load()
+void HelpContentsWindow::Form_Load()
 {
     // The window keeps the left edge the workspace gives a new window and moves to the top.
     if (QMdiSubWindow *frame = SubWindow(); frame && !frame->isVisible()) {
@@ -61,18 +61,18 @@ void Contents::Form_Load()
     Image1->SetWidth(ScaleWidth());
 }
 
-void Contents::Form_Resize()
+void HelpContentsWindow::Form_Resize()
 {
     Image1->SetHeight(ScaleHeight());
     Image1->SetWidth(ScaleWidth());
 }
 
-void Contents::Command1_Click()
+void HelpContentsWindow::Command1_Click()
 {
     Hide();
 }
 
-Contents *ContentsWindow()
+HelpContentsWindow *HelpContentsWindow::instance()
 {
-    return platform::SingleForm(g_window);
+    return platform::SingleWindow(g_window);
 }

@@ -1,23 +1,25 @@
-// Contents: "Help Contents", one page of help as a picture that fills the window.
+// HelpContentsWindow: "Help Contents", one page of help as a picture that fills the window.
 #pragma once
 
 #include "platform/ui/childwindow.h"
 
-class CommandButton;
-
 namespace platform {
-class ImageControl;
-}
+class PictureLabel;
+class WrappingButton;
+} // namespace platform
 
-class Contents : public platform::Form
+class HelpContentsWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    Contents();
+    HelpContentsWindow();
 
-    platform::ImageControl *Image1 = nullptr;
-    CommandButton *Command1 = nullptr;
+    // The Help Contents window, made when first needed.
+    static HelpContentsWindow *instance();
+
+    platform::PictureLabel *Image1 = nullptr;
+    platform::WrappingButton *Command1 = nullptr;
 
     void Command1_Click();
 
@@ -26,6 +28,3 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
 };
-
-// The Help Contents window, made when first needed.
-Contents *ContentsWindow();

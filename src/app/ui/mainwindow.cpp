@@ -1,33 +1,33 @@
 #include "app/ui/mainwindow.h"
 
-#include "app/ui/aboutwindow.h"
-#include "app/ui/helpcontentswindow.h"
+#include "app/captions.h"
 #include "app/deckfile.h"
 #include "app/deckstyle.h"
 #include "app/initdeck.h"
 #include "app/mainplace.h"
 #include "app/programend.h"
-#include "app/ui/propertieswindow.h"
-#include "app/savedeck.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/savedeck.h"
+#include "app/ui/aboutwindow.h"
+#include "app/ui/helpcontentswindow.h"
+#include "app/ui/propertieswindow.h"
 #include "deck/cut.h"
-#include "deck/ui/cutcardswindow.h"
 #include "deck/deckcards.h"
-#include "deck/ui/deckwindow.h"
 #include "deck/shuffle.h"
+#include "deck/ui/cutcardswindow.h"
+#include "deck/ui/deckwindow.h"
 #include "deck/ui/shufflewindow.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
-#include "platform/ui/childwindow.h"
-#include "platform/ui/sharedpicture.h"
 #include "platform/random.h"
 #include "platform/resources.h"
 #include "platform/settings.h"
-#include "readings/ui/celticcrosswindow.h"
-#include "readings/ui/pickcardwindow.h"
-#include "readings/ui/fivecardwindow.h"
+#include "platform/ui/childwindow.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/sharedpicture.h"
 #include "readings/readingtexts.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/ui/fivecardwindow.h"
+#include "readings/ui/pickcardwindow.h"
 #include "resourcelist.h"
 
 #include <QApplication>
@@ -40,6 +40,7 @@
 #include <QLocale>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTime>
@@ -48,6 +49,8 @@
 #include <cmath>
 
 namespace {
+
+QPointer<MainWindow> g_instance;
 
 const QString kAppName = QStringLiteral("Kestov");
 const QString kSection = QStringLiteral("Settings");
@@ -68,8 +71,7 @@ int ToPixels(float twips)
 
 float ReadPosition(const QString &key, float fallback)
 {
-    const QString text =
-        platform::GetSetting(kAppName, kSection, key, QString::number(static_cast<double>(fallback)));
+    const QString text = platform::ReadSetting(kAppName, kSection, key, QString::number(static_cast<double>(fallback)));
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
     return ok && std::isfinite(value) ? value : fallback;
@@ -77,12 +79,12 @@ float ReadPosition(const QString &key, float fallback)
 
 void WritePosition(const QString &key, float value)
 {
-    platform::SaveSetting(kAppName, kSection, key, QString::number(static_cast<double>(value), 'g', 7));
+    platform::WriteSetting(kAppName, kSection, key, QString::number(static_cast<double>(value), 'g', 7));
 }
 
 bool AnyChildWindowShown()
 {
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Visible())
             return true;
     }
@@ -91,7 +93,7 @@ bool AnyChildWindowShown()
 
 } // namespace
 
-frmMain::frmMain()
+MainWindow::MainWindow()
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QString::fromLatin1(kMainCaption));
@@ -118,16 +120,17 @@ frmMain::frmMain()
     m_width = kDesignClientWidth + platform::kFrameWidth;
     m_height = kDesignClientHeight + platform::kFrameHeight;
     ApplyGeometry();
+    g_instance = this;
 }
 
-frmMain::~frmMain()
+MainWindow::~MainWindow()
 {
     platform::SetWorkspace(nullptr);
 }
 
-void frmMain::CreateMenus()
+void MainWindow::CreateMenus()
 {
-    auto action = [this](QMenu *menu, const char *name, const QString &caption, void (frmMain::*handler)()) {
+    auto action = [this](QMenu *menu, const char *name, const QString &caption, void (MainWindow::*handler)()) {
         QAction *a = menu->addAction(caption);
         a->setObjectName(QLatin1String(name));
         if (handler)
@@ -142,17 +145,17 @@ void frmMain::CreateMenus()
     mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuFileNew->setEnabled(false);
     mnuFileNew->setVisible(false);
-    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), &frmMain::mnuFileOpen_Click);
+    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), &MainWindow::mnuFileOpen_Click);
     mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"), &frmMain::mnuFileClose_Click);
+    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"), &MainWindow::mnuFileClose_Click);
     separator(mnuFile, "mnuFileBar0");
-    mnuFileSave = action(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &frmMain::mnuFileSave_Click);
-    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &frmMain::mnuFileSaveAs_Click);
+    mnuFileSave = action(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &MainWindow::mnuFileSave_Click);
+    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &MainWindow::mnuFileSaveAs_Click);
     separator(mnuFile, "mnuFileBar1");
-    mnuFileProperties =
-        action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &frmMain::mnuFileProperties_Click);
+    mnuFileProperties
+        = action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &MainWindow::mnuFileProperties_Click);
     separator(mnuFile, "mnuFileBar2");
-    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
+    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &MainWindow::mnuFileExit_Click);
 
     mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -163,32 +166,33 @@ void frmMain::CreateMenus()
 
     mnuView = menuBar()->addMenu(QStringLiteral("&Readings"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewBar0 = action(mnuView, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &frmMain::mnuViewBar0_Click);
-    mnuViewOptions =
-        action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &frmMain::mnuViewOptions_Click);
+    mnuViewBar0
+        = action(mnuView, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &MainWindow::mnuViewBar0_Click);
+    mnuViewOptions
+        = action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &MainWindow::mnuViewOptions_Click);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Shuffle"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsOptions =
-        action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &frmMain::mnuToolsOptions_Click);
-    mnuToolsOptions3 =
-        action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &frmMain::mnuToolsOptions3_Click);
-    mnuToolsOptions2 =
-        action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &frmMain::mnuToolsOptions2_Click);
+    mnuToolsOptions
+        = action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &MainWindow::mnuToolsOptions_Click);
+    mnuToolsOptions3
+        = action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &MainWindow::mnuToolsOptions3_Click);
+    mnuToolsOptions2
+        = action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &MainWindow::mnuToolsOptions2_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents =
-        action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
-    mnuHelpSearchForHelpOn =
-        action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
+    mnuHelpContents
+        = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &MainWindow::mnuHelpContents_Click);
+    mnuHelpSearchForHelpOn
+        = action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
     mnuHelpSearchForHelpOn->setEnabled(false);
     mnuHelpSearchForHelpOn->setVisible(false);
     separator(mnuHelp, "mnuHelpBar0");
-    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "), &frmMain::mnuHelpAbout_Click);
+    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "), &MainWindow::mnuHelpAbout_Click);
 }
 
-void frmMain::CreateStatusBar()
+void MainWindow::CreateStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -210,18 +214,18 @@ void frmMain::CreateStatusBar()
     bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), bar->sizeHint().height()));
     UpdateClock();
     auto *clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &frmMain::UpdateClock);
+    connect(clock, &QTimer::timeout, this, &MainWindow::UpdateClock);
     clock->start(1000);
 }
 
-void frmMain::UpdateClock()
+void MainWindow::UpdateClock()
 {
     const QLocale locale;
     m_statusDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
     m_statusTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
-void frmMain::SetBounds(float left, float top, float width, float height)
+void MainWindow::SetBounds(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
@@ -230,7 +234,7 @@ void frmMain::SetBounds(float left, float top, float width, float height)
     ApplyGeometry();
 }
 
-void frmMain::ApplyGeometry()
+void MainWindow::ApplyGeometry()
 {
     // The window may refuse a size below its minimum; the size as set is kept all the same.
     m_applyingGeometry = true;
@@ -240,7 +244,7 @@ void frmMain::ApplyGeometry()
     m_applyingGeometry = false;
 }
 
-void frmMain::moveEvent(QMoveEvent *event)
+void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
     if (m_applyingGeometry)
@@ -253,7 +257,7 @@ void frmMain::moveEvent(QMoveEvent *event)
         m_top = pos.y() * platform::kTwipsPerPixel;
 }
 
-void frmMain::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     if (m_applyingGeometry)
@@ -268,7 +272,7 @@ void frmMain::resizeEvent(QResizeEvent *event)
         m_height = outer.height() * platform::kTwipsPerPixel;
 }
 
-void frmMain::RestorePosition()
+void MainWindow::RestorePosition()
 {
     m_left = ReadPosition(QStringLiteral("MainLeft"), kDefaultLeft);
     m_top = ReadPosition(QStringLiteral("MainTop"), kDefaultTop);
@@ -289,7 +293,7 @@ void frmMain::RestorePosition()
     ApplyGeometry();
 }
 
-void frmMain::ShowAndLoad()
+void MainWindow::ShowAndLoad()
 {
     RestorePosition();
     m_applyingGeometry = true;
@@ -300,7 +304,7 @@ void frmMain::ShowAndLoad()
     mnuFileOpen_Click();
 }
 
-void frmMain::MDIForm_Unload()
+void MainWindow::MDIForm_Unload()
 {
     if (m_ended || isMinimized())
         return;
@@ -310,7 +314,7 @@ void frmMain::MDIForm_Unload()
     WritePosition(QStringLiteral("MainHeight"), m_height);
 }
 
-void frmMain::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     if (m_ended) {
         event->accept(); // File Exit ended the program: no window's close handling runs
@@ -318,11 +322,11 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     // The deck window answers first: its No keeps everything as it is, and its Yes brings
     // every dealt card back before the other windows close.
-    if (DeckForm && DeckForm->IsLoaded() && !DeckForm->Unload(platform::vbFormMDIForm)) {
+    if (DeckWindow *deck = DeckWindow::instance(); deck && deck->IsLoaded() && !deck->Unload(platform::vbFormMDIForm)) {
         event->ignore();
         return;
     }
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (!form->Unload(platform::vbFormMDIForm)) {
             event->ignore();
             return;
@@ -332,14 +336,15 @@ void frmMain::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmMain::NewDeck()
+void MainWindow::NewDeck()
 {
-    DeckForm->SetCaption(QString::fromLatin1(kDeckCaption));
-    DeckForm->Show();
+    DeckWindow *deck = DeckWindow::instance();
+    deck->SetCaption(QString::fromLatin1(kDeckCaption));
+    deck->Show();
     InitDeck(G);
 }
 
-void frmMain::mnuFileOpen_Click()
+void MainWindow::mnuFileOpen_Click()
 {
     if (AnyChildWindowShown())
         return;
@@ -382,12 +387,12 @@ void frmMain::mnuFileOpen_Click()
         G.DeckStyle = 0;
     else
         dialogs.MsgBox(kBadDeckMessage);
-    DeckForm->Show();
+    DeckWindow::instance()->Show();
     G.CardReturnMode = 1;
     G.DeckClosed = 0;
 }
 
-bool frmMain::SaveDeck()
+bool MainWindow::SaveDeck()
 {
     QDir::setCurrent(platform::ProgramFolder());
     QString reason;
@@ -397,14 +402,14 @@ bool frmMain::SaveDeck()
     return false;
 }
 
-void frmMain::mnuFileClose_Click()
+void MainWindow::mnuFileClose_Click()
 {
     // Each window's own close runs to its end before the next: card windows give their cards
     // back to the bottom of the deck in this order.
-    QList<QPointer<platform::Form>> others;
-    for (platform::Form *form : platform::OpenForms())
+    QList<QPointer<platform::ChildWindow>> others;
+    for (platform::ChildWindow *form : platform::OpenWindows())
         others << form;
-    for (const QPointer<platform::Form> &form : std::as_const(others)) {
+    for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
         if (!form)
             continue;
         const QString caption = form->Caption();
@@ -424,14 +429,14 @@ void frmMain::mnuFileClose_Click()
             return;
     }
     if (G.DeckClosed != 1 && dialogs.AskYesNo(QStringLiteral("     Close Deck?"))) {
-        if (platform::Form *deck = platform::FindForm(QLatin1String(kDeckCaption))) {
+        if (platform::ChildWindow *deck = platform::FindWindowByCaption(QLatin1String(kDeckCaption))) {
             deck->Unload();
             G.DeckClosed = 1;
         }
     }
 }
 
-void frmMain::mnuFileSave_Click()
+void MainWindow::mnuFileSave_Click()
 {
     G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
     switch (G.DeckState) {
@@ -448,7 +453,7 @@ void frmMain::mnuFileSave_Click()
     }
 }
 
-void frmMain::mnuFileSaveAs_Click()
+void MainWindow::mnuFileSaveAs_Click()
 {
     G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
     const QString path = platform::dialogs().SaveFileName(QStringLiteral("Save As"));
@@ -459,18 +464,18 @@ void frmMain::mnuFileSaveAs_Click()
         G.DeckState = 2;
 }
 
-void frmMain::mnuFileProperties_Click()
+void MainWindow::mnuFileProperties_Click()
 {
     if (StyleCardOut(G.CardsOut)) {
-        if (frmProperties *properties = LoadedPropertiesWindow(); properties && properties->Visible())
+        if (PropertiesWindow *properties = PropertiesWindow::loadedInstance(); properties && properties->Visible())
             properties->Hide();
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
         return;
     }
-    PropertiesWindow()->Show();
+    PropertiesWindow::instance()->Show();
 }
 
-void frmMain::mnuFileExit_Click()
+void MainWindow::mnuFileExit_Click()
 {
     if ((G.DeckState == 1 || G.DeckState == 2)
         && platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
@@ -481,18 +486,18 @@ void frmMain::mnuFileExit_Click()
     EndProgram(0);
 }
 
-void frmMain::PrepareReading()
+void MainWindow::PrepareReading()
 {
-    if (DeckForm) {
-        DeckForm->SetLeft(0);
-        DeckForm->SetTop(0);
+    if (DeckWindow *deck = DeckWindow::instance()) {
+        deck->SetLeft(0);
+        deck->SetTop(0);
     }
     // Each close runs to its end before the next: the cards go back to the bottom of the deck
     // in the order their windows were opened, and an open reading window ends its reading.
-    QList<QPointer<platform::Form>> others;
-    for (platform::Form *form : platform::OpenForms())
+    QList<QPointer<platform::ChildWindow>> others;
+    for (platform::ChildWindow *form : platform::OpenWindows())
         others << form;
-    for (const QPointer<platform::Form> &form : std::as_const(others)) {
+    for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
         if (!form || !form->IsLoaded())
             continue;
         const QString caption = form->Caption();
@@ -501,66 +506,71 @@ void frmMain::PrepareReading()
     }
 }
 
-void frmMain::mnuViewBar0_Click()
+void MainWindow::mnuViewBar0_Click()
 {
     PrepareReading();
-    CelticForm()->Show();
+    CelticCrossWindow::instance()->Show();
 }
 
-void frmMain::mnuViewOptions_Click()
+void MainWindow::mnuViewOptions_Click()
 {
     PrepareReading();
-    Reading5Form()->Show();
+    FiveCardWindow::instance()->Show();
 }
 
-void frmMain::mnuToolsOptions_Click()
+void MainWindow::mnuToolsOptions_Click()
 {
     platform::Dialogs &dialogs = platform::dialogs();
     if (G.ReadingBegun == 1) {
         dialogs.MsgBox(kShuffleDuringReadingText);
         return;
     }
-    // A Shuffle window still open from an earlier shuffle is only shown: its timer goes on.
-    Shuffle *window = ShuffleForm();
+    // A shuffle window still open from an earlier shuffle is only shown: its timer goes on.
+    ShuffleWindow *window = ShuffleWindow::instance();
     AnimationCommand command(window);
     window->Show();
-    DeckForm->Hide();
+    DeckWindow::instance()->Hide();
     platform::Random().Randomize();
     if (!CardsInDeck(G.Deck).isEmpty()) {
         if (StartShuffle(G.Deck, G.Reversed, platform::Random()) == ShuffleOutcome::TooFewCards)
             dialogs.MsgBox(kShuffleTooFewText);
     } else {
         window->Hide();
-        DeckForm->Hide();
+        DeckWindow::instance()->Hide();
         dialogs.MsgBox(kShuffleNoCardsText);
     }
 }
 
-void frmMain::mnuToolsOptions3_Click()
+void MainWindow::mnuToolsOptions3_Click()
 {
     if (G.ReadingBegun == 1) {
         platform::dialogs().MsgBox(kCutDuringReadingText);
         return;
     }
-    CutCardsForm()->Show();
+    CutCardsWindow::instance()->Show();
 }
 
-void frmMain::mnuToolsOptions2_Click()
+void MainWindow::mnuToolsOptions2_Click()
 {
     if (G.ReadingState == 1 || G.ReadingState == 2) {
         platform::dialogs().MsgBox(kPickRefusedText);
-        PickCardForm()->Hide();
+        PickCardWindow::instance()->Hide();
         return;
     }
-    PickCardForm()->Show();
+    PickCardWindow::instance()->Show();
 }
 
-void frmMain::mnuHelpContents_Click()
+void MainWindow::mnuHelpContents_Click()
 {
-    ContentsWindow()->Show();
+    HelpContentsWindow::instance()->Show();
 }
 
-void frmMain::mnuHelpAbout_Click()
+void MainWindow::mnuHelpAbout_Click()
 {
-    AboutWindow()->Show();
+    AboutWindow::instance()->Show();
+}
+
+MainWindow *MainWindow::instance()
+{
+    return g_instance;
 }

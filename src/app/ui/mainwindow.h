@@ -1,4 +1,4 @@
-// frmMain: the main window "Game of Kestov". Every other window is a child window inside it,
+// MainWindow: the main window "Game of Kestov". Every other window is a child window inside it,
 // and its menu bar carries every command.
 #pragma once
 
@@ -9,13 +9,16 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 
-class frmMain : public QMainWindow
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    frmMain();
-    ~frmMain() override;
+    MainWindow();
+    ~MainWindow() override;
+
+    // The main window, once StartProgram() made it; nullptr before and after.
+    static MainWindow *instance();
 
     // Restores the remembered position and size, shows the window and asks for a deck.
     void ShowAndLoad();

@@ -1,11 +1,11 @@
 #include "app/ui/propertieswindow.h"
 
 #include "app/deckstyle.h"
-#include "platform/ui/buttons.h"
 #include "app/programstate.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/resources.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "resourcelist.h"
 
 #include <QLabel>
@@ -19,7 +19,7 @@ namespace {
 constexpr float kClientWidth = 2745;
 constexpr float kClientHeight = 2310;
 
-QPointer<frmProperties> g_window;
+QPointer<PropertiesWindow> g_window;
 
 // The choice cannot be made while Strength or Justice is out: say so and keep the marks.
 bool StyleChoiceAllowed()
@@ -32,8 +32,8 @@ bool StyleChoiceAllowed()
 
 } // namespace
 
-frmProperties::frmProperties()
-    : Form(QStringLiteral("frmProperties"), kClientWidth, kClientHeight)
+PropertiesWindow::PropertiesWindow()
+    : ChildWindow(QStringLiteral("frmProperties"), kClientWidth, kClientHeight)
 {
     SetCaption(QStringLiteral("Brivet Tarot Properties"));
     QFont windowFont = font();
@@ -41,20 +41,20 @@ frmProperties::frmProperties()
     setFont(windowFont);
 
     // Made first, so that it lies beneath every other control.
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Image1->SetBounds(0, 0, 2772, 2292);
     Image1->setAccessibleName(QStringLiteral("Deck Style"));
 
-    Option1 = new OptionButton(QStringLiteral("Option1"), this);
+    Option1 = new platform::GuardedRadioButton(QStringLiteral("Option1"), this);
     Option1->setAccessibleName(QStringLiteral("Thoth"));
     Option1->setToolTip(QStringLiteral("Thoth"));
-    PlaceControl(Option1, 2160, 240, 252, 252);
-    Option2 = new OptionButton(QStringLiteral("Option2"), this);
+    platform::PlaceControl(Option1, 2160, 240, 252, 252);
+    Option2 = new platform::GuardedRadioButton(QStringLiteral("Option2"), this);
     Option2->setAccessibleName(QStringLiteral("Traditional"));
     Option2->setToolTip(QStringLiteral("Traditional"));
-    PlaceControl(Option2, 2160, 840, 252, 252);
-    Command1 = new CommandButton(QStringLiteral("Command1"), QStringLiteral("Exit Properties"), this);
-    PlaceControl(Command1, 1920, 1200, 852, 492);
+    platform::PlaceControl(Option2, 2160, 840, 252, 252);
+    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("Exit Properties"), this);
+    platform::PlaceControl(Command1, 1920, 1200, 852, 492);
     Label1 = new QLabel(QStringLiteral("Gypsie Deck Allows for Upside Down Dignity"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
@@ -62,11 +62,11 @@ frmProperties::frmProperties()
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    PlaceControl(Label1, 0, 1200, 1812, 732);
-    Check1 = new CheckBox(QStringLiteral("Check1"), QStringLiteral("Turn Gypsie Deck ON"), this);
-    PlaceControl(Check1, 120, 1920, 1212, 372);
-    Check2 = new CheckBox(QStringLiteral("Check2"), QStringLiteral("Turn Gypsie Deck OFF"), this);
-    PlaceControl(Check2, 1440, 1920, 1212, 372);
+    platform::PlaceControl(Label1, 0, 1200, 1812, 732);
+    Check1 = new platform::WrappingCheckBox(QStringLiteral("Check1"), QStringLiteral("Turn Gypsie Deck ON"), this);
+    platform::PlaceControl(Check1, 120, 1920, 1212, 372);
+    Check2 = new platform::WrappingCheckBox(QStringLiteral("Check2"), QStringLiteral("Turn Gypsie Deck OFF"), this);
+    platform::PlaceControl(Check2, 1440, 1920, 1212, 372);
     setTabOrder(Option1, Option2);
     setTabOrder(Option2, Command1);
     setTabOrder(Command1, Check1);
@@ -83,14 +83,14 @@ frmProperties::frmProperties()
 
     Option1->SetMarkGuard(StyleChoiceAllowed);
     Option2->SetMarkGuard(StyleChoiceAllowed);
-    connect(Option1, &OptionButton::Click, this, &frmProperties::Option1_Click);
-    connect(Option2, &OptionButton::Click, this, &frmProperties::Option2_Click);
-    connect(Check1, &CheckBox::Click, this, &frmProperties::Check1_Click);
-    connect(Check2, &CheckBox::Click, this, &frmProperties::Check2_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmProperties::Command1_Click);
+    connect(Option1, &platform::GuardedRadioButton::Click, this, &PropertiesWindow::Option1_Click);
+    connect(Option2, &platform::GuardedRadioButton::Click, this, &PropertiesWindow::Option2_Click);
+    connect(Check1, &platform::WrappingCheckBox::Click, this, &PropertiesWindow::Check1_Click);
+    connect(Check2, &platform::WrappingCheckBox::Click, this, &PropertiesWindow::Check2_Click);
+    connect(Command1, &QPushButton::clicked, this, &PropertiesWindow::Command1_Click);
 }
 
-void frmProperties::ResetDesign()
+void PropertiesWindow::ResetDesign()
 {
     // The state a newly made window has; making it runs no handler.
     const QSignalBlocker block1(Option1);
@@ -103,7 +103,7 @@ void frmProperties::ResetDesign()
     Check2->SetValue(true);
 }
 
-void frmProperties::Form_Load()
+void PropertiesWindow::Form_Load()
 {
     // Marking the current style's button runs its choice.
     Option1->SetValue(G.DeckStyle == 0);
@@ -112,13 +112,13 @@ void frmProperties::Form_Load()
     Check2->SetValue(G.GypsieDeck == 0);
 }
 
-void frmProperties::Option1_Click()
+void PropertiesWindow::Option1_Click()
 {
     if (!ChooseThoth(G))
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
 }
 
-void frmProperties::Option2_Click()
+void PropertiesWindow::Option2_Click()
 {
     if (!ChooseTraditional(G))
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
@@ -126,31 +126,31 @@ void frmProperties::Option2_Click()
 
 // Each box sets the other to the opposite state; that box's handler then finds its partner
 // already right, and the chain ends.
-void frmProperties::Check1_Click()
+void PropertiesWindow::Check1_Click()
 {
     const bool on = Check1->isChecked();
     G.GypsieDeck = on ? 1 : 0;
     Check2->SetValue(!on);
 }
 
-void frmProperties::Check2_Click()
+void PropertiesWindow::Check2_Click()
 {
     const bool off = Check2->isChecked();
     G.GypsieDeck = off ? 0 : 1;
     Check1->SetValue(!off);
 }
 
-void frmProperties::Command1_Click()
+void PropertiesWindow::Command1_Click()
 {
     Hide();
 }
 
-frmProperties *PropertiesWindow()
+PropertiesWindow *PropertiesWindow::instance()
 {
-    return platform::SingleForm(g_window);
+    return platform::SingleWindow(g_window);
 }
 
-frmProperties *LoadedPropertiesWindow()
+PropertiesWindow *PropertiesWindow::loadedInstance()
 {
     return g_window && g_window->IsLoaded() ? g_window.data() : nullptr;
 }

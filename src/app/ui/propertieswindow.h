@@ -1,32 +1,37 @@
-// frmProperties: the deck style (Thoth or Traditional) and the "Gypsie Deck" option.
+// PropertiesWindow: the deck style (Thoth or Traditional) and the "Gypsie Deck" option.
 // The two option buttons carry no caption: the window's picture names them.
 #pragma once
 
 #include "platform/ui/childwindow.h"
 
-class CheckBox;
-class CommandButton;
-class OptionButton;
 class QLabel;
 
 namespace platform {
-class ImageControl;
-}
+class GuardedRadioButton;
+class PictureLabel;
+class WrappingButton;
+class WrappingCheckBox;
+} // namespace platform
 
-class frmProperties : public platform::Form
+class PropertiesWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    frmProperties();
+    PropertiesWindow();
 
-    OptionButton *Option1 = nullptr; // Thoth
-    OptionButton *Option2 = nullptr; // Traditional
-    CommandButton *Command1 = nullptr;
+    // The Properties window, made when first needed (not loaded until it is shown).
+    static PropertiesWindow *instance();
+    // The Properties window while it is loaded, else nullptr.
+    static PropertiesWindow *loadedInstance();
+
+    platform::GuardedRadioButton *Option1 = nullptr; // Thoth
+    platform::GuardedRadioButton *Option2 = nullptr; // Traditional
+    platform::WrappingButton *Command1 = nullptr;
     QLabel *Label1 = nullptr;
-    CheckBox *Check1 = nullptr; // "Turn Gypsie Deck ON"
-    CheckBox *Check2 = nullptr; // "Turn Gypsie Deck OFF"
-    platform::ImageControl *Image1 = nullptr;
+    platform::WrappingCheckBox *Check1 = nullptr; // "Turn Gypsie Deck ON"
+    platform::WrappingCheckBox *Check2 = nullptr; // "Turn Gypsie Deck OFF"
+    platform::PictureLabel *Image1 = nullptr;
 
     void Option1_Click();
     void Option2_Click();
@@ -38,8 +43,3 @@ protected:
     void ResetDesign() override;
     void Form_Load() override;
 };
-
-// The Properties window, made when first needed (not loaded until it is shown).
-frmProperties *PropertiesWindow();
-// The Properties window while it is loaded, else nullptr.
-frmProperties *LoadedPropertiesWindow();

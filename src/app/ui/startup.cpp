@@ -1,18 +1,14 @@
 #include "app/ui/startup.h"
 
 #include "app/initdeck.h"
-#include "app/ui/mainwindow.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/ui/mainwindow.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
+#include "platform/ui/dialogs.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-QPointer<frmMain> MainForm;
-QPointer<frmTarotDeck> DeckForm;
 
 namespace {
 
@@ -34,7 +30,7 @@ void EnsureDataFolder()
                                                   "to be created in the same directory as the .exe"));
 }
 
-void InitEnvironment()
+void PrepareEnvironment()
 {
     EnsureDataFolder();
     platform::SaveResToFile(QStringLiteral("QProGIF.ocx"), QStringLiteral("./QProGIF.ocx"));
@@ -44,7 +40,7 @@ void InitEnvironment()
     // The toolkit's controls need no initialisation of their own.
 }
 
-void Main()
+void StartProgram()
 {
     G.ReturnPending = 0;
     G.ReadingState = 0;
@@ -52,10 +48,10 @@ void Main()
     G.FiveCount = 0;
     G.CelticCount = 0;
     G.DeckClosed = 0;
-    InitEnvironment();
-    DeckForm = new frmTarotDeck;
-    MainForm = new frmMain;
-    MainForm->ShowAndLoad();
+    PrepareEnvironment();
+    // Both windows live until the program ends; they are reached through their instance().
+    new DeckWindow;
+    (new MainWindow)->ShowAndLoad();
     if (G.DeckState == 1)
         InitDeck(G);
 }

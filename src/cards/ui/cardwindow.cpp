@@ -1,15 +1,14 @@
 #include "cards/ui/cardwindow.h"
 
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/viewstates.h"
 #include "deck/decksize.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/resources.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 
 #include <QEvent>
 #include <QFontInfo>
@@ -97,19 +96,20 @@ QPixmap DesignPicture(const QString &resource)
 } // namespace
 
 CardWindow::CardWindow(int cardNumber)
-    : Form(CardDataOf(cardNumber).className, CardDataOf(cardNumber).clientWidth, CardDataOf(cardNumber).clientHeight)
+    : ChildWindow(
+        CardDataOf(cardNumber).className, CardDataOf(cardNumber).clientWidth, CardDataOf(cardNumber).clientHeight)
     , m_card(cardNumber)
 {
     const CardData &card = Data();
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     if (card.pictureControl == QLatin1String("Image2")) {
-        Image2 = new platform::ImageControl(QStringLiteral("Image2"), this);
+        Image2 = new platform::PictureLabel(QStringLiteral("Image2"), this);
         m_picture = Image2;
     } else {
         m_picture = Image1;
     }
     m_picture->setAccessibleName(card.title);
-    connect(m_picture, &platform::ImageControl::Click, this, [this] { Image1_Click(); });
+    connect(m_picture, &platform::PictureLabel::Click, this, [this] { Image1_Click(); });
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -232,12 +232,12 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
         List1_MouseMove();
     else if (watched == List1 && event->type() == QEvent::FocusOut)
         List1_LostFocus();
-    return Form::eventFilter(watched, event);
+    return ChildWindow::eventFilter(watched, event);
 }
 
 bool CardWindow::CaptionIsOpen() const
 {
-    return IsLoaded() && platform::FindForm(Data().title) != nullptr;
+    return IsLoaded() && platform::FindWindowByCaption(Data().title) != nullptr;
 }
 
 void CardWindow::UnloadCard()
@@ -325,10 +325,11 @@ void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
     const int slot = FirstFreePosition(G.Deck);
     if (slot < 0)
         return;
-    if (slot == 0 && DeckForm) {
-        DeckForm->Show();
-        DeckForm->SetHeight(card.refillHeight);
-        DeckForm->SetWidth(static_cast<float>(kDeckFloorWidth));
+    DeckWindow *deck = DeckWindow::instance();
+    if (slot == 0 && deck) {
+        deck->Show();
+        deck->SetHeight(card.refillHeight);
+        deck->SetWidth(static_cast<float>(kDeckFloorWidth));
     }
     G.Deck[slot] = card.key;
     G.CardsOut[m_card] = kNoCard;
@@ -336,8 +337,8 @@ void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
     G.NextCardLeft = static_cast<std::int16_t>(card.returnPosition);
     G.NextCardTop = static_cast<std::int16_t>(card.returnPosition);
     G.ReturnPending = 1;
-    if (DeckForm)
-        DeckForm->AddtoDeck();
+    if (deck)
+        deck->AddtoDeck();
     else
         G.ReturnPending = 0;
 }

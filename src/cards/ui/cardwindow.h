@@ -17,13 +17,13 @@
 class QListWidget;
 
 namespace platform {
-class ImageControl;
+class PictureLabel;
 }
 
 // The six items of the menu list, in their order.
 extern const char *const kCardMenuItems[6];
 
-class CardWindow : public platform::Form
+class CardWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ public:
     const CardData &Data() const;
 
     // The picture control: Image1, or Image2 for a card whose data names it.
-    platform::ImageControl *PictureControl() const { return m_picture; }
+    platform::PictureLabel *PictureControl() const { return m_picture; }
 
     // Loads the picture control from a cache file; when the file cannot be read, shows the
     // embedded picture `resource` itself. False when neither could be shown (the control then
@@ -44,8 +44,8 @@ public:
     // Sets CardReturnMode to 1: closing a card window gives its card back again.
     static void SetReturnFlag();
 
-    platform::ImageControl *Image1 = nullptr;
-    platform::ImageControl *Image2 = nullptr; // only in a window whose picture control is Image2
+    platform::PictureLabel *Image1 = nullptr;
+    platform::PictureLabel *Image2 = nullptr; // only in a window whose picture control is Image2
     QListWidget *List1 = nullptr;
 
     // Events.
@@ -73,7 +73,7 @@ private:
     void ShowDesignPicture();
 
     int m_card;
-    platform::ImageControl *m_picture = nullptr;
+    platform::PictureLabel *m_picture = nullptr;
 };
 
 // The card's default window, made on first use. Touching its geometry loads it.

@@ -1,11 +1,10 @@
 #include "deck/ui/animationwindow.h"
 
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "platform/timers.h"
+#include "platform/ui/picturelabel.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -29,7 +28,7 @@ int ToPixels(float twips)
 
 } // namespace
 
-AnimationControl::AnimationControl(const QString &name, QWidget *parent)
+AnimationLabel::AnimationLabel(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
@@ -39,7 +38,7 @@ AnimationControl::AnimationControl(const QString &name, QWidget *parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void AnimationControl::SetBounds(float left, float top, float width, float height)
+void AnimationLabel::SetBounds(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
@@ -48,24 +47,24 @@ void AnimationControl::SetBounds(float left, float top, float width, float heigh
     Apply();
 }
 
-void AnimationControl::SetWidth(float twips)
+void AnimationLabel::SetWidth(float twips)
 {
     m_width = twips;
     Apply();
 }
 
-void AnimationControl::SetHeight(float twips)
+void AnimationLabel::SetHeight(float twips)
 {
     m_height = twips;
     Apply();
 }
 
-void AnimationControl::Apply()
+void AnimationLabel::Apply()
 {
     setGeometry(ToPixels(m_left), ToPixels(m_top), std::max(0, ToPixels(m_width)), std::max(0, ToPixels(m_height)));
 }
 
-bool AnimationControl::PlayBytes(const QByteArray &bytes)
+bool AnimationLabel::PlayBytes(const QByteArray &bytes)
 {
     Stop();
     m_buffer = new QBuffer(this);
@@ -74,7 +73,7 @@ bool AnimationControl::PlayBytes(const QByteArray &bytes)
     return Start(new QMovie(m_buffer, QByteArray(), this));
 }
 
-bool AnimationControl::Start(QMovie *movie)
+bool AnimationLabel::Start(QMovie *movie)
 {
     if (!movie->isValid()) {
         delete movie;
@@ -83,13 +82,13 @@ bool AnimationControl::Start(QMovie *movie)
         return false;
     }
     m_movie = movie;
-    connect(m_movie, &QMovie::frameChanged, this, &AnimationControl::FrameShown);
+    connect(m_movie, &QMovie::frameChanged, this, &AnimationLabel::FrameShown);
     setMovie(m_movie);
     m_movie->start();
     return true;
 }
 
-void AnimationControl::FrameShown(int frame)
+void AnimationLabel::FrameShown(int frame)
 {
     // A GIF may ask to loop for ever; the control plays it once and keeps its last frame.
     if (m_loop || !m_movie)
@@ -99,7 +98,7 @@ void AnimationControl::FrameShown(int frame)
         m_movie->setPaused(true);
 }
 
-void AnimationControl::Stop()
+void AnimationLabel::Stop()
 {
     setMovie(nullptr);
     clear();
@@ -114,14 +113,14 @@ void AnimationControl::Stop()
     }
 }
 
-void AnimationControl::mousePressEvent(QMouseEvent *event)
+void AnimationLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
     event->accept();
 }
 
-void AnimationControl::mouseReleaseEvent(QMouseEvent *event)
+void AnimationLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
@@ -130,14 +129,14 @@ void AnimationControl::mouseReleaseEvent(QMouseEvent *event)
         emit Click();
 }
 
-void AnimationControl::dragEnterEvent(QDragEnterEvent *event)
+void AnimationLabel::dragEnterEvent(QDragEnterEvent *event)
 {
     // Nothing can be dropped here; the control only notices the drag.
     event->ignore();
     emit DragOver();
 }
 
-void AnimationControl::focusOutEvent(QFocusEvent *event)
+void AnimationLabel::focusOutEvent(QFocusEvent *event)
 {
     QLabel::focusOutEvent(event);
     // Only the focus going to another window counts: not a menu opened over it, nor the
@@ -155,11 +154,11 @@ void AnimationControl::focusOutEvent(QFocusEvent *event)
 
 AnimationWindow::AnimationWindow(
     const QString &objectName, const QString &caption, float clientWidth, float clientHeight, int durationMs)
-    : Form(objectName, clientWidth, clientHeight)
+    : ChildWindow(objectName, clientWidth, clientHeight)
     , m_caption(caption)
     , m_durationMs(durationMs)
 {
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Image1->setAccessibleName(caption);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -170,7 +169,7 @@ void AnimationWindow::ResetDesign()
 {
     SetCaption(m_caption);
     // The animation is heard by what it shows, as the still picture is.
-    for (AnimationControl *control : findChildren<AnimationControl *>())
+    for (AnimationLabel *control : findChildren<AnimationLabel *>())
         control->setAccessibleName(m_caption);
     Timer1->stop();
     Image1->ClearPicture();
@@ -182,7 +181,7 @@ void AnimationWindow::StartTimer()
     Timer1->start(platform::TimerInterval(m_durationMs));
 }
 
-void AnimationWindow::ShowStill(AnimationControl *control, const QString &resourceName)
+void AnimationWindow::ShowStill(AnimationLabel *control, const QString &resourceName)
 {
     const QString path = control->FileName();
     platform::SaveResToFile(resourceName, path);
@@ -195,7 +194,7 @@ void AnimationWindow::ShowStill(AnimationControl *control, const QString &resour
             qPrintable(resourceName), qPrintable(path));
 }
 
-void AnimationWindow::PlayAnimation(AnimationControl *control, const QString &resourceName)
+void AnimationWindow::PlayAnimation(AnimationLabel *control, const QString &resourceName)
 {
     if (!control->PlayBytes(platform::CachedFileBytes(control->FileName(), resourceName)))
         control->PlayBytes(platform::Resource(resourceName));
@@ -227,7 +226,7 @@ void AnimationWindow::Form_Unload()
 {
     Timer1->stop();
     m_closePending = false;
-    for (AnimationControl *control : findChildren<AnimationControl *>())
+    for (AnimationLabel *control : findChildren<AnimationLabel *>())
         control->Stop();
 }
 
@@ -246,11 +245,12 @@ AnimationCommand::~AnimationCommand()
 
 void ShowDeckWindowAgain()
 {
-    if (!DeckForm)
+    DeckWindow *deck = DeckWindow::instance();
+    if (!deck)
         return;
-    DeckForm->Show();
+    deck->Show();
     // Shown, it becomes the active window, as a window the program shows does; a deck window
     // with no cards then hides itself again.
-    if (QMdiSubWindow *sub = DeckForm->SubWindow(); sub && DeckForm->Visible())
+    if (QMdiSubWindow *sub = deck->SubWindow(); sub && deck->Visible())
         platform::Workspace()->setActiveSubWindow(sub);
 }

@@ -13,17 +13,17 @@ class QMovie;
 class QTimer;
 
 namespace platform {
-class ImageControl;
+class PictureLabel;
 }
 
 // Plays an animated GIF over its area, stretched to it, once unless told to loop.
-class AnimationControl : public QLabel
+class AnimationLabel : public QLabel
 {
     Q_OBJECT
 
 public:
     // `name` is the control's name inside the program; the window names it for assistive technology.
-    AnimationControl(const QString &name, QWidget *parent);
+    AnimationLabel(const QString &name, QWidget *parent);
 
     float Width() const { return m_width; }
     float Height() const { return m_height; }
@@ -71,7 +71,7 @@ private:
     QBuffer *m_buffer = nullptr;
 };
 
-class AnimationWindow : public platform::Form
+class AnimationWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
@@ -80,7 +80,7 @@ public:
     // still running (its message box open), the close waits until that command has ended.
     void Timer1_Timer();
 
-    platform::ImageControl *Image1 = nullptr;
+    platform::PictureLabel *Image1 = nullptr;
     QTimer *Timer1 = nullptr;
 
 protected:
@@ -95,9 +95,9 @@ protected:
     // Writes the animation's cache file unless it is there and shows its first frame, as a
     // still picture, in Image1. When the file cannot be written or read the embedded
     // animation is shown instead.
-    void ShowStill(AnimationControl *control, const QString &resourceName);
+    void ShowStill(AnimationLabel *control, const QString &resourceName);
     // Plays the animation over the still picture, from the same source.
-    void PlayAnimation(AnimationControl *control, const QString &resourceName);
+    void PlayAnimation(AnimationLabel *control, const QString &resourceName);
     // Closes the window, the way the timer does, once the running command has ended.
     void CloseAfterCommand() { m_closePending = true; }
     bool CommandRunning() const { return m_runningCommands > 0; }

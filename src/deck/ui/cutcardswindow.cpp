@@ -1,12 +1,11 @@
 #include "deck/ui/cutcardswindow.h"
 
-#include "platform/ui/buttons.h"
-#include "app/windows_ui.h"
 #include "deck/ui/animationwindow.h"
 #include "deck/ui/cutoncewindow.h"
 #include "deck/ui/cuttwicewindow.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/resources.h"
+#include "platform/ui/buttons.h"
 #include "resourcelist.h"
 
 #include <QPalette>
@@ -21,26 +20,26 @@ constexpr float kClientHeight = 1575;
 // The buttons are narrower than their captions in most fonts: the captions wrap to fit.
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, float left, float top)
 {
-    auto *button = new CommandButton(QLatin1String(name), text, parent);
-    PlaceControl(button, left, top, 1092, 492);
+    auto *button = new platform::WrappingButton(QLatin1String(name), text, parent);
+    platform::PlaceControl(button, left, top, 1092, 492);
     return button;
 }
 
 // Shows a cut window and takes the chooser and the deck window off the screen. A window
 // that is still open from an earlier press is only shown again: it does not cut again.
-template <class Window> void ShowCutWindow(Window *window, platform::Form *chooser)
+template <class Window> void ShowCutWindow(Window *window, platform::ChildWindow *chooser)
 {
     AnimationCommand command(window);
     window->Show();
     chooser->Hide();
-    if (DeckForm)
-        DeckForm->Hide();
+    if (DeckWindow *deck = DeckWindow::instance())
+        deck->Hide();
 }
 
 } // namespace
 
-frmCutCards::frmCutCards()
-    : Form(QStringLiteral("frmCutCards"), kClientWidth, kClientHeight)
+CutCardsWindow::CutCardsWindow()
+    : ChildWindow(QStringLiteral("frmCutCards"), kClientWidth, kClientHeight)
 {
     // The picture, a note on what the buttons do, lies behind them from the top left corner.
     QPixmap picture;
@@ -53,33 +52,33 @@ frmCutCards::frmCutCards()
     Command1 = MakeButton(this, "Command1", QStringLiteral("Cut Cards Once"), 1680, 0);
     Command2 = MakeButton(this, "Command2", QStringLiteral("Cut Cards Twice"), 1680, 480);
     Command3 = MakeButton(this, "Command3", QStringLiteral("Exit Form"), 1680, 1080);
-    connect(Command1, &QPushButton::clicked, this, &frmCutCards::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmCutCards::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmCutCards::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &CutCardsWindow::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &CutCardsWindow::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &CutCardsWindow::Command3_Click);
 }
 
-void frmCutCards::ResetDesign()
+void CutCardsWindow::ResetDesign()
 {
     SetCaption(QStringLiteral("Cut Cards"));
 }
 
-void frmCutCards::Command1_Click()
+void CutCardsWindow::Command1_Click()
 {
-    ShowCutWindow(CutOnceForm(), this);
+    ShowCutWindow(CutOnceWindow::instance(), this);
 }
 
-void frmCutCards::Command2_Click()
+void CutCardsWindow::Command2_Click()
 {
-    ShowCutWindow(CutTwiceForm(), this);
+    ShowCutWindow(CutTwiceWindow::instance(), this);
 }
 
-void frmCutCards::Command3_Click()
+void CutCardsWindow::Command3_Click()
 {
     Hide();
 }
 
-frmCutCards *CutCardsForm()
+CutCardsWindow *CutCardsWindow::instance()
 {
-    static QPointer<frmCutCards> form;
-    return platform::SingleForm(form);
+    static QPointer<CutCardsWindow> form;
+    return platform::SingleWindow(form);
 }

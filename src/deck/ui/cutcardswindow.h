@@ -1,16 +1,19 @@
-// frmCutCards: the chooser "Cut Cards" with its three buttons: cut once, cut twice, or leave.
+// CutCardsWindow: the chooser "Cut Cards" with its three buttons: cut once, cut twice, or leave.
 #pragma once
 
 #include "platform/ui/childwindow.h"
 
 class QPushButton;
 
-class frmCutCards : public platform::Form
+class CutCardsWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    frmCutCards();
+    CutCardsWindow();
+
+    // The chooser the Cut Cards command shows: the loaded one, or a new one.
+    static CutCardsWindow *instance();
 
     // Shows the cut window (whose load cuts), then hides the chooser and the deck window.
     void Command1_Click();
@@ -25,6 +28,3 @@ public:
 protected:
     void ResetDesign() override;
 };
-
-// The chooser the Cut Cards command shows: the loaded one, or a new one.
-frmCutCards *CutCardsForm();

@@ -2,10 +2,10 @@
 
 #include "app/programstate.h"
 #include "deck/cut.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "platform/random.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "resourcelist.h"
 
 namespace {
@@ -18,17 +18,17 @@ const QString kCacheName = QStringLiteral("cutonce.gif");
 
 } // namespace
 
-CutOnce::CutOnce()
+CutOnceWindow::CutOnceWindow()
     : AnimationWindow(
         QStringLiteral("CutOnce"), QStringLiteral("Cut Cards Once "), kClientWidth, kClientHeight, kDurationMs)
 {
-    CutCards = new AnimationControl(QStringLiteral("CutCards"), this);
-    connect(CutCards, &AnimationControl::Click, this, &CutOnce::CutCards_Click);
-    connect(CutCards, &AnimationControl::DragOver, this, &CutOnce::CutCards_DragOver);
-    connect(CutCards, &AnimationControl::LostFocus, this, &CutOnce::CutCards_LostFocus);
+    CutCards = new AnimationLabel(QStringLiteral("CutCards"), this);
+    connect(CutCards, &AnimationLabel::Click, this, &CutOnceWindow::CutCards_Click);
+    connect(CutCards, &AnimationLabel::DragOver, this, &CutOnceWindow::CutCards_DragOver);
+    connect(CutCards, &AnimationLabel::LostFocus, this, &CutOnceWindow::CutCards_LostFocus);
 }
 
-void CutOnce::ResetDesign()
+void CutOnceWindow::ResetDesign()
 {
     AnimationWindow::ResetDesign();
     m_ending = false;
@@ -41,7 +41,7 @@ void CutOnce::ResetDesign()
     CutCards->raise();
 }
 
-void CutOnce::Form_Load()
+void CutOnceWindow::Form_Load()
 {
     StartTimer();
     Move(2700, 2000);
@@ -55,13 +55,13 @@ void CutOnce::Form_Load()
     PlayAnimation(CutCards, kResourceName);
 }
 
-void CutOnce::StartCut()
+void CutOnceWindow::StartCut()
 {
     if (::StartCut(G.Deck, platform::Random()) == CutOutcome::OneCard)
         platform::dialogs().MsgBox(kCutOneCardText);
 }
 
-void CutOnce::EndEarly()
+void CutOnceWindow::EndEarly()
 {
     // Hiding the window may hand the focus to another one, which ends the animation once more: the
     // window closes only once, and a window that is gone is not loaded again (it would cut).
@@ -78,8 +78,8 @@ void CutOnce::EndEarly()
     Unload();
 }
 
-CutOnce *CutOnceForm()
+CutOnceWindow *CutOnceWindow::instance()
 {
-    static QPointer<CutOnce> form;
-    return platform::SingleForm(form);
+    static QPointer<CutOnceWindow> form;
+    return platform::SingleWindow(form);
 }

@@ -1,16 +1,19 @@
-// CutOnce: cuts the deck once as it loads, then plays the cutting animation for four seconds.
+// CutOnceWindow: cuts the deck once as it loads, then plays the cutting animation for four seconds.
 // The user can end it early: a click on the animation, a drag over it, or moving the focus
 // to another window.
 #pragma once
 
 #include "deck/ui/animationwindow.h"
 
-class CutOnce : public AnimationWindow
+class CutOnceWindow : public AnimationWindow
 {
     Q_OBJECT
 
 public:
-    CutOnce();
+    CutOnceWindow();
+
+    // The cut-once window the chooser shows: the loaded one, or a new one.
+    static CutOnceWindow *instance();
 
     void StartCut();
 
@@ -18,7 +21,7 @@ public:
     void CutCards_DragOver() { EndEarly(); }
     void CutCards_LostFocus() { EndEarly(); }
 
-    AnimationControl *CutCards = nullptr;
+    AnimationLabel *CutCards = nullptr;
 
 protected:
     void ResetDesign() override;
@@ -29,6 +32,3 @@ private:
 
     bool m_ending = false;
 };
-
-// The CutOnce window the chooser shows: the loaded one, or a new one.
-CutOnce *CutOnceForm();

@@ -2,10 +2,10 @@
 
 #include "app/programstate.h"
 #include "deck/cut.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
 #include "platform/random.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "resourcelist.h"
 
 namespace {
@@ -18,14 +18,14 @@ const QString kCacheName = QStringLiteral("cttwice.gif");
 
 } // namespace
 
-CutTwice::CutTwice()
+CutTwiceWindow::CutTwiceWindow()
     : AnimationWindow(
         QStringLiteral("CutTwice"), QStringLiteral("Cut Cards Twice"), kClientWidth, kClientHeight, kDurationMs)
 {
-    QProGIF1 = new AnimationControl(QStringLiteral("QProGIF1"), this);
+    QProGIF1 = new AnimationLabel(QStringLiteral("QProGIF1"), this);
 }
 
-void CutTwice::ResetDesign()
+void CutTwiceWindow::ResetDesign()
 {
     AnimationWindow::ResetDesign();
     Image1->SetBounds(0, 0, 8400, 5028);
@@ -36,7 +36,7 @@ void CutTwice::ResetDesign()
     QProGIF1->raise();
 }
 
-void CutTwice::Form_Load()
+void CutTwiceWindow::Form_Load()
 {
     StartTimer();
     Move(2700, 2000);
@@ -51,14 +51,14 @@ void CutTwice::Form_Load()
     PlayAnimation(QProGIF1, kResourceName);
 }
 
-void CutTwice::StartCutTwice()
+void CutTwiceWindow::StartCutTwice()
 {
     if (::StartCutTwice(G.Deck) == CutOutcome::TooFewCards)
         platform::dialogs().MsgBox(kCutTwiceTooFewText);
 }
 
-CutTwice *CutTwiceForm()
+CutTwiceWindow *CutTwiceWindow::instance()
 {
-    static QPointer<CutTwice> form;
-    return platform::SingleForm(form);
+    static QPointer<CutTwiceWindow> form;
+    return platform::SingleWindow(form);
 }

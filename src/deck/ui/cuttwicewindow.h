@@ -1,23 +1,23 @@
-// CutTwice: cuts the deck twice as it loads, then plays its animation for four seconds.
+// CutTwiceWindow: cuts the deck twice as it loads, then plays its animation for four seconds.
 #pragma once
 
 #include "deck/ui/animationwindow.h"
 
-class CutTwice : public AnimationWindow
+class CutTwiceWindow : public AnimationWindow
 {
     Q_OBJECT
 
 public:
-    CutTwice();
+    CutTwiceWindow();
+
+    // The cut-twice window the chooser shows: the loaded one, or a new one.
+    static CutTwiceWindow *instance();
 
     void StartCutTwice();
 
-    AnimationControl *QProGIF1 = nullptr;
+    AnimationLabel *QProGIF1 = nullptr;
 
 protected:
     void ResetDesign() override;
     void Form_Load() override;
 };
-
-// The CutTwice window the chooser shows: the loaded one, or a new one.
-CutTwice *CutTwiceForm();

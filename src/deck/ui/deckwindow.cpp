@@ -1,28 +1,31 @@
 #include "deck/ui/deckwindow.h"
 
-#include "app/programstate.h"
-#include "app/windows_ui.h"
+#include "app/captions.h"
 #include "app/cardtable.h"
+#include "app/programstate.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/decksize.h"
 #include "deck/draw.h"
-#include "readings/ui/readingdeal.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/files.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "platform/ui/sharedpicture.h"
-#include "readings/ui/celticcrosswindow.h"
-#include "readings/ui/fivecardwindow.h"
 #include "readings/readingtexts.h"
 #include "readings/slots.h"
+#include "readings/ui/celticcrosswindow.h"
+#include "readings/ui/fivecardwindow.h"
+#include "readings/ui/readingdeal.h"
 #include "resourcelist.h"
 
 #include <QCursor>
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointer>
 
 namespace {
+
+QPointer<DeckWindow> g_instance;
 
 constexpr float kDesignClientWidth = 2655;
 constexpr float kDesignClientHeight = 3240;
@@ -47,13 +50,13 @@ QCursor HandCursor()
 
 } // namespace
 
-frmTarotDeck::frmTarotDeck()
-    : Form(QStringLiteral("frmTarotDeck"), kDesignClientWidth, kDesignClientHeight)
+DeckWindow::DeckWindow()
+    : ChildWindow(QStringLiteral("frmTarotDeck"), kDesignClientWidth, kDesignClientHeight)
 {
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Image1->setAccessibleName(QStringLiteral("Deck"));
-    connect(Image1, &platform::ImageControl::MouseUp, this, [this] { Image1_MouseUp(); });
-    connect(Image1, &platform::ImageControl::Click, this, [this] { Image1_Click(); });
+    connect(Image1, &platform::PictureLabel::MouseUp, this, [this] { Image1_MouseUp(); });
+    connect(Image1, &platform::PictureLabel::Click, this, [this] { Image1_Click(); });
     setCursor(HandCursor());
     // The same picture lies behind the control as the window's own background.
     const QPixmap picture = DeckPicture();
@@ -64,9 +67,10 @@ frmTarotDeck::frmTarotDeck()
         setAutoFillBackground(true);
     }
     Crossing = 0;
+    g_instance = this;
 }
 
-void frmTarotDeck::ResetDesign()
+void DeckWindow::ResetDesign()
 {
     SetCaption(QString::fromLatin1(kDeckCaption));
     Image1->SetBounds(0, 0, kPictureWidth, kPictureHeight);
@@ -74,18 +78,18 @@ void frmTarotDeck::ResetDesign()
     Image1->show();
 }
 
-void frmTarotDeck::ShiftDeck()
+void DeckWindow::ShiftDeck()
 {
     ::ShiftDeck(G.Deck);
 }
 
-void frmTarotDeck::SetFloorSize()
+void DeckWindow::SetFloorSize()
 {
     SetHeight(static_cast<float>(kDeckFloorHeight));
     SetWidth(static_cast<float>(kDeckFloorWidth));
 }
 
-void frmTarotDeck::SizeDeck()
+void DeckWindow::SizeDeck()
 {
     const DeckWindowSize size = SizeAfterCardTaken(Height(), Width());
     SetHeight(size.height);
@@ -98,11 +102,11 @@ void frmTarotDeck::SizeDeck()
     }
 }
 
-void frmTarotDeck::AddtoDeck()
+void DeckWindow::AddtoDeck()
 {
     if (G.ReturnPending != 1)
         return;
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Caption() == QLatin1String(kDeckCaption))
             form->Hide();
     }
@@ -126,7 +130,7 @@ void SetSlot(const Slot &slot)
 
 } // namespace
 
-void frmTarotDeck::CelticRead()
+void DeckWindow::CelticRead()
 {
     const int place = ++G.CelticCount;
     if (place >= 1 && place <= kCelticPlaces) {
@@ -134,7 +138,7 @@ void frmTarotDeck::CelticRead()
             Crossing = 1;
         else if (place == kCrossingPlace + 1)
             Crossing = 0;
-        SetSlot(CelticSlot(place, FrameOf(*CelticForm())));
+        SetSlot(CelticSlot(place, FrameOf(*CelticCrossWindow::instance())));
         if (place == 1)
             G.PicSuffix = CelticPicSuffix(place);
         platform::dialogs().MsgBox(kCelticPlaceTexts[place - 1]);
@@ -149,9 +153,9 @@ void frmTarotDeck::CelticRead()
     }
 }
 
-void frmTarotDeck::FiveCardRead()
+void DeckWindow::FiveCardRead()
 {
-    Reading5 *layout = Reading5Form();
+    FiveCardWindow *layout = FiveCardWindow::instance();
     const int place = ++G.FiveCount;
     if (place >= 1 && place <= kFiveCardPlaces) {
         SetSlot(FiveCardSlot(place, FrameOf(*layout)));
@@ -166,7 +170,7 @@ void frmTarotDeck::FiveCardRead()
     }
 }
 
-void frmTarotDeck::Image1_Click()
+void DeckWindow::Image1_Click()
 {
     ReleaseCardInstances();
     switch (G.ReadingState) {
@@ -184,7 +188,7 @@ void frmTarotDeck::Image1_Click()
     SizeDeck();
 }
 
-void frmTarotDeck::ReleaseCardInstances()
+void DeckWindow::ReleaseCardInstances()
 {
     // A window made by an earlier click but never opened is dropped; an open one lives on
     // until it is closed.
@@ -195,7 +199,7 @@ void frmTarotDeck::ReleaseCardInstances()
     }
 }
 
-void frmTarotDeck::FreeDeal()
+void DeckWindow::FreeDeal()
 {
     G.CardReturnMode = 1;
     const int n = CardNumberOfKey(G.Deck[0]);
@@ -209,7 +213,7 @@ void frmTarotDeck::FreeDeal()
     ShiftDeck();
 }
 
-CardWindow *frmTarotDeck::OpenDealtCard(int cardNumber, const QString &cacheFile)
+CardWindow *DeckWindow::OpenDealtCard(int cardNumber, const QString &cacheFile)
 {
     const QString path = platform::DataPath(cacheFile);
     platform::SaveResToFile(ResName, path);
@@ -220,7 +224,7 @@ CardWindow *frmTarotDeck::OpenDealtCard(int cardNumber, const QString &cacheFile
     return window;
 }
 
-void frmTarotDeck::Image1_MouseUp()
+void DeckWindow::Image1_MouseUp()
 {
     if (!DeckIsEmpty(G.Deck)) {
         Image1->show();
@@ -230,7 +234,7 @@ void frmTarotDeck::Image1_MouseUp()
     }
 }
 
-void frmTarotDeck::Form_MouseUp()
+void DeckWindow::Form_MouseUp()
 {
     if (!DeckIsEmpty(G.Deck)) {
         Show();
@@ -240,26 +244,26 @@ void frmTarotDeck::Form_MouseUp()
     }
 }
 
-void frmTarotDeck::mouseReleaseEvent(QMouseEvent *event)
+void DeckWindow::mouseReleaseEvent(QMouseEvent *event)
 {
     Form_MouseUp();
     event->accept();
 }
 
-void frmTarotDeck::Form_Activate()
+void DeckWindow::Form_Activate()
 {
     if (DeckIsEmpty(G.Deck))
         Hide();
 }
 
-void frmTarotDeck::VisibilityChanged(bool visible)
+void DeckWindow::VisibilityChanged(bool visible)
 {
     // A pile hidden while the deck was empty shows again once there are cards to draw.
     if (visible && !DeckIsEmpty(G.Deck))
         Image1->show();
 }
 
-void frmTarotDeck::Form_QueryUnload(bool &cancel, int)
+void DeckWindow::Form_QueryUnload(bool &cancel, int)
 {
     if (!platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Close the Deck without saving? "))) {
         cancel = true;
@@ -270,11 +274,16 @@ void frmTarotDeck::Form_QueryUnload(bool &cancel, int)
     G.DeckState = 0;
 }
 
-void frmTarotDeck::UnloadOtherWindows()
+void DeckWindow::UnloadOtherWindows()
 {
-    for (platform::Form *form : platform::OpenForms()) {
+    for (platform::ChildWindow *form : platform::OpenWindows()) {
         const QString caption = form->Caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
             form->Unload();
     }
+}
+
+DeckWindow *DeckWindow::instance()
+{
+    return g_instance;
 }

@@ -1,4 +1,4 @@
-// frmTarotDeck: the deck lying face down. The window shrinks by one step for every card that
+// DeckWindow: the deck lying face down. The window shrinks by one step for every card that
 // leaves the deck and grows for every card that comes back; a click on the pile deals.
 #pragma once
 
@@ -14,15 +14,18 @@
 class CardWindow;
 
 namespace platform {
-class ImageControl;
+class PictureLabel;
 }
 
-class frmTarotDeck : public platform::Form
+class DeckWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    frmTarotDeck();
+    DeckWindow();
+
+    // The deck window, once StartProgram() made it; nullptr before and after.
+    static DeckWindow *instance();
 
     // Removes the top card from the deck.
     void ShiftDeck();
@@ -31,7 +34,7 @@ public:
     // After a card left the deck: one step smaller, hidden when the deck is empty.
     void SizeDeck();
 
-    platform::ImageControl *Image1 = nullptr;
+    platform::PictureLabel *Image1 = nullptr;
 
     // The crossing card of a Celtic Cross is being dealt.
     std::int16_t Crossing = 0;

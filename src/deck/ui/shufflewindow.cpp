@@ -1,7 +1,7 @@
 #include "deck/ui/shufflewindow.h"
 
-#include "platform/ui/picturelabel.h"
 #include "platform/files.h"
+#include "platform/ui/picturelabel.h"
 #include "resourcelist.h"
 
 namespace {
@@ -13,13 +13,13 @@ const QString kResourceName = QLatin1String(art::kShuffleAnimation.name);
 
 } // namespace
 
-Shuffle::Shuffle()
+ShuffleWindow::ShuffleWindow()
     : AnimationWindow(QStringLiteral("Shuffle"), QStringLiteral("Shuffle"), kClientWidth, kClientHeight, kDurationMs)
 {
-    ShuffleDeck = new AnimationControl(QStringLiteral("ShuffleDeck"), this);
+    ShuffleDeck = new AnimationLabel(QStringLiteral("ShuffleDeck"), this);
 }
 
-void Shuffle::ResetDesign()
+void ShuffleWindow::ResetDesign()
 {
     AnimationWindow::ResetDesign();
     Image1->SetBounds(0, 0, 6672, 4764);
@@ -30,7 +30,7 @@ void Shuffle::ResetDesign()
     ShuffleDeck->raise();
 }
 
-void Shuffle::Form_Load()
+void ShuffleWindow::Form_Load()
 {
     StartTimer();
     Move(2700, 2000);
@@ -42,8 +42,8 @@ void Shuffle::Form_Load()
     PlayAnimation(ShuffleDeck, kResourceName);
 }
 
-Shuffle *ShuffleForm()
+ShuffleWindow *ShuffleWindow::instance()
 {
-    static QPointer<Shuffle> form;
-    return platform::SingleForm(form);
+    static QPointer<ShuffleWindow> form;
+    return platform::SingleWindow(form);
 }

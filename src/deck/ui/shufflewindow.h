@@ -1,22 +1,22 @@
-// Shuffle: the window that plays the shuffling animation while the deck window is hidden, and
+// ShuffleWindow: the window that plays the shuffling animation while the deck window is hidden, and
 // closes itself after four and a half seconds.
 #pragma once
 
 #include "deck/ui/animationwindow.h"
 
-class Shuffle : public AnimationWindow
+class ShuffleWindow : public AnimationWindow
 {
     Q_OBJECT
 
 public:
-    Shuffle();
+    ShuffleWindow();
 
-    AnimationControl *ShuffleDeck = nullptr;
+    // The shuffle window the command shows: the loaded one, or a new one.
+    static ShuffleWindow *instance();
+
+    AnimationLabel *ShuffleDeck = nullptr;
 
 protected:
     void ResetDesign() override;
     void Form_Load() override;
 };
-
-// The Shuffle window the command shows: the loaded one, or a new one.
-Shuffle *ShuffleForm();

@@ -36,12 +36,14 @@ void FitCaptionFont(QWidget *control, const QRect &rect, const QString &text)
 
 } // namespace
 
+namespace platform {
+
 void PlaceControl(QWidget *control, float left, float top, float width, float height)
 {
     control->setGeometry(ToPixels(left), ToPixels(top), std::max(0, ToPixels(width)), std::max(0, ToPixels(height)));
 }
 
-OptionButton::OptionButton(const QString &name, QWidget *parent)
+GuardedRadioButton::GuardedRadioButton(const QString &name, QWidget *parent)
     : QRadioButton(parent)
 {
     setObjectName(name);
@@ -51,7 +53,7 @@ OptionButton::OptionButton(const QString &name, QWidget *parent)
     });
 }
 
-void OptionButton::SetValue(bool marked)
+void GuardedRadioButton::SetValue(bool marked)
 {
     if (marked) {
         setChecked(true);
@@ -64,7 +66,7 @@ void OptionButton::SetValue(bool marked)
     setAutoExclusive(exclusive);
 }
 
-void OptionButton::nextCheckState()
+void GuardedRadioButton::nextCheckState()
 {
     // Clicks and keys reach the state change here; the program's SetValue does not.
     if (!isChecked() && m_guard && !m_guard())
@@ -72,14 +74,14 @@ void OptionButton::nextCheckState()
     QRadioButton::nextCheckState();
 }
 
-CheckBox::CheckBox(const QString &name, const QString &caption, QWidget *parent)
+WrappingCheckBox::WrappingCheckBox(const QString &name, const QString &caption, QWidget *parent)
     : QCheckBox(caption, parent)
 {
     setObjectName(name);
-    connect(this, &QCheckBox::toggled, this, &CheckBox::Click);
+    connect(this, &QCheckBox::toggled, this, &WrappingCheckBox::Click);
 }
 
-QRect CheckBox::CaptionRect() const
+QRect WrappingCheckBox::CaptionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -89,20 +91,20 @@ QRect CheckBox::CaptionRect() const
     return textRect;
 }
 
-void CheckBox::resizeEvent(QResizeEvent *event)
+void WrappingCheckBox::resizeEvent(QResizeEvent *event)
 {
     QCheckBox::resizeEvent(event);
     FitCaptionFont(this, CaptionRect(), text());
 }
 
-void CheckBox::changeEvent(QEvent *event)
+void WrappingCheckBox::changeEvent(QEvent *event)
 {
     QCheckBox::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         FitCaptionFont(this, CaptionRect(), text());
 }
 
-void CheckBox::paintEvent(QPaintEvent *)
+void WrappingCheckBox::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -112,33 +114,33 @@ void CheckBox::paintEvent(QPaintEvent *)
     painter.drawText(CaptionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
-CommandButton::CommandButton(const QString &name, const QString &caption, QWidget *parent)
+WrappingButton::WrappingButton(const QString &name, const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
 {
     setObjectName(name);
 }
 
-QRect CommandButton::CaptionRect() const
+QRect WrappingButton::CaptionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
     return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
 }
 
-void CommandButton::resizeEvent(QResizeEvent *event)
+void WrappingButton::resizeEvent(QResizeEvent *event)
 {
     QPushButton::resizeEvent(event);
     FitCaptionFont(this, CaptionRect(), text());
 }
 
-void CommandButton::changeEvent(QEvent *event)
+void WrappingButton::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         FitCaptionFont(this, CaptionRect(), text());
 }
 
-void CommandButton::paintEvent(QPaintEvent *)
+void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStylePainter painter(this);
     QStyleOptionButton option;
@@ -148,3 +150,5 @@ void CommandButton::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(QPalette::ButtonText));
     painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
+
+} // namespace platform

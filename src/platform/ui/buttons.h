@@ -14,15 +14,17 @@
 
 #include <functional>
 
+namespace platform {
+
 // Places `control` at the given position and size in twips.
 void PlaceControl(QWidget *control, float left, float top, float width, float height);
 
-class OptionButton : public QRadioButton
+class GuardedRadioButton : public QRadioButton
 {
     Q_OBJECT
 
 public:
-    OptionButton(const QString &name, QWidget *parent);
+    GuardedRadioButton(const QString &name, QWidget *parent);
 
     // Marks (running Click) or clears (running nothing) the button.
     void SetValue(bool marked);
@@ -39,12 +41,12 @@ private:
     std::function<bool()> m_guard;
 };
 
-class CheckBox : public QCheckBox
+class WrappingCheckBox : public QCheckBox
 {
     Q_OBJECT
 
 public:
-    CheckBox(const QString &name, const QString &caption, QWidget *parent);
+    WrappingCheckBox(const QString &name, const QString &caption, QWidget *parent);
 
     void SetValue(bool ticked) { setChecked(ticked); }
 
@@ -60,12 +62,12 @@ private:
     QRect CaptionRect() const;
 };
 
-class CommandButton : public QPushButton
+class WrappingButton : public QPushButton
 {
     Q_OBJECT
 
 public:
-    CommandButton(const QString &name, const QString &caption, QWidget *parent);
+    WrappingButton(const QString &name, const QString &caption, QWidget *parent);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -75,3 +77,5 @@ protected:
 private:
     QRect CaptionRect() const;
 };
+
+} // namespace platform

@@ -14,7 +14,7 @@ namespace platform {
 namespace {
 
 QPointer<QMdiArea> g_workspace;
-QList<Form *> g_openForms;
+QList<ChildWindow *> g_openWindows;
 
 int ToPixels(float twips)
 {
@@ -42,7 +42,7 @@ void SetWorkspace(QMdiArea *area)
     QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow *sub) {
         if (!sub)
             return;
-        if (auto *form = qobject_cast<Form *>(sub->widget()))
+        if (auto *form = qobject_cast<ChildWindow *>(sub->widget()))
             form->Activated();
     });
 }
@@ -52,22 +52,21 @@ QMdiArea *Workspace()
     return g_workspace ? g_workspace.data() : FallbackWorkspace();
 }
 
-QList<Form *> OpenForms()
+QList<ChildWindow *> OpenWindows()
 {
-    return g_openForms;
+    return g_openWindows;
 }
 
-Form *FindForm(const QString &caption)
+ChildWindow *FindWindowByCaption(const QString &caption)
 {
-    for (Form *form : std::as_const(g_openForms)) {
+    for (ChildWindow *form : std::as_const(g_openWindows)) {
         if (form->Caption() == caption)
             return form;
     }
     return nullptr;
 }
 
-Form::Form(const QString &objectName, float designClientWidth, float designClientHeight,
-           bool fixedBorder)
+ChildWindow::ChildWindow(const QString &objectName, float designClientWidth, float designClientHeight, bool fixedBorder)
     : m_designClientWidth(designClientWidth)
     , m_designClientHeight(designClientHeight)
     , m_fixedBorder(fixedBorder)
@@ -78,9 +77,9 @@ Form::Form(const QString &objectName, float designClientWidth, float designClien
     hide();
 }
 
-Form::~Form()
+ChildWindow::~ChildWindow()
 {
-    g_openForms.removeAll(this);
+    g_openWindows.removeAll(this);
     // A frame that is being destroyed deletes the form as its child; it is then no longer a
     // QMdiSubWindow and there is nothing left to take apart.
     QMdiSubWindow *sub = m_subWindow.isNull() ? nullptr : qobject_cast<QMdiSubWindow *>(parent());
@@ -92,12 +91,12 @@ Form::~Form()
     }
 }
 
-void Form::Load()
+void ChildWindow::Load()
 {
     if (m_loaded)
         return;
     m_loaded = true;
-    g_openForms.append(this);
+    g_openWindows.append(this);
     m_width = m_designClientWidth + kFrameWidth;
     m_height = m_designClientHeight + kFrameHeight;
     m_positionSet = false;
@@ -129,7 +128,7 @@ void Form::Load()
     VisibilityChanged(true);
 }
 
-bool Form::Unload(int mode)
+bool ChildWindow::Unload(int mode)
 {
     if (!m_loaded || m_unloading)
         return true;
@@ -140,7 +139,7 @@ bool Form::Unload(int mode)
     m_unloading = true;
     Form_Unload();
     m_loaded = false;
-    g_openForms.removeAll(this);
+    g_openWindows.removeAll(this);
     DestroySubWindow();
     m_unloading = false;
     emit unloaded();
@@ -149,13 +148,13 @@ bool Form::Unload(int mode)
     return true;
 }
 
-bool Form::Visible() const
+bool ChildWindow::Visible() const
 {
     // Visible as the program set it, whether or not the main window is on screen.
     return m_loaded && m_subWindow && !m_subWindow->isHidden();
 }
 
-void Form::SetVisible(bool visible)
+void ChildWindow::SetVisible(bool visible)
 {
     Load();
     if (!m_subWindow)
@@ -173,7 +172,7 @@ void Form::SetVisible(bool visible)
     VisibilityChanged(visible);
 }
 
-void Form::SetCaption(const QString &caption)
+void ChildWindow::SetCaption(const QString &caption)
 {
     m_caption = caption;
     setWindowTitle(caption);
@@ -183,31 +182,31 @@ void Form::SetCaption(const QString &caption)
         m_subWindow->setWindowTitle(caption);
 }
 
-float Form::Left()
+float ChildWindow::Left()
 {
     Load();
     return m_left;
 }
 
-float Form::Top()
+float ChildWindow::Top()
 {
     Load();
     return m_top;
 }
 
-float Form::Width()
+float ChildWindow::Width()
 {
     Load();
     return m_width;
 }
 
-float Form::Height()
+float ChildWindow::Height()
 {
     Load();
     return m_height;
 }
 
-void Form::SetLeft(float twips)
+void ChildWindow::SetLeft(float twips)
 {
     Load();
     m_left = twips;
@@ -215,7 +214,7 @@ void Form::SetLeft(float twips)
     ApplyGeometry();
 }
 
-void Form::SetTop(float twips)
+void ChildWindow::SetTop(float twips)
 {
     Load();
     m_top = twips;
@@ -223,7 +222,7 @@ void Form::SetTop(float twips)
     ApplyGeometry();
 }
 
-void Form::SetWidth(float twips)
+void ChildWindow::SetWidth(float twips)
 {
     Load();
     m_width = twips;
@@ -231,7 +230,7 @@ void Form::SetWidth(float twips)
     Form_Resize();
 }
 
-void Form::SetHeight(float twips)
+void ChildWindow::SetHeight(float twips)
 {
     Load();
     m_height = twips;
@@ -239,7 +238,7 @@ void Form::SetHeight(float twips)
     Form_Resize();
 }
 
-void Form::Move(float left, float top)
+void ChildWindow::Move(float left, float top)
 {
     Load();
     m_left = left;
@@ -248,22 +247,22 @@ void Form::Move(float left, float top)
     ApplyGeometry();
 }
 
-float Form::ScaleWidth()
+float ChildWindow::ScaleWidth()
 {
     Load();
     return std::max(0.0f, m_width - kFrameWidth);
 }
 
-float Form::ScaleHeight()
+float ChildWindow::ScaleHeight()
 {
     Load();
     return std::max(0.0f, m_height - kFrameHeight);
 }
 
-void Form::CreateSubWindow()
+void ChildWindow::CreateSubWindow()
 {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                            | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
     if (!m_fixedBorder)
         flags |= Qt::WindowMinMaxButtonsHint;
     // Made with its flags: setting them afterwards would set the frame up a second time.
@@ -279,13 +278,13 @@ void Form::CreateSubWindow()
     m_subWindow = sub;
 }
 
-void Form::ShowTitle()
+void ChildWindow::ShowTitle()
 {
     if (m_subWindow && m_subWindow->windowTitle() != m_caption)
         m_subWindow->setWindowTitle(m_caption);
 }
 
-void Form::DestroySubWindow()
+void ChildWindow::DestroySubWindow()
 {
     QMdiSubWindow *sub = m_subWindow;
     if (!sub)
@@ -303,15 +302,14 @@ void Form::DestroySubWindow()
     sub->deleteLater();
 }
 
-void Form::ApplyGeometry()
+void ChildWindow::ApplyGeometry()
 {
     if (!m_subWindow)
         return;
     const QMargins frame = m_subWindow->contentsMargins();
     const QSize inner(std::max(0, ToPixels(std::max(0.0f, m_width - kFrameWidth))),
-                      std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
-    const QSize outer(inner.width() + frame.left() + frame.right(),
-                      inner.height() + frame.top() + frame.bottom());
+        std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
+    const QSize outer(inner.width() + frame.left() + frame.right(), inner.height() + frame.top() + frame.bottom());
     resize(inner);
     if (m_fixedBorder)
         m_subWindow->setFixedSize(outer);
@@ -321,7 +319,7 @@ void Form::ApplyGeometry()
         m_subWindow->move(ToPixels(m_left), ToPixels(m_top));
 }
 
-void Form::TakePositionFromScreen()
+void ChildWindow::TakePositionFromScreen()
 {
     if (!m_subWindow)
         return;
@@ -329,7 +327,7 @@ void Form::TakePositionFromScreen()
     m_top = m_subWindow->y() * kTwipsPerPixel;
 }
 
-bool Form::eventFilter(QObject *watched, QEvent *event)
+bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
 {
     // A frame that is being destroyed is no longer a QMdiSubWindow: it is let through before
     // the QPointer comparison, which would cast it to one.

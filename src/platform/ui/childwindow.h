@@ -1,4 +1,4 @@
-// Form: the base of every child window of the program.
+// ChildWindow: the base of every child window of the program.
 //
 // A form keeps its position and size in twips exactly as the program last set them
 // (single-precision values) and shows them at 15 twips per pixel. It is loaded when first
@@ -15,7 +15,6 @@
 
 class QMdiArea;
 
-
 namespace platform {
 
 constexpr float kTwipsPerPixel = 15.0f;
@@ -27,31 +26,30 @@ constexpr float kFrameHeight = 462.0f;
 // Why a form is being closed.
 enum UnloadMode {
     vbFormControlMenu = 0, // the user's close box
-    vbFormCode = 1,        // the program closed it
-    vbFormMDIForm = 4,     // the main window is closing
+    vbFormCode = 1, // the program closed it
+    vbFormMDIForm = 4, // the main window is closing
 };
 
-class Form;
+class ChildWindow;
 
 // The main window's child-window area. Forms load into it.
 void SetWorkspace(QMdiArea *area);
 QMdiArea *Workspace();
 
 // The loaded forms in load order (a copy: safe to iterate while closing forms).
-QList<Form *> OpenForms();
+QList<ChildWindow *> OpenWindows();
 // The first loaded form whose caption is exactly `caption`, or nullptr.
-Form *FindForm(const QString &caption);
+ChildWindow *FindWindowByCaption(const QString &caption);
 
-class Form : public QWidget
+class ChildWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     // `designClientWidth` x `designClientHeight`: the inner size in twips at every load.
     // `fixedBorder`: the user cannot resize the window (no maximise or minimise buttons).
-    Form(const QString &objectName, float designClientWidth, float designClientHeight,
-         bool fixedBorder = true);
-    ~Form() override;
+    ChildWindow(const QString &objectName, float designClientWidth, float designClientHeight, bool fixedBorder = true);
+    ~ChildWindow() override;
 
     bool IsLoaded() const { return m_loaded; }
     // Loads the form when it is not loaded: design state, Form_Load, then shown.
@@ -100,17 +98,17 @@ signals:
 
 protected:
     // Puts the controls back into their design state before each load.
-    virtual void ResetDesign() {}
-    virtual void Form_Load() {}
+    virtual void ResetDesign() { }
+    virtual void Form_Load() { }
     virtual void Form_QueryUnload(bool &cancel, int unloadMode)
     {
         Q_UNUSED(cancel);
         Q_UNUSED(unloadMode);
     }
-    virtual void Form_Unload() {}
-    virtual void Form_Activate() {}
+    virtual void Form_Unload() { }
+    virtual void Form_Activate() { }
     // After every change of the inner size, also at load.
-    virtual void Form_Resize() {}
+    virtual void Form_Resize() { }
     // After the program showed the window (also at load) or hid it.
     virtual void VisibilityChanged(bool visible) { Q_UNUSED(visible); }
 
@@ -142,13 +140,13 @@ private:
 // The one window of a class that the program shows at a time: made on first use, deleted once
 // it has been closed, so that the next use makes (and loads) a new one. `slot` must outlive the
 // program's windows (a static).
-template <class T> T *SingleForm(QPointer<T> &slot)
+template <class T> T *SingleWindow(QPointer<T> &slot)
 {
     if (!slot) {
         slot = new T;
         slot->SetDeleteOnUnload(true);
         T *form = slot.data();
-        QObject::connect(form, &Form::unloaded, form, [&slot, form] {
+        QObject::connect(form, &ChildWindow::unloaded, form, [&slot, form] {
             if (slot == form)
                 slot.clear();
         });

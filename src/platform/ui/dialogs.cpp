@@ -31,8 +31,8 @@ public:
 
     bool AskYesNo(const QString &text) override
     {
-        QMessageBox box(QMessageBox::Question, kQuestionTitle, text,
-                        QMessageBox::Yes | QMessageBox::No, DialogParent());
+        QMessageBox box(
+            QMessageBox::Question, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No, DialogParent());
         box.setTextFormat(Qt::PlainText);
         box.setDefaultButton(QMessageBox::Yes);
         return box.exec() == QMessageBox::Yes;

@@ -9,14 +9,14 @@
 
 namespace platform {
 
-ImageControl::ImageControl(const QString &name, QWidget *parent)
+PictureLabel::PictureLabel(const QString &name, QWidget *parent)
     : QLabel(parent)
 {
     setObjectName(name);
     setScaledContents(true);
 }
 
-void ImageControl::SetBounds(float left, float top, float width, float height)
+void PictureLabel::SetBounds(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
@@ -25,19 +25,19 @@ void ImageControl::SetBounds(float left, float top, float width, float height)
     Apply();
 }
 
-void ImageControl::SetWidth(float twips)
+void PictureLabel::SetWidth(float twips)
 {
     m_width = twips;
     Apply();
 }
 
-void ImageControl::SetHeight(float twips)
+void PictureLabel::SetHeight(float twips)
 {
     m_height = twips;
     Apply();
 }
 
-bool ImageControl::SetPictureBytes(const QByteArray &bytes)
+bool PictureLabel::SetPictureBytes(const QByteArray &bytes)
 {
     QPixmap picture;
     if (!picture.loadFromData(bytes))
@@ -46,24 +46,24 @@ bool ImageControl::SetPictureBytes(const QByteArray &bytes)
     return true;
 }
 
-void ImageControl::ClearPicture()
+void PictureLabel::ClearPicture()
 {
     setPixmap(QPixmap());
 }
 
-bool ImageControl::HasPicture() const
+bool PictureLabel::HasPicture() const
 {
     return !pixmap().isNull();
 }
 
-void ImageControl::mousePressEvent(QMouseEvent *event)
+void PictureLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     emit MouseDown(event->button());
     event->accept();
 }
 
-void ImageControl::mouseReleaseEvent(QMouseEvent *event)
+void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
@@ -73,7 +73,7 @@ void ImageControl::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void ImageControl::Apply()
+void PictureLabel::Apply()
 {
     auto px = [](float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
     setGeometry(px(m_left), px(m_top), std::max(0, px(m_width)), std::max(0, px(m_height)));

@@ -5,14 +5,14 @@
 
 namespace platform {
 
-class ImageControl : public QLabel
+class PictureLabel : public QLabel
 {
     Q_OBJECT
 
 public:
     // `name` is the control's name inside the program (Image1, Image2 ...). What the picture
     // shows is its accessible name, which the window sets.
-    ImageControl(const QString &name, QWidget *parent);
+    PictureLabel(const QString &name, QWidget *parent);
 
     float Left() const { return m_left; }
     float Top() const { return m_top; }

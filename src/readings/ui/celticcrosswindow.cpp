@@ -1,11 +1,10 @@
 #include "readings/ui/celticcrosswindow.h"
 
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/ui/dialogs.h"
-#include "readings/ui/pickcardwindow.h"
 #include "readings/readingtexts.h"
+#include "readings/ui/pickcardwindow.h"
 #include "resourcelist.h"
 
 namespace {
@@ -16,7 +15,7 @@ const LayoutDesign kDesign { "Celtic", 5505, 6870, art::kCelticCrossLayout.name,
 constexpr float kLeft = 5900;
 constexpr float kTop = 100;
 
-QPointer<Celtic> g_celtic;
+QPointer<CelticCrossWindow> g_celtic;
 
 // The reading is over: no state of it may reach the next one. A crossing card left half
 // dealt would otherwise keep later reversed cards from being shown upside down.
@@ -25,24 +24,24 @@ void EndCelticReading()
     G.ReadingState = 0;
     G.ReadingBegun = 0;
     G.CelticCount = 0;
-    if (DeckForm)
-        DeckForm->Crossing = 0;
+    if (DeckWindow *deck = DeckWindow::instance())
+        deck->Crossing = 0;
 }
 
 } // namespace
 
-Celtic::Celtic()
+CelticCrossWindow::CelticCrossWindow()
     : ReadingLayoutWindow(kDesign)
 {
 }
 
-void Celtic::ResetDesign()
+void CelticCrossWindow::ResetDesign()
 {
     ReadingLayoutWindow::ResetDesign();
     SetCaption(kCelticCaption);
 }
 
-void Celtic::Form_Load()
+void CelticCrossWindow::Form_Load()
 {
     SetLeft(kLeft);
     SetTop(kTop);
@@ -50,25 +49,25 @@ void Celtic::Form_Load()
     AskForQuerent();
 }
 
-void Celtic::AskForQuerent()
+void CelticCrossWindow::AskForQuerent()
 {
     platform::dialogs().MsgBox(kAskForQuerentText);
     G.ReadingState = 5;
-    PickCardForm()->Show();
+    PickCardWindow::instance()->Show();
 }
 
-void Celtic::Command1_Click()
+void CelticCrossWindow::Command1_Click()
 {
     Hide();
     EndCelticReading();
 }
 
-void Celtic::Form_Unload()
+void CelticCrossWindow::Form_Unload()
 {
     EndCelticReading();
 }
 
-Celtic *CelticForm()
+CelticCrossWindow *CelticCrossWindow::instance()
 {
-    return platform::SingleForm(g_celtic);
+    return platform::SingleWindow(g_celtic);
 }

@@ -1,15 +1,18 @@
-// Celtic: the layout window of the Celtic Cross, "Celtic Cross Spread". Opening it starts the
+// CelticCrossWindow: the layout window of the Celtic Cross, "Celtic Cross Spread". Opening it starts the
 // reading by asking for the querent; "EXIT" or closing it ends the reading.
 #pragma once
 
 #include "readings/ui/layoutwindow.h"
 
-class Celtic : public ReadingLayoutWindow
+class CelticCrossWindow : public ReadingLayoutWindow
 {
     Q_OBJECT
 
 public:
-    Celtic();
+    CelticCrossWindow();
+
+    // The Celtic Cross window. Touching it when it is not open opens it, which starts a reading.
+    static CelticCrossWindow *instance();
 
     // Tells the user about the querent, waits for the querent (ReadingState 5) and shows
     // Pick A Card, where the querent is picked or skipped.
@@ -21,6 +24,3 @@ protected:
     void Form_Load() override;
     void Form_Unload() override;
 };
-
-// The Celtic Cross window. Touching it when it is not open opens it, which starts a reading.
-Celtic *CelticForm();

@@ -13,7 +13,7 @@ const LayoutDesign kDesign { "Reading5", 8400, 5865, art::kFiveCardLayout.name, 
 constexpr float kLeft = 3500;
 constexpr float kTop = 380;
 
-QPointer<Reading5> g_reading5;
+QPointer<FiveCardWindow> g_reading5;
 
 void EndFiveCardReading()
 {
@@ -24,18 +24,18 @@ void EndFiveCardReading()
 
 } // namespace
 
-Reading5::Reading5()
+FiveCardWindow::FiveCardWindow()
     : ReadingLayoutWindow(kDesign)
 {
 }
 
-void Reading5::ResetDesign()
+void FiveCardWindow::ResetDesign()
 {
     ReadingLayoutWindow::ResetDesign();
     SetCaption(kFiveCardCaption);
 }
 
-void Reading5::Form_Load()
+void FiveCardWindow::Form_Load()
 {
     G.ReadingState = 1;
     SetLeft(kLeft);
@@ -44,28 +44,28 @@ void Reading5::Form_Load()
     ShowFiveCardIntro();
 }
 
-void Reading5::ShowFiveCardIntro()
+void FiveCardWindow::ShowFiveCardIntro()
 {
     platform::dialogs().MsgBox(kFiveCardIntroText);
 }
 
-void Reading5::Form_Resize()
+void FiveCardWindow::Form_Resize()
 {
     FitPicture();
 }
 
-void Reading5::Command1_Click()
+void FiveCardWindow::Command1_Click()
 {
     Hide();
     EndFiveCardReading();
 }
 
-void Reading5::Form_Unload()
+void FiveCardWindow::Form_Unload()
 {
     EndFiveCardReading();
 }
 
-Reading5 *Reading5Form()
+FiveCardWindow *FiveCardWindow::instance()
 {
-    return platform::SingleForm(g_reading5);
+    return platform::SingleWindow(g_reading5);
 }

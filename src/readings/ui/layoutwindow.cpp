@@ -1,8 +1,8 @@
 #include "readings/ui/layoutwindow.h"
 
+#include "platform/resources.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/picturelabel.h"
-#include "platform/resources.h"
 #include "readings/readingtexts.h"
 
 #include <QMdiArea>
@@ -16,7 +16,7 @@ constexpr float kExitHeight = 252;
 
 } // namespace
 
-LayoutFrame FrameOf(platform::Form &form)
+LayoutFrame FrameOf(platform::ChildWindow &form)
 {
     LayoutFrame frame;
     frame.left = form.Left();
@@ -27,19 +27,19 @@ LayoutFrame FrameOf(platform::Form &form)
 }
 
 ReadingLayoutWindow::ReadingLayoutWindow(const LayoutDesign &design)
-    : Form(QLatin1String(design.objectName), design.clientWidth, design.clientHeight)
+    : ChildWindow(QLatin1String(design.objectName), design.clientWidth, design.clientHeight)
     , m_design(design)
 {
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     QPixmap picture;
     if (!picture.loadFromData(platform::Resource(QLatin1String(design.picture))))
         qWarning("Layout picture %s is missing; the reading goes on without it.", design.picture);
     Image1->setPixmap(picture);
     Image1->setAccessibleName(QStringLiteral("Spread layout"));
-    connect(Image1, &platform::ImageControl::Click, this, &ReadingLayoutWindow::Image1_Click);
+    connect(Image1, &platform::PictureLabel::Click, this, &ReadingLayoutWindow::Image1_Click);
 
-    Command1 = new CommandButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
-    PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
+    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
+    platform::PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
@@ -58,7 +58,7 @@ void ReadingLayoutWindow::FitPicture()
 void ReadingLayoutWindow::Image1_Click()
 {
     QMdiArea *workspace = platform::Workspace();
-    for (const QPointer<platform::Form> form : platform::OpenForms()) {
+    for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
         if (!form || form->Caption() == Caption() || !form->Visible())
             continue;
         if (QMdiSubWindow *sub = form->SubWindow())

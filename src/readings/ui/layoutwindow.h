@@ -8,15 +8,14 @@
 
 #include <QPointer>
 
-class CommandButton;
-
 namespace platform {
-class ImageControl;
-}
+class PictureLabel;
+class WrappingButton;
+} // namespace platform
 
 // Where the places of a spread are computed from: the window's Left, Top, ScaleWidth and
 // ScaleHeight, read in that order (the first read loads a window that is not open).
-LayoutFrame FrameOf(platform::Form &form);
+LayoutFrame FrameOf(platform::ChildWindow &form);
 
 struct LayoutDesign
 {
@@ -30,15 +29,15 @@ struct LayoutDesign
     float exitTop;
 };
 
-class ReadingLayoutWindow : public platform::Form
+class ReadingLayoutWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
     explicit ReadingLayoutWindow(const LayoutDesign &design);
 
-    platform::ImageControl *Image1 = nullptr;
-    CommandButton *Command1 = nullptr;
+    platform::PictureLabel *Image1 = nullptr;
+    platform::WrappingButton *Command1 = nullptr;
 
     // "EXIT": the window hides (it stays open) and the reading ends.
     virtual void Command1_Click() = 0;
@@ -54,4 +53,3 @@ protected:
 private:
     LayoutDesign m_design;
 };
-

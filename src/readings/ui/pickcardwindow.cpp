@@ -1,14 +1,14 @@
 #include "readings/ui/pickcardwindow.h"
 
 #include "app/cardtable.h"
-#include "platform/ui/buttons.h"
 #include "app/programstate.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
 #include "platform/resources.h"
-#include "readings/ui/layoutwindow.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "readings/pickcard.h"
 #include "readings/readingtexts.h"
+#include "readings/ui/layoutwindow.h"
 #include "resourcelist.h"
 
 #include <QFontMetrics>
@@ -30,7 +30,7 @@ constexpr float kClientHeight = 1590;
 constexpr float kLeft = 0;
 constexpr float kTop = 3800;
 
-QPointer<frmPickCard> g_pickCard;
+QPointer<PickCardWindow> g_pickCard;
 
 QPixmap InstructionPicture()
 {
@@ -114,8 +114,8 @@ void PositionList::wheelEvent(QWheelEvent *event)
     event->ignore();
 }
 
-frmPickCard::frmPickCard()
-    : Form(QStringLiteral("frmPickCard"), kClientWidth, kClientHeight)
+PickCardWindow::PickCardWindow()
+    : ChildWindow(QStringLiteral("frmPickCard"), kClientWidth, kClientHeight)
 {
     const QPixmap picture = InstructionPicture();
     if (!picture.isNull()) {
@@ -126,10 +126,10 @@ frmPickCard::frmPickCard()
     }
 
     // Pictures and labels first: the lists and the button lie over them.
-    Image2 = new platform::ImageControl(QStringLiteral("Image2"), this);
+    Image2 = new platform::PictureLabel(QStringLiteral("Image2"), this);
     Image2->setPixmap(picture);
     Image2->setAccessibleName(kPickCardCaption);
-    Image1 = new platform::ImageControl(QStringLiteral("Image1"), this);
+    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Label2 = MakeLabel(this, "Label2", kPickListLabel);
     Label1 = MakeLabel(this, "Label1", kPickPositionLabel);
 
@@ -148,40 +148,40 @@ frmPickCard::frmPickCard()
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setAccessibleName(kPickPositionLabel);
     Label1->setBuddy(Combo1);
-    connect(Combo1, &PositionList::DropDown, this, &frmPickCard::Combo1_DropDown);
+    connect(Combo1, &PositionList::DropDown, this, &PickCardWindow::Combo1_DropDown);
     // Only the user's choice of an entry picks; the program's refilling does not.
     connect(Combo1, &QComboBox::activated, this, [this](int index) { Combo1_Click(Combo1->itemText(index)); });
 
-    Command1 = new CommandButton(QStringLiteral("Command1"), kPickExitCaption, this);
-    connect(Command1, &QPushButton::clicked, this, &frmPickCard::Command1_Click);
+    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), kPickExitCaption, this);
+    connect(Command1, &QPushButton::clicked, this, &PickCardWindow::Command1_Click);
 }
 
-void frmPickCard::ResetDesign()
+void PickCardWindow::ResetDesign()
 {
     SetCaption(kPickCardCaption);
     Image2->SetBounds(0, 0, 5196, 1608);
     Image1->SetBounds(0, 0, 5172, 1572);
-    PlaceControl(Label2, 3000, 0, 1932, 252);
-    PlaceControl(List1, 3000, 240, 2052, 255);
-    PlaceControl(Label1, 3000, 720, 972, 252);
+    platform::PlaceControl(Label2, 3000, 0, 1932, 252);
+    platform::PlaceControl(List1, 3000, 240, 2052, 255);
+    platform::PlaceControl(Label1, 3000, 720, 972, 252);
     FitLabelFont(Label2);
     FitLabelFont(Label1);
-    PlaceControl(Combo1, 3000, 960, 972, 288);
-    PlaceControl(Command1, 4080, 1080, 972, 372);
+    platform::PlaceControl(Combo1, 3000, 960, 972, 288);
+    platform::PlaceControl(Command1, 4080, 1080, 972, 372);
     List1->setCurrentRow(-1);
     List1->clearSelection();
     List1->scrollToTop();
     Combo1->clear();
 }
 
-void frmPickCard::Form_Load()
+void PickCardWindow::Form_Load()
 {
     SetLeft(kLeft);
     SetTop(kTop);
     RefreshPickList();
 }
 
-bool frmPickCard::eventFilter(QObject *watched, QEvent *event)
+bool PickCardWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == List1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
@@ -190,21 +190,21 @@ bool frmPickCard::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
-    return Form::eventFilter(watched, event);
+    return ChildWindow::eventFilter(watched, event);
 }
 
-void frmPickCard::Combo1_DropDown()
+void PickCardWindow::Combo1_DropDown()
 {
     RefreshPickList();
 }
 
-void frmPickCard::RefreshPickList()
+void PickCardWindow::RefreshPickList()
 {
     Combo1->clear();
     FillPickList(PickListCount(G.Deck));
 }
 
-void frmPickCard::FillPickList(int count)
+void PickCardWindow::FillPickList(int count)
 {
     if (G.ReadingState == 2) {
         platform::dialogs().MsgBox(kQuerentChosenText);
@@ -215,7 +215,7 @@ void frmPickCard::FillPickList(int count)
     Combo1->setCurrentIndex(-1);
 }
 
-void frmPickCard::Combo1_Click(const QString &entry)
+void PickCardWindow::Combo1_Click(const QString &entry)
 {
     const int position = PositionOfEntry(entry, G.Deck);
     if (position < 0)
@@ -223,7 +223,7 @@ void frmPickCard::Combo1_Click(const QString &entry)
     TakeCard(G.Deck[position]);
 }
 
-void frmPickCard::List1_Click()
+void PickCardWindow::List1_Click()
 {
     const QListWidgetItem *item = List1->currentItem();
     if (!item)
@@ -244,7 +244,7 @@ void frmPickCard::List1_Click()
     }
 }
 
-void frmPickCard::Command1_Click()
+void PickCardWindow::Command1_Click()
 {
     if (G.ReadingState == 5) {
         platform::dialogs().MsgBox(kQuerentSkippedText);
@@ -253,7 +253,7 @@ void frmPickCard::Command1_Click()
     Hide();
 }
 
-frmPickCard *PickCardForm()
+PickCardWindow *PickCardWindow::instance()
 {
-    return platform::SingleForm(g_pickCard);
+    return platform::SingleWindow(g_pickCard);
 }

@@ -1,4 +1,4 @@
-// frmPickCard: "Pick A Card" takes one chosen card out of the deck, by its position (the
+// PickCardWindow: "Pick A Card" takes one chosen card out of the deck, by its position (the
 // list of positions 1 to N) or by its name (the list of all 78 card keys). A name chosen for a
 // card that is out shows that card again. While a Celtic Cross waits for its querent, the
 // card picked here becomes the querent, and "Exit Form" goes on without one.
@@ -8,13 +8,13 @@
 
 #include <QComboBox>
 
-class CommandButton;
 class QLabel;
 class QListWidget;
 
 namespace platform {
-class ImageControl;
-}
+class PictureLabel;
+class WrappingButton;
+} // namespace platform
 
 // The position list: it cannot be edited, it is filled afresh every time it opens, and it
 // picks only when the user chooses one of its entries.
@@ -38,20 +38,23 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 };
 
-class frmPickCard : public platform::Form
+class PickCardWindow : public platform::ChildWindow
 {
     Q_OBJECT
 
 public:
-    frmPickCard();
+    PickCardWindow();
 
-    platform::ImageControl *Image2 = nullptr; // the instructions
+    // The Pick A Card window. Touching it when it is not open opens it (with a fresh position list).
+    static PickCardWindow *instance();
+
+    platform::PictureLabel *Image2 = nullptr; // the instructions
     QLabel *Label2 = nullptr;
     QListWidget *List1 = nullptr; // the 78 card keys in card-number order
     QLabel *Label1 = nullptr;
     PositionList *Combo1 = nullptr; // the deck positions "1" to N
-    CommandButton *Command1 = nullptr; // "Exit Form"
-    platform::ImageControl *Image1 = nullptr;
+    platform::WrappingButton *Command1 = nullptr; // "Exit Form"
+    platform::PictureLabel *Image1 = nullptr;
 
     // Events.
     void Combo1_DropDown();
@@ -80,6 +83,3 @@ protected:
     void Form_Load() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };
-
-// The Pick A Card window. Touching it when it is not open opens it (with a fresh position list).
-frmPickCard *PickCardForm();

@@ -3,13 +3,13 @@
 #include "app/cardtable.h"
 #include "app/programstate.h"
 #include "cards/ui/cardwindow.h"
-#include "deck/ui/deckwindow.h"
 #include "deck/draw.h"
-#include "platform/ui/picturelabel.h"
+#include "deck/ui/deckwindow.h"
 #include "platform/files.h"
+#include "platform/ui/picturelabel.h"
 #include "readings/cardpictures.h"
 
-void DealReadingCard(frmTarotDeck &deck)
+void DealReadingCard(DeckWindow &deck)
 {
     // Counted as begun at every click of a reading, also one that finds the deck empty.
     G.ReadingBegun = 1;

@@ -2,7 +2,7 @@
 // place gives the card window its size and position, and the card is shown there.
 #pragma once
 
-class frmTarotDeck;
+class DeckWindow;
 
 // Called by the deck click instead of the free deal while a reading is under way.
-void DealReadingCard(frmTarotDeck &deck);
+void DealReadingCard(DeckWindow &deck);

@@ -3,18 +3,17 @@
 
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/windows_ui.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/decksize.h"
-#include "deck/ui/deckwindow.h"
 #include "deck/draw.h"
-#include "platform/ui/picturelabel.h"
-#include "platform/ui/dialogs.h"
+#include "deck/ui/deckwindow.h"
 #include "platform/files.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/picturelabel.h"
 #include "readings/cardpictures.h"
-#include "readings/ui/celticcrosswindow.h"
 #include "readings/pickcard.h"
 #include "readings/readingtexts.h"
+#include "readings/ui/celticcrosswindow.h"
 
 #include <QPointer>
 
@@ -50,7 +49,7 @@ void PlaceQuerent(CardWindow *window)
     window->SetHeight(kQuerentHeight);
     window->SetWidth(kQuerentWidth);
     FitPicture(window);
-    Celtic *layout = CelticForm();
+    CelticCrossWindow *layout = CelticCrossWindow::instance();
     const double scaleHeight = layout->ScaleHeight();
     const double top = layout->Top();
     window->SetTop(static_cast<float>(scaleHeight / 2 + top));
@@ -61,7 +60,7 @@ void PlaceQuerent(CardWindow *window)
 
 } // namespace
 
-void frmPickCard::TakeCard(const QString &key)
+void PickCardWindow::TakeCard(const QString &key)
 {
     const int position = PositionOfCard(G.Deck, key);
     if (position >= 0) {
@@ -80,28 +79,29 @@ void frmPickCard::TakeCard(const QString &key)
         RemoveFromDeck(position);
     }
     // One step smaller whether or not a card was taken; the visibility stays as it is.
-    if (DeckForm) {
-        const DeckWindowSize size = SizeAfterCardTaken(DeckForm->Height(), DeckForm->Width());
-        DeckForm->SetHeight(size.height);
-        DeckForm->SetWidth(size.width);
+    if (DeckWindow *deck = DeckWindow::instance()) {
+        const DeckWindowSize size = SizeAfterCardTaken(deck->Height(), deck->Width());
+        deck->SetHeight(size.height);
+        deck->SetWidth(size.width);
     }
 }
 
-void frmPickCard::RemoveFromDeck(int position)
+void PickCardWindow::RemoveFromDeck(int position)
 {
     RemoveDeckEntry(G.Deck, position);
-    if (DeckIsEmpty(G.Deck) && DeckForm)
-        DeckForm->Hide();
+    DeckWindow *deck = DeckWindow::instance();
+    if (DeckIsEmpty(G.Deck) && deck)
+        deck->Hide();
 }
 
-void frmPickCard::ShowOutCard(const QString &key)
+void PickCardWindow::ShowOutCard(const QString &key)
 {
     // The windows closed here keep their card out of the deck.
     G.CardReturnMode = 2;
     const int n = CardNumberOfKey(key);
     if (n >= 0) {
         const QString title = CardTitle(n);
-        for (const QPointer<platform::Form> form : platform::OpenForms()) {
+        for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
             if (form && form->Caption() == title)
                 form->Unload();
         }
