@@ -30,8 +30,8 @@ constexpr int kCard = 0; // The Fool
 // A click on the deck up to the card painted on screen.
 void Deal()
 {
-    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(kCard));
-    std::rotate(G.Deck.begin(), it, it + 1);
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(kCard));
+    std::rotate(program::state.deck.begin(), it, it + 1);
     DeckWindow::instance()->Image1_Click();
     QCoreApplication::processEvents();
 }

@@ -1,5 +1,5 @@
 // The 78 cards: number, window class, key and title. Card numbers never change; the key is
-// what stands in the deck, the deck file and CardsOut, the title is the card window's caption.
+// what stands in the deck, the deck file and cardsOut, the title is the card window's caption.
 #pragma once
 
 #include <QString>

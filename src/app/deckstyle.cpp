@@ -38,23 +38,23 @@ void SwapStrengthAndJustice(CardKeys &deck)
     }
 }
 
-bool ChooseThoth(SharedState &state)
+bool ChooseThoth(ProgramState &state)
 {
-    if (StyleChoiceBlocked(state.CardsOut))
+    if (StyleChoiceBlocked(state.cardsOut))
         return false;
-    state.DeckStyle = 0;
-    state.DeckStyleName = kThothStyleName;
-    SwapStrengthAndJustice(state.Deck);
+    state.deckStyle = DeckStyle::Thoth;
+    state.deckStyleName = kThothStyleName;
+    SwapStrengthAndJustice(state.deck);
     return true;
 }
 
-bool ChooseTraditional(SharedState &state)
+bool ChooseTraditional(ProgramState &state)
 {
-    if (StyleChoiceBlocked(state.CardsOut))
+    if (StyleChoiceBlocked(state.cardsOut))
         return false;
-    state.DeckStyle = 1;
-    state.DeckStyleName = kTraditionalStyleName;
-    if (state.DeckState != 1)
-        SwapStrengthAndJustice(state.Deck);
+    state.deckStyle = DeckStyle::Traditional;
+    state.deckStyleName = kTraditionalStyleName;
+    if (state.deckState != DeckState::New)
+        SwapStrengthAndJustice(state.deck);
     return true;
 }

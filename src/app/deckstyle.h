@@ -25,8 +25,8 @@ bool StyleChoiceBlocked(const CardKeys &cardsOut);
 // wherever they lie.
 void SwapStrengthAndJustice(CardKeys &deck);
 
-// The Thoth choice: DeckStyle 0, "Thoth ", and the key swap. The Traditional choice:
-// DeckStyle 1, "Tradl ", and the key swap unless the deck is a new one (DeckState 1).
+// The Thoth choice: deckStyle Thoth, "Thoth ", and the key swap. The Traditional choice:
+// deckStyle Traditional, "Tradl ", and the key swap unless the deck is a new one (DeckState::New).
 // Both refuse, changing nothing and returning false, while StyleChoiceBlocked.
-bool ChooseThoth(SharedState &state);
-bool ChooseTraditional(SharedState &state);
+bool ChooseThoth(ProgramState &state);
+bool ChooseTraditional(ProgramState &state);

@@ -3,20 +3,20 @@
 #include "app/cardtable.h"
 #include "app/programstate.h"
 
-void InitDeck(SharedState &state)
+void InitDeck(ProgramState &state)
 {
-    state.DeckState = 1;
-    state.GypsieDeck = 0;
+    state.deckState = DeckState::New;
+    state.gypsieDeck = 0;
     for (int i = 0; i < kCardCount; ++i) {
-        state.Deck[i] = CardKey(i);
-        state.Reversed[i] = 0;
+        state.deck[i] = CardKey(i);
+        state.reversed[i] = 0;
     }
     // Traditional decks number Strength eighth; Thoth decks put Justice there.
-    if (state.DeckStyle != 1) {
-        state.Deck[kStrength] = CardKey(kJustice);
-        state.Deck[kJustice] = CardKey(kStrength);
+    if (state.deckStyle != DeckStyle::Traditional) {
+        state.deck[kStrength] = CardKey(kJustice);
+        state.deck[kJustice] = CardKey(kStrength);
     }
     for (int j = 0; j < kCardCount; ++j)
-        state.CardsOut[j] = kNoCard;
-    state.CardReturnMode = 1;
+        state.cardsOut[j] = kNoCard;
+    state.cardReturn = CardReturn::ToDeck;
 }

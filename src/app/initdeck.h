@@ -1,8 +1,8 @@
 // Building a new deck in the shared state.
 #pragma once
 
-struct SharedState;
+struct ProgramState;
 
 // A new deck in card order (Strength and Justice placed by the deck style), nothing reversed,
-// nothing out, "Gypsie Deck" off, DeckState 1, CardReturnMode 1. Windows are not touched.
-void InitDeck(SharedState &state);
+// nothing out, "Gypsie Deck" off, deckState New, cardReturn ToDeck. Windows are not touched.
+void InitDeck(ProgramState &state);

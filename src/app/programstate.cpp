@@ -1,3 +1,5 @@
 #include "app/programstate.h"
 
-SharedState G;
+namespace program {
+ProgramState state;
+}

@@ -36,18 +36,18 @@ CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut)
     return fileSlots;
 }
 
-bool WriteDeckFile(SharedState &state, QString *error)
+bool WriteDeckFile(ProgramState &state, QString *error)
 {
-    if (state.DeckStyleName.isEmpty())
-        state.DeckStyleName = kThothStyleName;
+    if (state.deckStyleName.isEmpty())
+        state.deckStyleName = kThothStyleName;
     DeckFileContents contents;
-    contents.keys = state.FileSlots;
-    contents.styleName = state.DeckStyleName;
-    contents.reversed = state.Reversed;
-    contents.gypsie = state.GypsieDeck;
-    if (!platform::WriteFileWhole(state.DeckFileName, DeckFileBytes(contents), error))
+    contents.keys = state.fileSlots;
+    contents.styleName = state.deckStyleName;
+    contents.reversed = state.reversed;
+    contents.gypsie = state.gypsieDeck;
+    if (!platform::WriteFileWhole(state.deckFileName, DeckFileBytes(contents), error))
         return false;
-    state.DeckState = 0;
+    state.deckState = DeckState::NothingToSave;
     return true;
 }
 

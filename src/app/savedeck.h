@@ -10,11 +10,11 @@
 // free slot is dropped.
 CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut);
 
-// Writes the deck file `state.DeckFileName` from FileSlots, DeckStyleName, Reversed and
-// GypsieDeck. An empty style word is written, and kept, as "Thoth ". The file is replaced
-// only by a complete new one: on success DeckState becomes 0; on failure the file that was
-// there is untouched, DeckState keeps its value and `error` says why.
-bool WriteDeckFile(SharedState &state, QString *error);
+// Writes the deck file `state.deckFileName` from fileSlots, deckStyleName, reversed and
+// gypsieDeck. An empty style word is written, and kept, as "Thoth ". The file is replaced
+// only by a complete new one: on success deckState becomes NothingToSave; on failure the file that was
+// there is untouched, deckState keeps its value and `error` says why.
+bool WriteDeckFile(ProgramState &state, QString *error);
 
 // What the user is told when a deck file could not be written.
 QString SaveFailedMessage(const QString &path, const QString &reason);

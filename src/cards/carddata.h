@@ -7,7 +7,7 @@
 //
 // - Two deck styles (The Emperor, Strength, Justice, The Star): pictureStem[kTraditional]
 //   and cacheStem[kTraditional] are set; a card with one set of pictures leaves them empty
-//   and uses index kThoth for every DeckStyle. DeckStyle 1 selects Traditional, any other
+//   and uses index kThoth for every deck style. DeckStyle::Traditional selects Traditional, any other
 //   value Thoth (StyleIndex()).
 // - A picture file in view state 0 instead of the design picture: stateZeroFromFile; the
 //   file is the cache stem alone and the picture the upright stem.
@@ -83,12 +83,12 @@ struct CardData
     int number = 0;
     QString className; // Form1 .. Form78
     QString title; // the window caption; open windows of the card are found by it
-    QString key; // the entry in Deck and CardsOut, compared exactly
+    QString key; // the entry in deck and cardsOut, compared exactly
     QString pictureStem[2]; // resource name of the upright picture; + "5", "6", "7" turned
     QString cacheStem[2]; // first part of the card window's cache file names
     QString meaningTitle;
     QString meaningText;
-    int returnPosition = 2; // NextCardLeft = NextCardTop = this after a return
+    int returnPosition = 2; // nextCardLeft = nextCardTop = this after a return
     float refillHeight = 3409.0f; // deck window height when the card refills an empty deck
 
     float clientWidth = 2100.0f; // twips

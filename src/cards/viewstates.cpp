@@ -77,12 +77,12 @@ WindowSize SizeOfState(const CardData &card, int state, Route route)
     return DesignSizeOfState(state);
 }
 
-int StyleIndex(const CardData &card, int deckStyle)
+int StyleIndex(const CardData &card, DeckStyle deckStyle)
 {
-    return card.HasStyles() && deckStyle == 1 ? kTraditional : kThoth;
+    return card.HasStyles() && deckStyle == DeckStyle::Traditional ? kTraditional : kThoth;
 }
 
-StatePicture PictureOfState(const CardData &card, int state, int deckStyle)
+StatePicture PictureOfState(const CardData &card, int state, DeckStyle deckStyle)
 {
     if (!IsViewState(state))
         return {};

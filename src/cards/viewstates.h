@@ -6,6 +6,7 @@
 // the row (upright, quarter turn clockwise, upside down, three-quarter turn clockwise).
 #pragma once
 
+#include "app/programstate.h"
 #include "cards/carddata.h"
 
 #include <QString>
@@ -41,8 +42,8 @@ WindowSize SizeOfState(const CardData &card, int state, Route route);
 // The design table's size of `state`.
 WindowSize DesignSizeOfState(int state);
 
-// kTraditional for a card with two styles when DeckStyle is 1, else kThoth.
-int StyleIndex(const CardData &card, int deckStyle);
+// kTraditional for a card with two styles when the deck style is Traditional, else kThoth.
+int StyleIndex(const CardData &card, DeckStyle deckStyle);
 
 // What a window in a state shows: the embedded picture and the cache file (a name inside the
 // data folder) it is written to and read from. Both empty: the design picture, no file.
@@ -52,4 +53,4 @@ struct StatePicture
     QString cacheFile;
     bool IsDesignPicture() const { return cacheFile.isEmpty(); }
 };
-StatePicture PictureOfState(const CardData &card, int state, int deckStyle);
+StatePicture PictureOfState(const CardData &card, int state, DeckStyle deckStyle);

@@ -45,13 +45,13 @@ QString FreeDealPicSuffix(std::int16_t reversed, std::int16_t gypsieDeck)
     return reversed == 1 && gypsieDeck == 1 ? QStringLiteral("6") : QString();
 }
 
-DealPicture FreeDealPicture(int cardNumber, int deckStyle, const QString &picSuffix)
+DealPicture FreeDealPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix)
 {
     QString stem;
     QString cacheBase;
     if (cardNumber < 22) {
         const MajorDealNames &names = kMajorDealNames[cardNumber];
-        const bool traditional = names.traditionalStem && deckStyle == 1;
+        const bool traditional = names.traditionalStem && deckStyle == DeckStyle::Traditional;
         stem = QLatin1String(traditional ? names.traditionalStem : names.stem);
         cacheBase = QLatin1String(traditional ? names.traditionalCacheBase : names.cacheBase);
     } else {

@@ -2,6 +2,8 @@
 // the picture goes through. Kept apart from the card windows' own names, which differ.
 #pragma once
 
+#include "app/programstate.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -12,10 +14,10 @@ QString FreeDealPicSuffix(std::int16_t reversed, std::int16_t gypsieDeck);
 
 struct DealPicture
 {
-    QString resource; // embedded picture: resource stem + PicSuffix
-    QString cacheFile; // file name inside the data folder: cache base + PicSuffix
+    QString resource; // embedded picture: resource stem + pictureSuffix
+    QString cacheFile; // file name inside the data folder: cache base + pictureSuffix
 };
 
 // The picture of card `cardNumber` in the free deal. The four style cards take their
-// Traditional names when `deckStyle` is 1, the Thoth names for any other value.
-DealPicture FreeDealPicture(int cardNumber, int deckStyle, const QString &picSuffix);
+// Traditional names when `deckStyle` is Traditional, the Thoth names for any other value.
+DealPicture FreeDealPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix);

@@ -137,15 +137,15 @@ bool HasTraditional(const MajorNames &names)
     return names.traditional.stem != nullptr;
 }
 
-DealPicture StylePicture(const MajorNames &names, int deckStyle, const QString &picSuffix)
+DealPicture StylePicture(const MajorNames &names, DeckStyle deckStyle, const QString &picSuffix)
 {
-    const bool traditional = HasTraditional(names) && deckStyle == 1;
+    const bool traditional = HasTraditional(names) && deckStyle == DeckStyle::Traditional;
     return WithSuffix(traditional ? names.traditional : names.thoth, picSuffix);
 }
 
 } // namespace
 
-QList<DealPicture> ReadingDealPictures(int cardNumber, int deckStyle, const QString &picSuffix)
+QList<DealPicture> ReadingDealPictures(int cardNumber, DeckStyle deckStyle, const QString &picSuffix)
 {
     if (cardNumber < 0 || cardNumber >= kCardCount)
         return {};
@@ -154,12 +154,12 @@ QList<DealPicture> ReadingDealPictures(int cardNumber, int deckStyle, const QStr
             cardNumber, kReadingDealMinorExceptions, std::size(kReadingDealMinorExceptions), picSuffix) };
     const MajorNames &names = kReadingDealMajors[cardNumber];
     QList<DealPicture> pictures { WithSuffix(names.thoth, picSuffix) };
-    if (HasTraditional(names) && deckStyle == 1)
+    if (HasTraditional(names) && deckStyle == DeckStyle::Traditional)
         pictures << WithSuffix(names.traditional, picSuffix);
     return pictures;
 }
 
-DealPicture TakeCardPicture(int cardNumber, int deckStyle, const QString &picSuffix)
+DealPicture TakeCardPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix)
 {
     if (cardNumber < 0 || cardNumber >= kCardCount)
         return {};
@@ -168,7 +168,7 @@ DealPicture TakeCardPicture(int cardNumber, int deckStyle, const QString &picSuf
     return MinorPicture(cardNumber, nullptr, 0, picSuffix);
 }
 
-DealPicture OutCardPicture(int cardNumber, int deckStyle, const QString &picSuffix)
+DealPicture OutCardPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix)
 {
     if (cardNumber < 0 || cardNumber >= kCardCount)
         return {};

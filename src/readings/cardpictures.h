@@ -11,12 +11,12 @@
 
 // The pictures the reading deal writes for card `cardNumber`, in the order it writes them;
 // the last one is the picture shown. The four style cards always write their Thoth picture
-// and, when `deckStyle` is 1 (Traditional), their Traditional picture after it.
-QList<DealPicture> ReadingDealPictures(int cardNumber, int deckStyle, const QString &picSuffix);
+// and, when `deckStyle` is Traditional, their Traditional picture after it.
+QList<DealPicture> ReadingDealPictures(int cardNumber, DeckStyle deckStyle, const QString &picSuffix);
 
 // The picture of a card taken out of the deck by Pick A Card. Style cards: Traditional when
-// `deckStyle` is 1, Thoth for any other value.
-DealPicture TakeCardPicture(int cardNumber, int deckStyle, const QString &picSuffix);
+// `deckStyle` is Traditional, Thoth for any other value.
+DealPicture TakeCardPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix);
 
 // The picture of a card that is out and shown again by Pick A Card. Style cards as above.
-DealPicture OutCardPicture(int cardNumber, int deckStyle, const QString &picSuffix);
+DealPicture OutCardPicture(int cardNumber, DeckStyle deckStyle, const QString &picSuffix);

@@ -37,7 +37,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const SharedState before = G;
+        const ProgramState before = program::state;
         MainWindow::instance()->mnuHelpAbout->trigger();
         auto *about = qobject_cast<AboutWindow *>(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         QVERIFY(about && about->Visible());
@@ -59,8 +59,8 @@ private slots:
         MainWindow::instance()->mnuHelpAbout_Click();
         QVERIFY(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         // It touches no deck state.
-        QVERIFY(G.Deck == before.Deck);
-        QCOMPARE(G.DeckState, before.DeckState);
+        QVERIFY(program::state.deck == before.deck);
+        QCOMPARE(program::state.deckState, before.deckState);
         VERIFY_DIALOGS(f.dialogs);
     }
 

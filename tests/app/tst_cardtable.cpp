@@ -60,29 +60,29 @@ private slots:
         QFETCH(int, style);
         QFETCH(QString, eighth);
         QFETCH(QString, eleventh);
-        SharedState state;
-        state.DeckStyle = static_cast<std::int16_t>(style);
-        state.GypsieDeck = 1;
-        state.Reversed.fill(1);
-        state.CardReturnMode = 2;
+        ProgramState state;
+        state.deckStyle = static_cast<DeckStyle>(style);
+        state.gypsieDeck = 1;
+        state.reversed.fill(1);
+        state.cardReturn = CardReturn::StaysOut;
         InitDeck(state);
-        QCOMPARE(state.Deck[8], eighth);
-        QCOMPARE(state.Deck[11], eleventh);
+        QCOMPARE(state.deck[8], eighth);
+        QCOMPARE(state.deck[11], eleventh);
         for (int i = 0; i < kCardCount; ++i) {
             if (i != 8 && i != 11)
-                QCOMPARE(state.Deck[i], CardKey(i));
-            QCOMPARE(state.CardsOut[i], kNoCard);
-            QCOMPARE(int(state.Reversed[i]), 0);
+                QCOMPARE(state.deck[i], CardKey(i));
+            QCOMPARE(state.cardsOut[i], kNoCard);
+            QCOMPARE(int(state.reversed[i]), 0);
         }
-        QCOMPARE(int(state.DeckState), 1);
-        QCOMPARE(int(state.GypsieDeck), 0);
-        QCOMPARE(int(state.CardReturnMode), 1);
-        QCOMPARE(int(state.DeckStyle), style);
+        QCOMPARE(int(state.deckState), 1);
+        QCOMPARE(int(state.gypsieDeck), 0);
+        QCOMPARE(int(state.cardReturn), 1);
+        QCOMPARE(int(state.deckStyle), style);
 
         // Building it again gives the same deck.
-        const CardKeys first = state.Deck;
+        const CardKeys first = state.deck;
         InitDeck(state);
-        QVERIFY(state.Deck == first);
+        QVERIFY(state.deck == first);
     }
 };
 

@@ -10,10 +10,10 @@ namespace {
 
 DeckFileContents NewThothDeck()
 {
-    SharedState state;
+    ProgramState state;
     InitDeck(state);
     DeckFileContents contents;
-    contents.keys = state.Deck;
+    contents.keys = state.deck;
     contents.styleName = QStringLiteral("Thoth ");
     return contents;
 }

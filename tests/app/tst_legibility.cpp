@@ -169,8 +169,9 @@ void OpenWindow(ProgramFixture &f, Open which)
     case Open::SecondPictureCardMenu: {
         // The Hanged Man shows its picture in a second picture control.
         const int card = which == Open::CardMenu ? 0 : 12;
-        std::rotate(G.Deck.begin(), std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)),
-            std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)) + 1);
+        std::rotate(program::state.deck.begin(),
+            std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)),
+            std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)) + 1);
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(card));
         QTest::mouseClick(WindowOf(card)->PictureControl(), Qt::LeftButton);
@@ -295,8 +296,9 @@ private slots:
         f.Start(true);
         QCOMPARE(AccessibleName(DeckWindow::instance()->Image1), QStringLiteral("Deck"));
         QCOMPARE(AccessibleName(DeckWindow::instance()), QString::fromLatin1(kDeckCaption));
-        std::rotate(G.Deck.begin(), std::find(G.Deck.begin(), G.Deck.end(), CardKey(2)),
-            std::find(G.Deck.begin(), G.Deck.end(), CardKey(2)) + 1);
+        std::rotate(program::state.deck.begin(),
+            std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(2)),
+            std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(2)) + 1);
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         CardWindow *card = WindowOf(2);
         QVERIFY(card);

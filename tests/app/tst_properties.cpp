@@ -42,20 +42,20 @@ Places PlacesIn(const CardKeys &deck)
     return places;
 }
 
-// Starts the program with a new deck (DeckState 1) or with a deck opened from a file (2),
+// Starts the program with a new deck (DeckState::New) or with a deck opened from a file (2),
 // in the given style. The deck is a new deck of that style either way.
 void StartWith(ProgramFixture &f, int style, int deckState)
 {
     if (deckState == 1) {
-        G.DeckStyle = static_cast<std::int16_t>(style);
+        program::state.deckStyle = static_cast<DeckStyle>(style);
         f.Start(true);
         return;
     }
-    SharedState fresh;
-    fresh.DeckStyle = static_cast<std::int16_t>(style);
+    ProgramState fresh;
+    fresh.deckStyle = static_cast<DeckStyle>(style);
     InitDeck(fresh);
     DeckFileContents contents;
-    contents.keys = fresh.Deck;
+    contents.keys = fresh.deck;
     contents.styleName = style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth ");
     const QString path = f.PathOf("style.dek");
     QFile file(path);
@@ -69,11 +69,11 @@ void StartWith(ProgramFixture &f, int style, int deckState)
 // Deals card `n`: it is brought to the top of the deck and the deck picture is clicked.
 void TakeOut(int n)
 {
-    const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
-    QVERIFY(at != G.Deck.end());
-    std::iter_swap(G.Deck.begin(), at);
+    const auto at = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
+    QVERIFY(at != program::state.deck.end());
+    std::iter_swap(program::state.deck.begin(), at);
     DeckWindow::instance()->Image1_Click();
-    QCOMPARE(G.CardsOut[n], CardKey(n));
+    QCOMPARE(program::state.cardsOut[n], CardKey(n));
 }
 
 // Returns card `n` by closing its window.
@@ -82,7 +82,7 @@ void GiveBack(int n)
     platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(n));
     QVERIFY(window);
     QVERIFY(window->Unload());
-    QCOMPARE(G.CardsOut[n], kNoCard);
+    QCOMPARE(program::state.cardsOut[n], kNoCard);
 }
 
 } // namespace
@@ -109,16 +109,16 @@ private slots:
             if (n != kStrength && n != kJustice)
                 others << CardKey(n);
         }
-        SharedState state;
+        ProgramState state;
         for (int i = 0, k = 0; i < kCardCount; ++i)
-            state.Deck[i] = i == strength ? CardKey(kStrength) : i == justice ? CardKey(kJustice) : others[k++];
-        const CardKeys before = state.Deck;
-        SwapStrengthAndJustice(state.Deck);
-        QCOMPARE(PlacesIn(state.Deck).strength, justice);
-        QCOMPARE(PlacesIn(state.Deck).justice, strength);
+            state.deck[i] = i == strength ? CardKey(kStrength) : i == justice ? CardKey(kJustice) : others[k++];
+        const CardKeys before = state.deck;
+        SwapStrengthAndJustice(state.deck);
+        QCOMPARE(PlacesIn(state.deck).strength, justice);
+        QCOMPARE(PlacesIn(state.deck).justice, strength);
         for (int i = 0; i < kCardCount; ++i) {
             if (i != strength && i != justice)
-                QCOMPARE(state.Deck[i], before[i]);
+                QCOMPARE(state.deck[i], before[i]);
         }
     }
 
@@ -139,17 +139,17 @@ private slots:
         QFETCH(bool, swapped);
         ProgramFixture f;
         StartWith(f, style, deckState);
-        QCOMPARE(int(G.DeckState), deckState);
-        const Places before = PlacesIn(G.Deck);
+        QCOMPARE(int(program::state.deckState), deckState);
+        const Places before = PlacesIn(program::state.deck);
 
         MainWindow::instance()->mnuFileProperties->trigger();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w && w->Visible());
         QCOMPARE(w->Option1->isChecked(), style == 0);
         QCOMPARE(w->Option2->isChecked(), style == 1);
-        QCOMPARE(int(G.DeckStyle), style);
-        QCOMPARE(G.DeckStyleName, style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
-        const Places after = PlacesIn(G.Deck);
+        QCOMPARE(int(program::state.deckStyle), style);
+        QCOMPARE(program::state.deckStyleName, style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
+        const Places after = PlacesIn(program::state.deck);
         QCOMPARE(after.strength, swapped ? before.justice : before.strength);
         QCOMPARE(after.justice, swapped ? before.strength : before.justice);
 
@@ -160,7 +160,7 @@ private slots:
         MainWindow::instance()->mnuFileProperties_Click();
         QCOMPARE(PropertiesWindow::loadedInstance(), w);
         QVERIFY(w->Visible());
-        QCOMPARE(PlacesIn(G.Deck).strength, after.strength);
+        QCOMPARE(PlacesIn(program::state.deck).strength, after.strength);
 
         // Closed by File Close and opened again: loaded anew, the choice runs again.
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
@@ -170,7 +170,7 @@ private slots:
         MainWindow::instance()->mnuFileProperties_Click();
         QVERIFY(PropertiesWindow::loadedInstance());
         // A second swap brings the keys back where they were before the first load.
-        QCOMPARE(PlacesIn(G.Deck).strength, before.strength);
+        QCOMPARE(PlacesIn(program::state.deck).strength, before.strength);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -200,15 +200,15 @@ private slots:
         MainWindow::instance()->mnuFileProperties_Click();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
-        const Places before = PlacesIn(G.Deck);
+        const Places before = PlacesIn(program::state.deck);
 
         QTest::mouseClick(clicked == 1 ? w->Option1 : w->Option2, Qt::LeftButton);
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(int(G.DeckStyle), newStyle);
-        QCOMPARE(G.DeckStyleName, newStyle == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
+        QCOMPARE(int(program::state.deckStyle), newStyle);
+        QCOMPARE(program::state.deckStyleName, newStyle == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
         QCOMPARE(w->Option1->isChecked(), newStyle == 0);
         QCOMPARE(w->Option2->isChecked(), newStyle == 1);
-        const Places after = PlacesIn(G.Deck);
+        const Places after = PlacesIn(program::state.deck);
         QCOMPARE(after.strength, swapped ? before.justice : before.strength);
         QCOMPARE(after.justice, swapped ? before.strength : before.justice);
     }
@@ -231,7 +231,7 @@ private slots:
         if (loadedBefore)
             MainWindow::instance()->mnuFileProperties_Click();
         TakeOut(card);
-        const SharedState before = G;
+        const ProgramState before = program::state;
 
         f.dialogs.ExpectMessage(kRefusal);
         MainWindow::instance()->mnuFileProperties->trigger();
@@ -240,9 +240,9 @@ private slots:
         QCOMPARE(bool(w), loadedBefore);
         if (w)
             QVERIFY(!w->Visible());
-        QVERIFY(G.Deck == before.Deck);
-        QCOMPARE(G.DeckStyleName, before.DeckStyleName);
-        QCOMPARE(G.DeckStyle, before.DeckStyle);
+        QVERIFY(program::state.deck == before.deck);
+        QCOMPARE(program::state.deckStyleName, before.deckStyleName);
+        QCOMPARE(program::state.deckStyle, before.deckStyle);
 
         // With the card back the window opens.
         GiveBack(card);
@@ -281,7 +281,7 @@ private slots:
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         TakeOut(card); // dealt while the window is open
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
 
         if (refused)
             f.dialogs.ExpectMessage(kRefusal);
@@ -289,13 +289,13 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(w->Option1->isChecked(), refused);
         QCOMPARE(w->Option2->isChecked(), !refused);
-        QCOMPARE(int(G.DeckStyle), refused ? 0 : 1);
+        QCOMPARE(int(program::state.deckStyle), refused ? 0 : 1);
         if (refused)
-            QVERIFY(G.Deck == deck);
+            QVERIFY(program::state.deck == deck);
         // The card comes back: each key is in the deck exactly once.
         GiveBack(card);
-        QCOMPARE(int(std::count(G.Deck.begin(), G.Deck.end(), CardKey(kStrength))), 1);
-        QCOMPARE(int(std::count(G.Deck.begin(), G.Deck.end(), CardKey(kJustice))), 1);
+        QCOMPARE(int(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(kStrength))), 1);
+        QCOMPARE(int(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(kJustice))), 1);
     }
 
     void gypsieBoxesShowOppositeStates_data()
@@ -317,16 +317,16 @@ private slots:
         QFETCH(int, expected);
         ProgramFixture f;
         f.Start(true);
-        G.GypsieDeck = static_cast<std::int16_t>(gypsie);
+        program::state.gypsieDeck = static_cast<std::int16_t>(gypsie);
         MainWindow::instance()->mnuFileProperties_Click();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
-        QCOMPARE(int(G.GypsieDeck), gypsie);
+        QCOMPARE(int(program::state.gypsieDeck), gypsie);
         QSignalSpy on(w->Check1, &platform::WrappingCheckBox::Click);
         QSignalSpy off(w->Check2, &platform::WrappingCheckBox::Click);
         if (clicked)
             QTest::mouseClick(clicked == 1 ? w->Check1 : w->Check2, Qt::LeftButton);
-        QCOMPARE(int(G.GypsieDeck), expected);
+        QCOMPARE(int(program::state.gypsieDeck), expected);
         QCOMPARE(w->Check1->isChecked(), expected == 1);
         QCOMPARE(w->Check2->isChecked(), expected == 0);
         // Each box's handler ran once: the chain ends at the box that started it.

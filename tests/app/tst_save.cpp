@@ -33,7 +33,7 @@ const QString kExitQuestion = QStringLiteral(" Do you want to Save the deck befo
 // Deals the top card with a click on the deck picture; returns its card number.
 int DealTopCard()
 {
-    const int card = CardNumberOfKey(G.Deck[0]);
+    const int card = CardNumberOfKey(program::state.deck[0]);
     DeckWindow::instance()->Image1_Click();
     return card;
 }
@@ -84,7 +84,7 @@ void StartFromFile(ProgramFixture &f, const QString &path)
     file.close();
     f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
     f.Start(false);
-    QCOMPARE(int(G.DeckState), 2);
+    QCOMPARE(int(program::state.deckState), 2);
 }
 
 // Queues the boxes of a command from short tokens: "save?Y", "closedeck?N", "unsaved?Y" for
@@ -256,17 +256,17 @@ private slots:
         QFETCH(int, dealt);
         ProgramFixture f;
         f.Start(true);
-        QVERIFY(G.DeckStyleName.isEmpty()); // no style chosen yet: written as Thoth
+        QVERIFY(program::state.deckStyleName.isEmpty()); // no style chosen yet: written as Thoth
         QStringList keys = NewThothKeys();
         if (dealt) {
             // Dealt as High Priestess, The Magus, The Fool: written back by card number.
-            std::swap(G.Deck[0], G.Deck[2]);
+            std::swap(program::state.deck[0], program::state.deck[2]);
             for (int i = 0; i < dealt; ++i)
                 DealTopCard();
             keys = keys.mid(dealt) + QStringList { CardKey(0), CardKey(1), CardKey(2) };
             QCOMPARE(keys.first(), QStringLiteral("The Empress "));
         }
-        const CardKeys outBefore = G.CardsOut;
+        const CardKeys outBefore = program::state.cardsOut;
 
         const QString path = f.PathOf("deck.dek");
         f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
@@ -274,11 +274,11 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
 
         QCOMPARE(ReadFile(path), ExpectedFile(keys, QStringLiteral("Thoth "), QList<int>(kCardCount, 0), 0));
-        QCOMPARE(int(G.DeckState), 2);
-        QCOMPARE(G.DeckStyleName, QStringLiteral("Thoth "));
-        QCOMPARE(G.DeckFileName, path);
+        QCOMPARE(int(program::state.deckState), 2);
+        QCOMPARE(program::state.deckStyleName, QStringLiteral("Thoth "));
+        QCOMPARE(program::state.deckFileName, path);
         // The dealt cards stay out, in their open windows.
-        QVERIFY(G.CardsOut == outBefore);
+        QVERIFY(program::state.cardsOut == outBefore);
         for (int n = 0; n < dealt; ++n)
             QVERIFY(platform::FindWindowByCaption(CardTitle(n)));
     }
@@ -360,7 +360,7 @@ private slots:
         if (start == QLatin1String("saved")) {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
             MainWindow::instance()->mnuFileClose_Click();
-            QCOMPARE(int(G.DeckState), 0);
+            QCOMPARE(int(program::state.deckState), 0);
         }
 
         Script(f.dialogs, script, f.PathOf("deck.dek"));
@@ -370,8 +370,8 @@ private slots:
         action->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
-        QCOMPARE(int(G.DeckState), deckState);
-        QCOMPARE(int(G.DeckClosed), deckClosed);
+        QCOMPARE(int(program::state.deckState), deckState);
+        QCOMPARE(int(program::state.deckClosed), deckClosed);
         for (const QString &name : { QStringLiteral("deck.dek"), QStringLiteral("opened.dek") })
             QCOMPARE(QFile::exists(f.PathOf(name)), name == written);
         QCOMPARE(DeckWindow::instance()->IsLoaded(), deckWindow);
@@ -387,7 +387,7 @@ private slots:
         MainWindow::instance()->mnuFileClose_Click();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(int(G.DeckClosed), 1);
+        QCOMPARE(program::state.deckClosed, true);
     }
 
     void fileCloseBringsEveryCardBackBeforeItAsks()
@@ -395,7 +395,7 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         // Dealt 2, 1, 0: their windows close in that order and the cards go to the bottom so.
-        std::swap(G.Deck[0], G.Deck[2]);
+        std::swap(program::state.deck[0], program::state.deck[2]);
         DealTopCard();
         MainWindow::instance()->mnuFileProperties_Click(); // a window that is not a card's closes as well
         DealTopCard();
@@ -403,18 +403,19 @@ private slots:
         QCOMPARE(platform::OpenWindows().size(), 5);
         const QString path = f.PathOf("closed.dek");
         CardKeys whenAsked;
-        f.dialogs.ExpectQuestion(kSaveQuestion, true).During([&] { whenAsked = G.Deck; });
+        f.dialogs.ExpectQuestion(kSaveQuestion, true).During([&] { whenAsked = program::state.deck; });
         f.dialogs.ExpectSave(QStringLiteral("Close"), path).ExpectQuestion(kCloseDeckQuestion, false);
         MainWindow::instance()->mnuFileClose->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
-        QStringList expected = Keys(G.Deck);
+        QStringList expected = Keys(program::state.deck);
         QCOMPARE(Keys(whenAsked), expected);
         QCOMPARE(expected.mid(75), QStringList({ CardKey(2), CardKey(1), CardKey(0) }));
         QCOMPARE(platform::OpenWindows().size(), 1);
         QCOMPARE(platform::OpenWindows().first(), DeckWindow::instance());
-        QVERIFY(std::all_of(G.CardsOut.begin(), G.CardsOut.end(), [](const QString &k) { return k == kNoCard; }));
-        QVERIFY(G.FileSlots == G.Deck);
+        QVERIFY(std::all_of(program::state.cardsOut.begin(), program::state.cardsOut.end(),
+            [](const QString &k) { return k == kNoCard; }));
+        QVERIFY(program::state.fileSlots == program::state.deck);
         QVERIFY(ReadFile(path).startsWith(ExpectedFile(expected, QStringLiteral("Thoth "), {}, 0).split('\n')[0]));
     }
 
@@ -455,7 +456,7 @@ private slots:
         } else {
             f.Start(true);
         }
-        const int stateBefore = G.DeckState;
+        const int stateBefore = int(program::state.deckState);
         const int card = command == QLatin1String("Close") ? -1 : DealTopCard();
         const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
@@ -464,9 +465,9 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        QCOMPARE(int(G.DeckState), stateBefore);
+        QCOMPARE(int(program::state.deckState), stateBefore);
         if (card >= 0)
-            QCOMPARE(G.CardsOut[card], CardKey(card));
+            QCOMPARE(program::state.cardsOut[card], CardKey(card));
         QVERIFY(DeckWindow::instance()->IsLoaded());
         QVERIFY(!QFile::exists(path) || QFileInfo(path).isDir());
         QCOMPARE(ReadFile(f.PathOf("old.dek")), oldBytes);
@@ -492,7 +493,7 @@ private slots:
         StartFromFile(f, path);
         const QByteArray oldBytes = ReadFile(path);
         const int card = DealTopCard();
-        const int stateBefore = G.DeckState;
+        const int stateBefore = int(program::state.deckState);
         const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
         platform::test::FailNextWrite();
@@ -501,9 +502,9 @@ private slots:
         if (QTest::currentTestFailed())
             return;
 
-        QCOMPARE(int(G.DeckState), stateBefore);
+        QCOMPARE(int(program::state.deckState), stateBefore);
         // File Close brings the cards back before it asks.
-        QCOMPARE(G.CardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
+        QCOMPARE(program::state.cardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
         QVERIFY(DeckWindow::instance()->IsLoaded());
         QCOMPARE(ReadFile(path), oldBytes);
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
@@ -542,7 +543,7 @@ private slots:
             MainWindow::instance()->mnuFileClose_Click();
         }
         const int card = DealTopCard();
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
 
         Script(f.dialogs, script, f.PathOf(target));
         MainWindow::instance()->mnuFileExit->trigger();
@@ -557,8 +558,8 @@ private slots:
         // Nothing was given back and the position was not stored, also when the window closes now.
         QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(G.CardsOut[card], CardKey(card));
-        QVERIFY(G.Deck == deck);
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
+        QVERIFY(program::state.deck == deck);
         QVERIFY(platform::FindWindowByCaption(CardTitle(card)));
         QVERIFY(!PositionStored());
     }
@@ -577,13 +578,13 @@ private slots:
         const QString path = f.PathOf("round.dek");
         StartFromFile(f, path);
         // A deck that differs from a new one in every field the file holds.
-        std::reverse(G.Deck.begin(), G.Deck.end());
-        G.DeckStyle = 1;
-        G.DeckStyleName = QStringLiteral("Tradl ");
-        G.GypsieDeck = 1;
-        G.Reversed[0] = 1;
-        G.Reversed[40] = 1;
-        G.Reversed[77] = 1;
+        std::reverse(program::state.deck.begin(), program::state.deck.end());
+        program::state.deckStyle = DeckStyle::Traditional;
+        program::state.deckStyleName = QStringLiteral("Tradl ");
+        program::state.gypsieDeck = 1;
+        program::state.reversed[0] = 1;
+        program::state.reversed[40] = 1;
+        program::state.reversed[77] = 1;
         const int dealt = DealTopCard();
         QCOMPARE(dealt, 77);
 
@@ -591,30 +592,30 @@ private slots:
         if (command == QLatin1String("Save As")) {
             f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
             MainWindow::instance()->mnuFileSaveAs_Click();
-            expected = SlotsForSave(G.Deck, G.CardsOut);
+            expected = SlotsForSave(program::state.deck, program::state.cardsOut);
         } else if (command == QLatin1String("Save")) {
             MainWindow::instance()->mnuFileSave_Click();
-            expected = SlotsForSave(G.Deck, G.CardsOut);
+            expected = SlotsForSave(program::state.deck, program::state.cardsOut);
         } else {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, path);
             MainWindow::instance()->mnuFileClose_Click();
-            expected = G.Deck;
+            expected = program::state.deck;
         }
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(Keys(expected).last(), CardKey(77)); // the dealt card, last either way
-        const CardFlags reversed = G.Reversed;
+        const CardFlags reversed = program::state.reversed;
 
         // A fresh start that opens the file.
         f.TearDown();
-        G = SharedState {};
+        program::state = ProgramState {};
         f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(Keys(G.Deck), Keys(expected));
-        QVERIFY(G.Reversed == reversed);
-        QCOMPARE(G.DeckStyleName, QStringLiteral("Tradl "));
-        QCOMPARE(int(G.DeckStyle), 1);
-        QCOMPARE(int(G.GypsieDeck), 1);
+        QCOMPARE(Keys(program::state.deck), Keys(expected));
+        QVERIFY(program::state.reversed == reversed);
+        QCOMPARE(program::state.deckStyleName, QStringLiteral("Tradl "));
+        QCOMPARE(int(program::state.deckStyle), 1);
+        QCOMPARE(int(program::state.gypsieDeck), 1);
     }
 };
 

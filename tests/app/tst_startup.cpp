@@ -83,12 +83,12 @@ private slots:
         QCOMPARE(DeckWindow::instance()->Caption(), QStringLiteral("Brivet Tarot "));
         QCOMPARE(DeckWindow::instance()->ScaleWidth(), 2655.0f);
         QCOMPARE(DeckWindow::instance()->ScaleHeight(), 3240.0f);
-        QCOMPARE(int(G.DeckState), 1);
-        QCOMPARE(int(G.DeckClosed), 0);
-        QCOMPARE(G.Deck[8], QStringLiteral("Justice "));
-        QCOMPARE(G.Deck[11], QStringLiteral("Strength "));
-        QCOMPARE(G.CardsOut[0], kNoCard);
-        QCOMPARE(int(G.CardReturnMode), 1);
+        QCOMPARE(int(program::state.deckState), 1);
+        QCOMPARE(program::state.deckClosed, false);
+        QCOMPARE(program::state.deck[8], QStringLiteral("Justice "));
+        QCOMPARE(program::state.deck[11], QStringLiteral("Strength "));
+        QCOMPARE(program::state.cardsOut[0], kNoCard);
+        QCOMPARE(int(program::state.cardReturn), 1);
     }
 
     // A component file holding other bytes is replaced by the program's own.
@@ -270,14 +270,14 @@ private slots:
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(!DeckWindow::instance()->IsLoaded());
-        QCOMPARE(int(G.DeckState), 0);
-        QVERIFY(G.Deck[0].isEmpty());
+        QCOMPARE(int(program::state.deckState), 0);
+        QVERIFY(program::state.deck[0].isEmpty());
         // File Open from the menu asks again.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
         MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(int(G.DeckState), 1);
+        QCOMPARE(int(program::state.deckState), 1);
     }
 
     void openingADeckFile()
@@ -295,16 +295,16 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(G.Deck == contents.keys);
-        QCOMPARE(G.FileSlots[5], QStringLiteral("Nonsense "));
-        QCOMPARE(G.CardsOut[77], kNoCard);
-        QCOMPARE(int(G.Reversed[4]), 1);
-        QCOMPARE(int(G.GypsieDeck), 1);
-        QCOMPARE(int(G.DeckStyle), 1);
-        QCOMPARE(G.DeckStyleName, QStringLiteral("Tradl "));
-        QCOMPARE(int(G.DeckState), 2);
-        QCOMPARE(int(G.CardReturnMode), 1);
-        QCOMPARE(G.DeckFileName, path);
+        QVERIFY(program::state.deck == contents.keys);
+        QCOMPARE(program::state.fileSlots[5], QStringLiteral("Nonsense "));
+        QCOMPARE(program::state.cardsOut[77], kNoCard);
+        QCOMPARE(int(program::state.reversed[4]), 1);
+        QCOMPARE(int(program::state.gypsieDeck), 1);
+        QCOMPARE(int(program::state.deckStyle), 1);
+        QCOMPARE(program::state.deckStyleName, QStringLiteral("Tradl "));
+        QCOMPARE(int(program::state.deckState), 2);
+        QCOMPARE(int(program::state.cardReturn), 1);
+        QCOMPARE(program::state.deckFileName, path);
         QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(QDir::currentPath(), QDir(f.Folder()).canonicalPath());
     }
@@ -325,15 +325,15 @@ private slots:
         QFETCH(int, style);
         QFETCH(bool, complains);
         ProgramFixture f;
-        SharedState state;
+        ProgramState state;
         InitDeck(state);
         DeckFileContents contents;
-        contents.keys = state.Deck;
+        contents.keys = state.deck;
         contents.styleName = word;
         const QString path = f.PathOf("style.dek");
         WriteFile(path, DeckFileBytes(contents));
         f.Start(true);
-        G.DeckStyle = 1; // the style in force before the file is opened
+        program::state.deckStyle = DeckStyle::Traditional; // the style in force before the file is opened
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
         QVERIFY(DeckWindow::instance()->Unload());
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path);
@@ -341,9 +341,9 @@ private slots:
             f.dialogs.ExpectMessage(kBadDeck);
         MainWindow::instance()->mnuFileOpen_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(int(G.DeckStyle), style);
-        QCOMPARE(G.DeckStyleName, word);
-        QCOMPARE(int(G.DeckState), 2);
+        QCOMPARE(int(program::state.deckStyle), style);
+        QCOMPARE(program::state.deckStyleName, word);
+        QCOMPARE(int(program::state.deckState), 2);
     }
 
     void unreadableFileChangesNothing_data()
@@ -370,22 +370,22 @@ private slots:
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(!DeckWindow::instance()->IsLoaded());
-        QCOMPARE(int(G.DeckState), 0);
-        QVERIFY(G.DeckFileName.isEmpty());
-        QVERIFY(G.Deck[0].isEmpty());
+        QCOMPARE(int(program::state.deckState), 0);
+        QVERIFY(program::state.deckFileName.isEmpty());
+        QVERIFY(program::state.deck[0].isEmpty());
 
         // Over an open deck: the deck and its state stay exactly as they were.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
         MainWindow::instance()->mnuFileOpen_Click();
-        G.Deck[0] = QStringLiteral("marker ");
-        const SharedState before = G;
+        program::state.deck[0] = QStringLiteral("marker ");
+        const ProgramState before = program::state;
         DeckWindow::instance()->Hide();
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
         MainWindow::instance()->mnuFileOpen_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(G.Deck == before.Deck);
-        QCOMPARE(G.DeckState, before.DeckState);
-        QCOMPARE(G.DeckFileName, before.DeckFileName);
+        QVERIFY(program::state.deck == before.deck);
+        QCOMPARE(program::state.deckState, before.deckState);
+        QCOMPARE(program::state.deckFileName, before.deckFileName);
     }
 
     void endlessDeviceChosenInOpen()
@@ -398,7 +398,7 @@ private slots:
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(!DeckWindow::instance()->IsLoaded());
-        QCOMPARE(int(G.DeckState), 0);
+        QCOMPARE(int(program::state.deckState), 0);
     }
 
     void namedPipeIsRefusedWithoutWaiting()

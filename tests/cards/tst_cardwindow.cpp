@@ -30,9 +30,9 @@ enum Item { kEnlarge, kShrink, kRotate, kMeaning, kReturnToDeck, kDoNothing };
 // Moves card `n` to the top of the deck, the other cards keeping their order.
 void PutOnTop(int n)
 {
-    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
-    QVERIFY(it != G.Deck.end());
-    std::rotate(G.Deck.begin(), it, it + 1);
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
+    QVERIFY(it != program::state.deck.end());
+    std::rotate(program::state.deck.begin(), it, it + 1);
 }
 
 void ClickDeck()
@@ -66,7 +66,7 @@ void Run(int n, const QString &commands)
 {
     for (const QChar c : commands) {
         if (c == QLatin1Char('T')) {
-            G.DeckStyle = 1;
+            program::state.deckStyle = DeckStyle::Traditional;
             continue;
         }
         const int item = c == QLatin1Char('E') ? kEnlarge : c == QLatin1Char('S') ? kShrink : kRotate;
@@ -98,10 +98,10 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         PutOnTop(0);
-        const QString second = G.Deck[1];
-        G.Reversed[0] = 1; // shown upright: the "Gypsie Deck" option is off
-        G.NextCardLeft = 300;
-        G.NextCardTop = 150;
+        const QString second = program::state.deck[1];
+        program::state.reversed[0] = 1; // shown upright: the "Gypsie Deck" option is off
+        program::state.nextCardLeft = 300;
+        program::state.nextCardTop = 150;
         const DeckWindowSize smaller
             = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
@@ -121,11 +121,11 @@ private slots:
         QVERIFY(window->PictureControl()->HasPicture());
         QCOMPARE(FileBytes(Data(QStringLiteral("foolcardbg"))), platform::Resource(QStringLiteral("FoolCardbg")));
         QVERIFY(!QFile::exists(Data(QStringLiteral("foolcardbg6"))));
-        QCOMPARE(G.CardsOut[0], QStringLiteral("The Fool "));
-        QCOMPARE(G.Deck[0], second);
-        QCOMPARE(G.Deck[77], kNoCard);
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
-        QCOMPARE(G.CardView[0], std::int16_t(0));
+        QCOMPARE(program::state.cardsOut[0], QStringLiteral("The Fool "));
+        QCOMPARE(program::state.deck[0], second);
+        QCOMPARE(program::state.deck[77], kNoCard);
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
+        QCOMPARE(program::state.viewStates[0], std::int16_t(0));
         QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
         QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
@@ -169,9 +169,9 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         PutOnTop(card);
-        G.Reversed[card] = std::int16_t(reversed);
-        G.GypsieDeck = std::int16_t(gypsie);
-        G.DeckStyle = std::int16_t(deckStyle);
+        program::state.reversed[card] = std::int16_t(reversed);
+        program::state.gypsieDeck = std::int16_t(gypsie);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
 
         ClickDeck();
 
@@ -183,8 +183,8 @@ private slots:
         if (window->Image2) // the picture goes into Image2; Image1 stays empty
             QVERIFY(!window->Image1->HasPicture());
         // The deal shows the picture; it turns nothing over.
-        QCOMPARE(G.Reversed[card], std::int16_t(reversed));
-        QCOMPARE(G.PicSuffix, reversed == 1 && gypsie == 1 ? QStringLiteral("6") : QString());
+        QCOMPARE(program::state.reversed[card], std::int16_t(reversed));
+        QCOMPARE(program::state.pictureSuffix, reversed == 1 && gypsie == 1 ? QStringLiteral("6") : QString());
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -205,9 +205,9 @@ private slots:
         QFETCH(bool, deals);
         ProgramFixture f;
         f.Start(true);
-        G.ReadingState = std::int16_t(readingState);
-        G.CardReturnMode = 7; // to see whether the click touched it
-        const CardKeys deck = G.Deck;
+        program::state.reading = static_cast<Reading>(readingState);
+        program::state.cardReturn = CardReturn::NotSet; // to see whether the click touched it
+        const CardKeys deck = program::state.deck;
         const int top = CardNumberOfKey(deck[0]);
         const DeckWindowSize smaller
             = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
@@ -218,9 +218,9 @@ private slots:
 
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(WindowOf(top) != nullptr, deals);
-        QCOMPARE(G.Deck[0] == deck[0], !deals);
-        QCOMPARE(G.CardsOut[top], deals ? deck[0] : kNoCard);
-        QCOMPARE(G.CardReturnMode, std::int16_t(deals ? 1 : 7));
+        QCOMPARE(program::state.deck[0] == deck[0], !deals);
+        QCOMPARE(program::state.cardsOut[top], deals ? deck[0] : kNoCard);
+        QCOMPARE(program::state.cardReturn, deals ? CardReturn::ToDeck : CardReturn::NotSet);
         QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
         QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
     }
@@ -229,14 +229,14 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        G.Deck.fill(kNoCard);
-        G.CardReturnMode = 0;
+        program::state.deck.fill(kNoCard);
+        program::state.cardReturn = CardReturn::NotSet;
         const int formsBefore = platform::OpenWindows().size();
 
         ClickDeck();
 
         QCOMPARE(platform::OpenWindows().size(), formsBefore);
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QVERIFY(!DeckWindow::instance()->Visible());
         QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
         QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
@@ -372,13 +372,13 @@ private slots:
         QFETCH(QString, file);
         ProgramFixture f;
         f.Start(true);
-        G.DeckStyle = std::int16_t(deckStyle);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
         PutOnTop(card);
-        G.NextCardLeft = 420;
-        G.NextCardTop = 240;
+        program::state.nextCardLeft = 420;
+        program::state.nextCardTop = 240;
         ClickDeck();
-        const CardKeys deck = G.Deck;
-        const CardKeys out = G.CardsOut;
+        const CardKeys deck = program::state.deck;
+        const CardKeys out = program::state.cardsOut;
         QCOMPARE(WindowOf(card)->Left(), 420.0f);
 
         Run(card, commands);
@@ -387,14 +387,14 @@ private slots:
         QCOMPARE(windows.size(), 1);
         CardWindow *window = windows.first();
         QCOMPARE(window, DefaultCardWindow(card));
-        QCOMPARE(G.CardView[card], std::int16_t(state));
+        QCOMPARE(program::state.viewStates[card], std::int16_t(state));
         QTEST(window->Height(), "height");
         QTEST(window->Width(), "width");
         QCOMPARE(window->Left(), 420.0f); // the card changes in place
         QCOMPARE(window->Top(), 240.0f);
         QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
         QCOMPARE(window->PictureControl()->Height(), window->ScaleHeight());
-        QCOMPARE(G.Reversed[card], ReversedOfState(state));
+        QCOMPARE(program::state.reversed[card], ReversedOfState(state));
         QCOMPARE(IsLandscape(window->PictureControl()), state % 2 == 1);
         if (file.isEmpty()) {
             QVERIFY(window->PictureControl()->HasPicture()); // the design picture
@@ -403,9 +403,9 @@ private slots:
             QVERIFY(!platform::Resource(resource).isEmpty());
         }
         // A change of view state never gives the card back.
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CardsOut, out);
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.cardsOut, out);
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -435,21 +435,21 @@ private slots:
             Run(card, tour.mid(i, 1));
             CardWindow *window = WindowOf(card);
             QVERIFY2(window, qPrintable(tour.left(i + 1)));
-            QCOMPARE(G.CardView[card], std::int16_t(states[i]));
-            QCOMPARE(G.Reversed[card], ReversedOfState(states[i]));
+            QCOMPARE(program::state.viewStates[card], std::int16_t(states[i]));
+            QCOMPARE(program::state.reversed[card], ReversedOfState(states[i]));
             QVERIFY(window->PictureControl()->HasPicture());
             QCOMPARE(IsLandscape(window->PictureControl()), states[i] % 2 == 1);
-            const StatePicture picture = PictureOfState(window->Data(), states[i], G.DeckStyle);
+            const StatePicture picture = PictureOfState(window->Data(), states[i], program::state.deckStyle);
             if (!picture.IsDesignPicture())
                 QVERIFY2(platform::FileExists(Data(picture.cacheFile)), qPrintable(picture.cacheFile));
         }
         Choose(WindowOf(card), kReturnToDeck);
         FlushDeletes();
         QVERIFY(!WindowOf(card));
-        QCOMPARE(G.Deck[77], CardKey(card)); // back at the bottom
-        QCOMPARE(G.CardsOut[card], kNoCard);
-        QCOMPARE(G.CardView[card], std::int16_t(0));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.deck[77], CardKey(card)); // back at the bottom
+        QCOMPARE(program::state.cardsOut[card], kNoCard);
+        QCOMPARE(program::state.viewStates[card], std::int16_t(0));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -482,7 +482,7 @@ private slots:
         const float dealtHeight = DeckWindow::instance()->Height();
         const float dealtWidth = DeckWindow::instance()->Width();
         Run(card, QStringLiteral("R")); // now in the default window, view state 1
-        G.Reversed[card] = 1; // lies reversed: going back does not turn it
+        program::state.reversed[card] = 1; // lies reversed: going back does not turn it
         CardWindow *window = WindowOf(card);
         if (closeBox) {
             window->SubWindow()->close();
@@ -492,23 +492,23 @@ private slots:
         FlushDeletes();
 
         QVERIFY(!WindowOf(card));
-        QCOMPARE(G.Deck[77], CardKey(card));
-        QCOMPARE(std::count(G.Deck.begin(), G.Deck.end(), CardKey(card)), 1);
-        QCOMPARE(G.CardsOut[card], kNoCard);
-        QCOMPARE(G.CardView[card], std::int16_t(0));
-        QCOMPARE(G.Reversed[card], std::int16_t(1));
-        QCOMPARE(G.NextCardLeft, std::int16_t(position));
-        QCOMPARE(G.NextCardTop, std::int16_t(position));
-        QCOMPARE(G.ReturnPending, std::int16_t(0));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.deck[77], CardKey(card));
+        QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(card)), 1);
+        QCOMPARE(program::state.cardsOut[card], kNoCard);
+        QCOMPARE(program::state.viewStates[card], std::int16_t(0));
+        QCOMPARE(program::state.reversed[card], std::int16_t(1));
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(position));
+        QCOMPARE(program::state.nextCardTop, std::int16_t(position));
+        QCOMPARE(program::state.returnPending, false);
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QVERIFY(DeckWindow::instance()->Visible());
-        const auto grown = SizeAfterCardReturned(dealtHeight, dealtWidth, G.Deck);
+        const auto grown = SizeAfterCardReturned(dealtHeight, dealtWidth, program::state.deck);
         QVERIFY(grown);
         QCOMPARE(DeckWindow::instance()->Height(), grown->height);
         QVERIFY(DeckWindow::instance()->Height() > dealtHeight);
 
         // The next card opens at the return position.
-        const int next = CardNumberOfKey(G.Deck[0]);
+        const int next = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
         QCOMPARE(WindowOf(next)->Left(), float(position));
         QCOMPARE(WindowOf(next)->Top(), float(position));
@@ -521,26 +521,26 @@ private slots:
         f.Start(true);
         PutOnTop(2);
         ClickDeck();
-        G.Deck.fill(kNoCard);
+        program::state.deck.fill(kNoCard);
         DeckWindow::instance()->SizeDeck(); // hidden at its smallest size
         QVERIFY(!DeckWindow::instance()->Visible());
 
         Choose(WindowOf(2), kReturnToDeck);
         FlushDeletes();
 
-        QCOMPARE(G.Deck[0], QStringLiteral("High Priestess"));
-        QCOMPARE(G.Deck[1], kNoCard);
-        QCOMPARE(G.CardsOut[2], kNoCard);
+        QCOMPARE(program::state.deck[0], QStringLiteral("High Priestess"));
+        QCOMPARE(program::state.deck[1], kNoCard);
+        QCOMPARE(program::state.cardsOut[2], kNoCard);
         QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
         QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
-        QCOMPARE(G.NextCardLeft, std::int16_t(5));
-        QCOMPARE(G.NextCardTop, std::int16_t(5));
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(5));
+        QCOMPARE(program::state.nextCardTop, std::int16_t(5));
         VERIFY_DIALOGS(f.dialogs);
     }
 
     // Nothing is given back when the deck has no free place, or while a close is part of a
-    // change of view state (CardReturnMode 2).
+    // change of view state (CardReturn::StaysOut).
     void closeThatGivesNothingBack_data()
     {
         QTest::addColumn<bool>("fullDeck");
@@ -554,21 +554,21 @@ private slots:
         f.Start(true);
         PutOnTop(6);
         ClickDeck();
-        G.NextCardLeft = 77;
+        program::state.nextCardLeft = 77;
         if (fullDeck)
-            G.Deck[77] = QStringLiteral("Not a card ");
+            program::state.deck[77] = QStringLiteral("Not a card ");
         else
-            G.CardReturnMode = 2;
-        const CardKeys deck = G.Deck;
+            program::state.cardReturn = CardReturn::StaysOut;
+        const CardKeys deck = program::state.deck;
         const float height = DeckWindow::instance()->Height();
 
         QVERIFY(WindowOf(6)->Unload());
         FlushDeletes();
 
         QVERIFY(!WindowOf(6));
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CardsOut[6], QStringLiteral("Lovers "));
-        QCOMPARE(G.NextCardLeft, std::int16_t(77));
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.cardsOut[6], QStringLiteral("Lovers "));
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(77));
         QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -590,13 +590,13 @@ private slots:
 
         QCOMPARE(WindowsOf(7).size(), 1);
         QCOMPARE(WindowOf(7), DefaultCardWindow(7));
-        QCOMPARE(std::count(G.Deck.begin(), G.Deck.end(), CardKey(7)), 1);
-        QCOMPARE(G.CardsOut[7], kNoCard);
+        QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(7)), 1);
+        QCOMPARE(program::state.cardsOut[7], kNoCard);
 
         DefaultCardWindow(7)->SubWindow()->close();
         FlushDeletes();
         QVERIFY(!WindowOf(7));
-        QCOMPARE(std::count(G.Deck.begin(), G.Deck.end(), CardKey(7)), 1);
+        QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(7)), 1);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -618,22 +618,22 @@ private slots:
         QFETCH(float, top);
         ProgramFixture f;
         f.Start(true);
-        const int card = CardNumberOfKey(G.Deck[0]);
+        const int card = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
         CardWindow *window = WindowOf(card);
         window->SetLeft(left);
         window->SetTop(top);
-        QCOMPARE(G.NextCardLeft, std::int16_t(0)); // moving records nothing by itself
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(0)); // moving records nothing by itself
 
         window->Image1_Click();
         MoveOverList(window);
 
-        QTEST(int(G.NextCardLeft), "nextLeft");
-        QTEST(int(G.NextCardTop), "nextTop");
-        const int next = CardNumberOfKey(G.Deck[0]);
+        QTEST(int(program::state.nextCardLeft), "nextLeft");
+        QTEST(int(program::state.nextCardTop), "nextTop");
+        const int next = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
-        QCOMPARE(WindowOf(next)->Left(), float(G.NextCardLeft));
-        QCOMPARE(WindowOf(next)->Top(), float(G.NextCardTop));
+        QCOMPARE(WindowOf(next)->Left(), float(program::state.nextCardLeft));
+        QCOMPARE(WindowOf(next)->Top(), float(program::state.nextCardTop));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -673,8 +673,8 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(WindowOf(card), window);
         QCOMPARE(window->Height(), height);
-        QCOMPARE(G.CardView[card], std::int16_t(0));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.viewStates[card], std::int16_t(0));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
     }
 
     // The texts written for the program: plain ASCII but for The Empress's apostrophe, two
@@ -711,7 +711,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const int card = CardNumberOfKey(G.Deck[0]);
+        const int card = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
         QListWidget *list = WindowOf(card)->List1;
         QStringList items;
@@ -758,12 +758,12 @@ private slots:
         QTest::keyClick(window->List1, Qt::Key_Down);
         QTest::keyClick(window->List1, Qt::Key_Return);
         QCOMPARE(WindowOf(9), window);
-        QCOMPARE(G.CardView[9], std::int16_t(0));
+        QCOMPARE(program::state.viewStates[9], std::int16_t(0));
 
         Choose(window, kDoNothing);
         QVERIFY(!window->List1->isVisible());
         QCOMPARE(WindowOf(9), window);
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -792,7 +792,7 @@ private slots:
             QVERIFY(small.save(Data(QStringLiteral("fool1")), "PNG"));
         }
         const QByteArray before = FileBytes(Data(QStringLiteral("fool1")));
-        const StatePicture rotated = PictureOfState(CardDataOf(0), 1, G.DeckStyle);
+        const StatePicture rotated = PictureOfState(CardDataOf(0), 1, program::state.deckStyle);
         QCOMPARE(rotated.cacheFile, QStringLiteral("fool1"));
         const QByteArray resource = platform::Resource(rotated.resource);
 
@@ -800,8 +800,8 @@ private slots:
 
         CardWindow *window = WindowOf(0);
         QVERIFY(window);
-        QCOMPARE(G.CardView[0], std::int16_t(1));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.viewStates[0], std::int16_t(1));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(window->Height(), 2254.0f);
         QCOMPARE(FileBytes(Data(QStringLiteral("fool1"))), folderBroken ? before : resource);
         QCOMPARE(window->PictureControl()->pixmap().size(), QSize(544, 400));

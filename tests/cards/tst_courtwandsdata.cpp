@@ -234,7 +234,7 @@ private slots:
         QFETCH(int, card);
         QFETCH(int, state);
         QFETCH(int, deckStyle);
-        const StatePicture picture = PictureOfState(CardDataOf(card), state, deckStyle);
+        const StatePicture picture = PictureOfState(CardDataOf(card), state, static_cast<DeckStyle>(deckStyle));
         QTEST(picture.resource, "resource");
         QTEST(picture.cacheFile, "file");
     }
@@ -245,16 +245,16 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(kAceOfWands));
-        QVERIFY(it != G.Deck.end());
-        std::rotate(G.Deck.begin(), it, it + 1);
+        const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(kAceOfWands));
+        QVERIFY(it != program::state.deck.end());
+        std::rotate(program::state.deck.begin(), it, it + 1);
 
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         CardWindow *window = WindowOf(kAceOfWands);
         QVERIFY(window);
         QCOMPARE(window->ScaleWidth(), 2115.0f);
         QCOMPARE(window->PictureControl()->Width(), 2100.0f);
-        QCOMPARE(G.CardsOut[kAceOfWands], QStringLiteral("Ace Wands "));
+        QCOMPARE(program::state.cardsOut[kAceOfWands], QStringLiteral("Ace Wands "));
 
         Choose(window, kRotate);
         window = WindowOf(kAceOfWands);
@@ -266,26 +266,26 @@ private slots:
             platform::Resource(QStringLiteral("AceWandsbg5")));
 
         Choose(window, kRotate);
-        QCOMPARE(G.CardView[kAceOfWands], std::int16_t(2));
-        QCOMPARE(G.Reversed[kAceOfWands], std::int16_t(1));
+        QCOMPARE(program::state.viewStates[kAceOfWands], std::int16_t(2));
+        QCOMPARE(program::state.reversed[kAceOfWands], std::int16_t(1));
         Choose(WindowOf(kAceOfWands), kShrink);
-        QCOMPARE(G.CardView[kAceOfWands], std::int16_t(8));
-        QCOMPARE(G.Reversed[kAceOfWands], std::int16_t(0));
+        QCOMPARE(program::state.viewStates[kAceOfWands], std::int16_t(8));
+        QCOMPARE(program::state.reversed[kAceOfWands], std::int16_t(0));
         QCOMPARE(WindowOf(kAceOfWands)->Height(), 1900.0f);
 
         f.dialogs.ExpectMessage(CardDataOf(kAceOfWands).meaningText, QStringLiteral("Meaning of The Ace of Wands"));
         Choose(WindowOf(kAceOfWands), kMeaning);
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(G.CardView[kAceOfWands], std::int16_t(8));
+        QCOMPARE(program::state.viewStates[kAceOfWands], std::int16_t(8));
 
         Choose(WindowOf(kAceOfWands), kReturnToDeck);
         QVERIFY(!WindowOf(kAceOfWands));
-        QCOMPARE(G.Deck[77], QStringLiteral("Ace Wands "));
-        QCOMPARE(G.CardsOut[kAceOfWands], kNoCard);
-        QCOMPARE(G.CardView[kAceOfWands], std::int16_t(0));
-        QCOMPARE(G.NextCardLeft, std::int16_t(2));
-        QCOMPARE(G.NextCardTop, std::int16_t(2));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.deck[77], QStringLiteral("Ace Wands "));
+        QCOMPARE(program::state.cardsOut[kAceOfWands], kNoCard);
+        QCOMPARE(program::state.viewStates[kAceOfWands], std::int16_t(0));
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(2));
+        QCOMPARE(program::state.nextCardTop, std::int16_t(2));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
     }
 };

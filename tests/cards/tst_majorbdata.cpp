@@ -49,9 +49,9 @@ QStringList StateFiles(const QString &stem, const QString &zero)
 
 void PutOnTop(int n)
 {
-    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
-    QVERIFY(it != G.Deck.end());
-    std::rotate(G.Deck.begin(), it, it + 1);
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
+    QVERIFY(it != program::state.deck.end());
+    std::rotate(program::state.deck.begin(), it, it + 1);
 }
 
 
@@ -284,7 +284,7 @@ private slots:
         QFETCH(QStringList, resources);
         QFETCH(QStringList, files);
         for (int state = 0; state < kViewStateCount; ++state) {
-            const StatePicture picture = PictureOfState(CardDataOf(card), state, deckStyle);
+            const StatePicture picture = PictureOfState(CardDataOf(card), state, static_cast<DeckStyle>(deckStyle));
             QCOMPARE(picture.resource, resources[state]);
             QCOMPARE(picture.cacheFile, files[state]);
             // Every picture named here is one the program carries.
@@ -344,13 +344,13 @@ private slots:
         CardWindow *dealt = WindowOf(12);
         QVERIFY(dealt->Image2);
         QCOMPARE(dealt->PictureControl(), dealt->Image2);
-        QCOMPARE(G.CardsOut[12], QStringLiteral("The Hangedman "));
+        QCOMPARE(program::state.cardsOut[12], QStringLiteral("The Hangedman "));
 
         for (int i = 0; i < 4; ++i)
             Choose(12, kRotate);
         CardWindow *window = WindowOf(12);
         QVERIFY(window);
-        QCOMPARE(G.CardView[12], std::int16_t(0));
+        QCOMPARE(program::state.viewStates[12], std::int16_t(0));
         QCOMPARE(window->Height(), 3312.0f);
         QCOMPARE(window->Width(), 2054.0f);
         QCOMPARE(window->Image2->Width(), window->ScaleWidth());
@@ -360,15 +360,15 @@ private slots:
             platform::Resource(QStringLiteral("HangmanCardbg6")));
 
         Choose(12, kEnlarge); // 3312 high: the large upright state
-        QCOMPARE(G.CardView[12], std::int16_t(4));
+        QCOMPARE(program::state.viewStates[12], std::int16_t(4));
         QCOMPARE(WindowOf(12)->Height(), 6924.0f);
         QVERIFY(QFile::exists(platform::DataPath(QStringLiteral("hangemanbg"))));
 
         Choose(12, kReturnToDeck);
         QVERIFY(!WindowOf(12));
-        QCOMPARE(G.CardsOut[12], kNoCard);
-        QCOMPARE(G.Deck[77], QStringLiteral("The Hangedman "));
-        QCOMPARE(G.CardView[12], std::int16_t(0));
+        QCOMPARE(program::state.cardsOut[12], kNoCard);
+        QCOMPARE(program::state.deck[77], QStringLiteral("The Hangedman "));
+        QCOMPARE(program::state.viewStates[12], std::int16_t(0));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -395,10 +395,10 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         Deal(card);
-        G.DeckStyle = static_cast<std::int16_t>(deckStyle);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
         for (int i = 0; i < 4; ++i)
             Choose(card, kRotate);
-        QCOMPARE(G.CardView[card], std::int16_t(0));
+        QCOMPARE(program::state.viewStates[card], std::int16_t(0));
         QCOMPARE(WindowOf(card)->Width(), 2172.0f);
         QCOMPARE(FileBytes(platform::DataPath(file)), platform::Resource(resource));
         Choose(card, kReturnToDeck);
@@ -412,15 +412,15 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         PutOnTop(18);
-        std::fill(G.Deck.begin() + 1, G.Deck.end(), kNoCard);
+        std::fill(program::state.deck.begin() + 1, program::state.deck.end(), kNoCard);
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(18));
         QVERIFY(!DeckWindow::instance()->Visible());
 
         Choose(18, kReturnToDeck);
         QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(G.Deck[0], QStringLiteral("The Moon "));
-        const auto grown = SizeAfterCardReturned(3409.0f, 2244.0f, G.Deck);
+        QCOMPARE(program::state.deck[0], QStringLiteral("The Moon "));
+        const auto grown = SizeAfterCardReturned(3409.0f, 2244.0f, program::state.deck);
         QVERIFY(grown);
         QCOMPARE(DeckWindow::instance()->Height(), grown->height);
         QCOMPARE(DeckWindow::instance()->Width(), grown->width);

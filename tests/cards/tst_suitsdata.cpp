@@ -153,7 +153,7 @@ private slots:
         QFETCH(int, card);
         QFETCH(int, state);
         for (int style : { 0, 1 }) {
-            const StatePicture picture = PictureOfState(CardDataOf(card), state, style);
+            const StatePicture picture = PictureOfState(CardDataOf(card), state, static_cast<DeckStyle>(style));
             QTEST(picture.resource, "resource");
             QTEST(picture.cacheFile, "file");
         }
@@ -169,13 +169,13 @@ private slots:
         for (int n = kFirstCard; n <= kLastCard; ++n) {
             const CardData &row = CardDataOf(n);
             for (int state = 1; state < kViewStateCount; ++state) {
-                paths.insert(platform::DataPath(PictureOfState(row, state, 0).cacheFile));
+                paths.insert(platform::DataPath(PictureOfState(row, state, DeckStyle::Thoth).cacheFile));
                 ++expected;
             }
             const QString suffixes[3] = { QString(), QStringLiteral("5"), QStringLiteral("6") };
             for (int i = 0; i < 3; ++i) {
-                const DealPicture deal = FreeDealPicture(n, 0, suffixes[i]);
-                const StatePicture window = PictureOfState(row, 4 + i, 0);
+                const DealPicture deal = FreeDealPicture(n, DeckStyle::Thoth, suffixes[i]);
+                const StatePicture window = PictureOfState(row, 4 + i, DeckStyle::Thoth);
                 QCOMPARE(platform::DataPath(deal.cacheFile), platform::DataPath(window.cacheFile));
                 QCOMPARE(deal.resource.toLower(), window.resource.toLower());
             }
@@ -208,9 +208,9 @@ private slots:
         const CardData &row = CardDataOf(card);
         ProgramFixture f;
         f.Start(true);
-        const auto top = std::find(G.Deck.begin(), G.Deck.end(), row.key);
-        QVERIFY(top != G.Deck.end());
-        std::rotate(G.Deck.begin(), top, top + 1);
+        const auto top = std::find(program::state.deck.begin(), program::state.deck.end(), row.key);
+        QVERIFY(top != program::state.deck.end());
+        std::rotate(program::state.deck.begin(), top, top + 1);
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(card));
 
@@ -226,23 +226,24 @@ private slots:
 
         CardWindow *window = WindowOf(card);
         QCOMPARE(window, DefaultCardWindow(card));
-        QCOMPARE(int(G.CardView[card]), state);
-        QCOMPARE(G.Reversed[card], ReversedOfState(state));
+        QCOMPARE(int(program::state.viewStates[card]), state);
+        QCOMPARE(program::state.reversed[card], ReversedOfState(state));
         QCOMPARE(window->Height(), DesignSizeOfState(state).height);
         QCOMPARE(window->Width(), DesignSizeOfState(state).width);
-        QCOMPARE(G.CardsOut[card], row.key);
+        QCOMPARE(program::state.cardsOut[card], row.key);
         QVERIFY(window->PictureControl()->HasPicture());
         if (!file.isEmpty())
-            QCOMPARE(FileBytes(platform::DataPath(file)), platform::Resource(PictureOfState(row, state, 0).resource));
+            QCOMPARE(FileBytes(platform::DataPath(file)),
+                platform::Resource(PictureOfState(row, state, DeckStyle::Thoth).resource));
 
         Choose(window, kReturnToDeck);
         QVERIFY(!WindowOf(card));
-        QCOMPARE(G.Deck[77], row.key);
-        QCOMPARE(G.CardsOut[card], kNoCard);
-        QCOMPARE(int(G.CardView[card]), 0);
-        QCOMPARE(G.Reversed[card], ReversedOfState(state));
-        QCOMPARE(G.NextCardLeft, std::int16_t(2));
-        QCOMPARE(G.NextCardTop, std::int16_t(2));
+        QCOMPARE(program::state.deck[77], row.key);
+        QCOMPARE(program::state.cardsOut[card], kNoCard);
+        QCOMPARE(int(program::state.viewStates[card]), 0);
+        QCOMPARE(program::state.reversed[card], ReversedOfState(state));
+        QCOMPARE(program::state.nextCardLeft, std::int16_t(2));
+        QCOMPARE(program::state.nextCardTop, std::int16_t(2));
         VERIFY_DIALOGS(f.dialogs);
     }
 };

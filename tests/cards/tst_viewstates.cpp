@@ -154,7 +154,7 @@ private slots:
         QFETCH(QStringList, resources);
         QFETCH(QStringList, files);
         for (int state = 0; state < kViewStateCount; ++state) {
-            const StatePicture picture = PictureOfState(CardDataOf(card), state, deckStyle);
+            const StatePicture picture = PictureOfState(CardDataOf(card), state, static_cast<DeckStyle>(deckStyle));
             QCOMPARE(picture.resource, resources[state]);
             QCOMPARE(picture.cacheFile, files[state]);
         }

@@ -60,7 +60,7 @@ int OpenCount(const QString &caption)
 void KeepCards(int count)
 {
     for (int i = count; i < kCardCount; ++i)
-        G.Deck[i] = kNoCard;
+        program::state.deck[i] = kNoCard;
     if (count == 0)
         DeckWindow::instance()->Hide();
 }
@@ -125,16 +125,16 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const CardKeys before = G.Deck;
+        const CardKeys before = program::state.deck;
         ScriptedRandom random;
         // One turn (card 5); bottom part of 36; clumps of one, bottom side first.
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
         MainWindow::instance()->mnuToolsOptions->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
-        QCOMPARE(G.Deck[0], before[42]);
-        QCOMPARE(G.Deck[1], before[0]);
-        QCOMPARE(G.Reversed[5], std::int16_t(1));
+        QCOMPARE(program::state.deck[0], before[42]);
+        QCOMPARE(program::state.deck[1], before[0]);
+        QCOMPARE(program::state.reversed[5], std::int16_t(1));
         QCOMPARE(random.reseeds, 3);
         QCOMPARE(random.Remaining(), 0);
         QCOMPARE(random.overruns, 0);
@@ -177,7 +177,7 @@ private slots:
         QFETCH(QList<int>, expected);
         ProgramFixture f;
         f.Start(true);
-        const CardKeys before = G.Deck;
+        const CardKeys before = program::state.deck;
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
 
@@ -194,7 +194,7 @@ private slots:
         int position = 0;
         for (int i = 0; i + 1 < expected.size(); i += 2) {
             for (int old = expected[i]; old <= expected[i + 1]; ++old)
-                QCOMPARE(G.Deck[position++], before[old]);
+                QCOMPARE(program::state.deck[position++], before[old]);
         }
         QCOMPARE(position, kCardCount);
         QCOMPARE(random.draws, draws);
@@ -225,7 +225,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const CardKeys before = G.Deck;
+        const CardKeys before = program::state.deck;
         MainWindow::instance()->mnuToolsOptions3->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
@@ -233,7 +233,7 @@ private slots:
         QVERIFY(chooser->IsLoaded());
         QVERIFY(!chooser->Visible());
         QVERIFY(DeckWindow::instance()->Visible());
-        QVERIFY(G.Deck == before);
+        QVERIFY(program::state.deck == before);
         // The menu shows the same chooser again.
         MainWindow::instance()->mnuToolsOptions3->trigger();
         QCOMPARE(OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")), chooser);
@@ -253,17 +253,17 @@ private slots:
         QFETCH(QString, message);
         ProgramFixture f;
         f.Start(true);
-        G.ReadingBegun = 1;
-        const CardKeys deck = G.Deck;
-        const CardFlags reversed = G.Reversed;
+        program::state.readingBegun = true;
+        const CardKeys deck = program::state.deck;
+        const CardFlags reversed = program::state.reversed;
         ScriptedRandom random;
         f.dialogs.ExpectMessage(message);
         (command == Command::Shuffle ? MainWindow::instance()->mnuToolsOptions
                                      : MainWindow::instance()->mnuToolsOptions3)
             ->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(G.Deck == deck);
-        QVERIFY(G.Reversed == reversed);
+        QVERIFY(program::state.deck == deck);
+        QVERIFY(program::state.reversed == reversed);
         QCOMPARE(platform::OpenWindows().size(), 1); // the deck window alone
         QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(random.reseeds + random.draws, 0);
@@ -274,10 +274,10 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         MainWindow::instance()->mnuToolsOptions3->trigger();
-        G.ReadingBegun = 1;
-        const CardKeys before = G.Deck;
+        program::state.readingBegun = true;
+        const CardKeys before = program::state.deck;
         OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"))->Command2->click();
-        QCOMPARE(G.Deck[0], before[53]);
+        QCOMPARE(program::state.deck[0], before[53]);
     }
 
     // Messages shown while the command runs. The window's timer fires while the box is open;
@@ -307,7 +307,7 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         KeepCards(cards);
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
         const QString caption = CaptionOf(command);
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(30, 77) });
@@ -319,9 +319,9 @@ private slots:
         Give(command);
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(openDuringBox);
-        QVERIFY(G.Deck == deck);
+        QVERIFY(program::state.deck == deck);
         // Only the shuffle of one to three cards turns a card; an empty deck turns none.
-        QCOMPARE(G.Reversed[30], std::int16_t(command == Command::Shuffle && cards > 0 ? 1 : 0));
+        QCOMPARE(program::state.reversed[30], std::int16_t(command == Command::Shuffle && cards > 0 ? 1 : 0));
         QVERIFY(!platform::FindWindowByCaption(caption));
         QCOMPARE(DeckWindow::instance()->Visible(), deckShown);
         if (auto *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")))
@@ -358,7 +358,8 @@ private slots:
         Give(Command::CutOnce);
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(OpenWindow<CutOnceWindow>(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(std::all_of(G.Deck.begin(), G.Deck.end(), [](const QString &key) { return key == kNoCard; }));
+        QVERIFY(std::all_of(
+            program::state.deck.begin(), program::state.deck.end(), [](const QString &key) { return key == kNoCard; }));
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
         QVERIFY(!DeckWindow::instance()->Visible());
@@ -392,7 +393,7 @@ private slots:
         QVERIFY(window);
         const int timer = window->Timer1->timerId();
         QVERIFY(timer > 0);
-        const CardKeys afterFirst = G.Deck;
+        const CardKeys afterFirst = program::state.deck;
         const int reseedsAfterFirst = random.reseeds;
 
         Give(command);
@@ -404,9 +405,9 @@ private slots:
         QVERIFY(!DeckWindow::instance()->Visible());
         QCOMPARE(random.draws, draws);
         if (command == Command::Shuffle)
-            QVERIFY(G.Deck != afterFirst);
+            QVERIFY(program::state.deck != afterFirst);
         else
-            QVERIFY(G.Deck == afterFirst);
+            QVERIFY(program::state.deck == afterFirst);
         QCOMPARE(random.reseeds, command == Command::Shuffle ? 2 * reseedsAfterFirst : reseedsAfterFirst);
 
         RunTimers();
@@ -437,7 +438,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->CutCards->hasFocus());
         QWidget elsewhere; // another program's window
-        const CardKeys cut = G.Deck;
+        const CardKeys cut = program::state.deck;
         QPointer<AnimationLabel> control = window->CutCards;
         if (event == QLatin1String("click")) {
             QTest::mouseClick(control, Qt::LeftButton);
@@ -458,7 +459,7 @@ private slots:
             window->CutCards_LostFocus();
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(G.Deck == cut);
+        QVERIFY(program::state.deck == cut);
         QCOMPARE(random.draws, 2);
         QVERIFY(DeckWindow::instance()->Visible());
     }

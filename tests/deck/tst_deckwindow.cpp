@@ -34,14 +34,14 @@ protected:
     void Form_QueryUnload(bool &, int) override
     {
         closed << Caption();
-        if (m_card < 0 || G.CardReturnMode != 1)
+        if (m_card < 0 || program::state.cardReturn != CardReturn::ToDeck)
             return;
-        const int i = FirstFreePosition(G.Deck);
+        const int i = FirstFreePosition(program::state.deck);
         if (i < 0)
             return;
-        G.Deck[i] = CardKey(m_card);
-        G.CardsOut[m_card] = kNoCard;
-        G.ReturnPending = 1;
+        program::state.deck[i] = CardKey(m_card);
+        program::state.cardsOut[m_card] = kNoCard;
+        program::state.returnPending = true;
         DeckWindow::instance()->AddtoDeck();
     }
 
@@ -52,8 +52,8 @@ private:
 // Deals the top card the way the draw does, without a card window.
 void TakeTopCard()
 {
-    const int card = CardNumberOfKey(G.Deck[0]);
-    G.CardsOut[card] = G.Deck[0];
+    const int card = CardNumberOfKey(program::state.deck[0]);
+    program::state.cardsOut[card] = program::state.deck[0];
     DeckWindow::instance()->ShiftDeck();
     DeckWindow::instance()->SizeDeck();
 }
@@ -77,7 +77,7 @@ private slots:
         TakeTopCard();
         QCOMPARE(DeckWindow::instance()->Height(), float(designHeight - 3.68));
         QCOMPARE(DeckWindow::instance()->Width(), float(designWidth - 6.15));
-        while (G.Deck[1] != kNoCard) {
+        while (program::state.deck[1] != kNoCard) {
             TakeTopCard();
             QVERIFY(DeckWindow::instance()->Height() > 3409.0f);
             QVERIFY(DeckWindow::instance()->Visible());
@@ -95,18 +95,18 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         // Empty the deck, then give one card back: one step above the floor, shown.
-        while (G.Deck[0] != kNoCard)
+        while (program::state.deck[0] != kNoCard)
             TakeTopCard();
-        G.Deck[0] = CardKey(0);
-        G.CardsOut[0] = kNoCard;
+        program::state.deck[0] = CardKey(0);
+        program::state.cardsOut[0] = kNoCard;
         DeckWindow::instance()->SetHeight(3409);
         DeckWindow::instance()->SetWidth(2244);
-        G.ReturnPending = 1;
+        program::state.returnPending = true;
         DeckWindow::instance()->AddtoDeck();
         QVERIFY(DeckWindow::instance()->Visible());
         QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
         QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
-        QCOMPARE(int(G.ReturnPending), 0);
+        QCOMPARE(program::state.returnPending, false);
     }
 
     void addtoDeckWithoutPendingReturnDoesNothing()
@@ -124,13 +124,13 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const CardKeys full = G.Deck;
-        G.Deck.fill(kNoCard);
+        const CardKeys full = program::state.deck;
+        program::state.deck.fill(kNoCard);
         DeckWindow::instance()->Image1_MouseUp();
         QVERIFY(DeckWindow::instance()->Image1->isHidden());
         QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
         QVERIFY(DeckWindow::instance()->Visible());
-        G.Deck = full;
+        program::state.deck = full;
         DeckWindow::instance()->Show();
         QVERIFY(!DeckWindow::instance()->Image1->isHidden());
     }
@@ -139,7 +139,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        G.Deck.fill(kNoCard);
+        program::state.deck.fill(kNoCard);
         DeckWindow::instance()->Activated();
         QVERIFY(!DeckWindow::instance()->Visible());
     }
@@ -164,15 +164,15 @@ private slots:
         // card recorded as in the deck, not as out for good.
         ProgramFixture f;
         f.Start(true);
-        G.Deck[5] = CardKey(0);
+        program::state.deck[5] = CardKey(0);
         DeckWindow::instance()->Image1_Click();
-        QCOMPARE(G.CardsOut[0], CardKey(0));
+        QCOMPARE(program::state.cardsOut[0], CardKey(0));
         platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(0));
         QVERIFY(window);
         QVERIFY(window->Unload());
-        QCOMPARE(G.CardsOut[0], kNoCard);
-        QCOMPARE(G.Deck[77], CardKey(0));
-        QCOMPARE(G.Deck[4], CardKey(0));
+        QCOMPARE(program::state.cardsOut[0], kNoCard);
+        QCOMPARE(program::state.deck[77], CardKey(0));
+        QCOMPARE(program::state.deck[4], CardKey(0));
     }
 
     void closeAnsweredNoKeepsEverything()
@@ -185,8 +185,8 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(FakeCardWindow::closed.isEmpty());
         QVERIFY(DeckWindow::instance()->IsLoaded());
-        QCOMPARE(int(G.DeckState), 1);
-        QCOMPARE(int(G.DeckClosed), 0);
+        QCOMPARE(int(program::state.deckState), 1);
+        QCOMPARE(program::state.deckClosed, false);
     }
 
     void closeAnsweredYesClosesEveryOtherWindow()
@@ -205,11 +205,11 @@ private slots:
                  QStringList({QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus")}));
         QCOMPARE(platform::OpenWindows().size(), 0);
         // Both cards are back, at the bottom, in the order their windows closed.
-        QCOMPARE(G.Deck[75], CardKey(77));
-        QCOMPARE(G.Deck[76], CardKey(0));
-        QCOMPARE(G.Deck[77], CardKey(1));
-        QCOMPARE(int(G.DeckClosed), 1);
-        QCOMPARE(int(G.DeckState), 0);
+        QCOMPARE(program::state.deck[75], CardKey(77));
+        QCOMPARE(program::state.deck[76], CardKey(0));
+        QCOMPARE(program::state.deck[77], CardKey(1));
+        QCOMPARE(program::state.deckClosed, true);
+        QCOMPARE(int(program::state.deckState), 0);
     }
 
     void mainWindowCloseAsksTheDeckFirst()
@@ -218,21 +218,21 @@ private slots:
         f.Start(true);
         TakeTopCard();
         new FakeCardWindow(QStringLiteral("The Fool"), 0);
-        const CardKeys before = G.Deck;
+        const CardKeys before = program::state.deck;
         // No: nothing closes, no card comes back, the program goes on.
         f.dialogs.ExpectQuestion(kCloseQuestion, false);
         QVERIFY(!MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(FakeCardWindow::closed.isEmpty());
-        QVERIFY(G.Deck == before);
+        QVERIFY(program::state.deck == before);
         QVERIFY(MainWindow::instance()->isVisible());
         // Yes: the card comes back once, everything closes.
         f.dialogs.ExpectQuestion(kCloseQuestion, true);
         QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(FakeCardWindow::closed, QStringList(QStringLiteral("The Fool")));
-        QCOMPARE(G.Deck[77], CardKey(0));
-        QCOMPARE(std::count(G.Deck.begin(), G.Deck.end(), CardKey(0)), 1);
+        QCOMPARE(program::state.deck[77], CardKey(0));
+        QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(0)), 1);
     }
 };
 

@@ -96,7 +96,7 @@ private slots:
         QFETCH(int, card);
         QFETCH(int, deckStyle);
         QFETCH(QString, suffix);
-        const DealPicture picture = FreeDealPicture(card, deckStyle, suffix);
+        const DealPicture picture = FreeDealPicture(card, static_cast<DeckStyle>(deckStyle), suffix);
         QTEST(picture.resource, "resource");
         QTEST(picture.cacheFile, "cacheFile");
     }
@@ -107,7 +107,8 @@ private slots:
         for (int n = 0; n < kCardCount; ++n) {
             for (int style : { 0, 1 }) {
                 for (const char *suffix : { "", "6" }) {
-                    const QString name = FreeDealPicture(n, style, QLatin1String(suffix)).resource;
+                    const QString name
+                        = FreeDealPicture(n, static_cast<DeckStyle>(style), QLatin1String(suffix)).resource;
                     QVERIFY2(platform::HasResource(name), qPrintable(name));
                 }
             }

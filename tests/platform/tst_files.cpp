@@ -91,9 +91,10 @@ private:
 // The Fool on top of the deck, and the picture its free deal goes through.
 DealPicture FoolOnTop()
 {
-    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(0));
-    std::rotate(G.Deck.begin(), it, it + 1);
-    return FreeDealPicture(0, G.DeckStyle, FreeDealPicSuffix(G.Reversed[0], G.GypsieDeck));
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(0));
+    std::rotate(program::state.deck.begin(), it, it + 1);
+    return FreeDealPicture(
+        0, program::state.deckStyle, FreeDealPicSuffix(program::state.reversed[0], program::state.gypsieDeck));
 }
 
 QImage Shown(CardWindow *window)
@@ -220,7 +221,7 @@ private slots:
 
         CardWindow *window = WindowOf(0);
         QVERIFY(window);
-        QCOMPARE(G.CardsOut[0], CardKey(0));
+        QCOMPARE(program::state.cardsOut[0], CardKey(0));
         QCOMPARE(Shown(window), Embedded(picture.resource));
         QCOMPARE(FileBytes(outside), outsideBefore);
         QCOMPARE(Entries(f.Folder()), entriesBefore);

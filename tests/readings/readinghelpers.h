@@ -21,9 +21,9 @@ namespace readingtest {
 // Moves card `n` to the top of the deck, the other cards keeping their order.
 inline void PutOnTop(int n)
 {
-    const auto it = std::find(G.Deck.begin(), G.Deck.end(), CardKey(n));
-    if (it != G.Deck.end())
-        std::rotate(G.Deck.begin(), it, it + 1);
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
+    if (it != program::state.deck.end())
+        std::rotate(program::state.deck.begin(), it, it + 1);
 }
 
 // Puts the cards `cards` on top of the deck in this order.

@@ -86,14 +86,14 @@ private slots:
         QFETCH(QString, cacheFile);
         ProgramFixture f;
         f.Start();
-        const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(card));
-        std::iter_swap(at, G.Deck.begin() + position);
-        G.Reversed[card] = std::int16_t(reversed);
-        G.GypsieDeck = std::int16_t(gypsie);
-        G.DeckStyle = std::int16_t(deckStyle);
-        G.NextCardLeft = 300;
-        G.NextCardTop = 200;
-        const CardKeys before = G.Deck;
+        const auto at = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card));
+        std::iter_swap(at, program::state.deck.begin() + position);
+        program::state.reversed[card] = std::int16_t(reversed);
+        program::state.gypsieDeck = std::int16_t(gypsie);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
+        program::state.nextCardLeft = 300;
+        program::state.nextCardTop = 200;
+        const CardKeys before = program::state.deck;
         const DeckWindowSize smaller
             = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
@@ -112,17 +112,17 @@ private slots:
         QCOMPARE(window->PictureControl()->Height(), window->ScaleHeight());
         QVERIFY(window->PictureControl()->HasPicture());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
-        QCOMPARE(G.CardsOut[card], CardKey(card));
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
         // The other cards keep their order.
         for (int i = 0; i < 77; ++i)
-            QCOMPARE(G.Deck[i], before[i < position ? i : i + 1]);
-        QCOMPARE(G.Deck[77], kNoCard);
+            QCOMPARE(program::state.deck[i], before[i < position ? i : i + 1]);
+        QCOMPARE(program::state.deck[77], kNoCard);
         QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
         QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
         QVERIFY(DeckWindow::instance()->Visible());
         // Outside the querent step the window stays open after the pick.
         QVERIFY(pick->Visible());
-        QCOMPARE(G.ReadingState, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::NoReading);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -142,19 +142,19 @@ private slots:
         PickCardWindow *pick = OpenPickCard();
         PutOnTop(13);
         ChoosePosition(pick, 0); // Death is out now
-        G.PicSuffix = QStringLiteral("x");
-        const CardKeys deck = G.Deck;
-        const CardKeys out = G.CardsOut;
+        program::state.pictureSuffix = QStringLiteral("x");
+        const CardKeys deck = program::state.deck;
+        const CardKeys out = program::state.cardsOut;
         const QStringList windows = OpenCaptions();
         const DeckWindowSize smaller
             = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
 
         pick->TakeCard(key);
 
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CardsOut, out);
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.cardsOut, out);
         QCOMPARE(OpenCaptions(), windows);
-        QCOMPARE(G.PicSuffix, QStringLiteral("x"));
+        QCOMPARE(program::state.pictureSuffix, QStringLiteral("x"));
         QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
         QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
@@ -165,11 +165,11 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        G.Deck[40] = CardKey(0);
+        program::state.deck[40] = CardKey(0);
         PickCardWindow *pick = OpenPickCard();
         pick->TakeCard(CardKey(0));
-        QCOMPARE(G.Deck[0], CardKey(1));
-        QCOMPARE(G.Deck[39], CardKey(0));
+        QCOMPARE(program::state.deck[0], CardKey(1));
+        QCOMPARE(program::state.deck[39], CardKey(0));
         QCOMPARE(WindowsOf(0).size(), 1);
     }
 
@@ -178,13 +178,13 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        G.Deck.fill(kNoCard);
-        G.Deck[0] = CardKey(9);
+        program::state.deck.fill(kNoCard);
+        program::state.deck[0] = CardKey(9);
         DeckWindow::instance()->SetHeight(3409);
         DeckWindow::instance()->SetWidth(2500);
         PickCardWindow *pick = OpenPickCard();
         ChoosePosition(pick, 0);
-        QCOMPARE(G.Deck[0], kNoCard);
+        QCOMPARE(program::state.deck[0], kNoCard);
         QVERIFY(!DeckWindow::instance()->Visible());
         QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
         QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
@@ -210,8 +210,8 @@ private slots:
         f.Start();
         const int card = 7; // The Chariot
         PutOnTop(card);
-        G.Reversed[card] = 1;
-        G.GypsieDeck = std::int16_t(gypsie);
+        program::state.reversed[card] = 1;
+        program::state.gypsieDeck = std::int16_t(gypsie);
         f.dialogs.ExpectMessage(kAskForQuerentText);
         MainWindow::instance()->mnuViewBar0->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
@@ -226,7 +226,7 @@ private slots:
             QCOMPARE(window->Top(), 6870.0f / 2 + 150);
             QCOMPARE(window->Left(), 5505.0f / 3 + 6000);
             QVERIFY(pick->Visible());
-            QCOMPARE(G.ReadingState, std::int16_t(5));
+            QCOMPARE(program::state.reading, Reading::CelticAwaitingQuerent);
             QVERIFY(!CacheFileExists(cacheFile));
             checked = true;
         });
@@ -238,9 +238,9 @@ private slots:
         QVERIFY(checked);
         QVERIFY(!pick->Visible());
         QVERIFY(pick->IsLoaded());
-        QCOMPARE(G.ReadingState, std::int16_t(2));
+        QCOMPARE(program::state.reading, Reading::CelticCross);
         QVERIFY(CacheFileExists(cacheFile));
-        QCOMPARE(G.CardsOut[card], CardKey(card));
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
         // Not shown again by the rest of the pick by name.
         QCOMPARE(WindowOf(card)->Top(), 6870.0f / 2 + 150);
         VERIFY_DIALOGS(f.dialogs);
@@ -256,15 +256,15 @@ private slots:
         QCOMPARE(pick->Combo1->count(), 78);
         QCOMPARE(pick->Combo1->itemText(77), QStringLiteral("78"));
         QCOMPARE(pick->Combo1->currentIndex(), -1);
-        ChooseName(pick, CardNumberOfKey(G.Deck[5]));
+        ChooseName(pick, CardNumberOfKey(program::state.deck[5]));
         QCOMPARE(pick->Combo1->count(), 78);
 
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
         const float height = DeckWindow::instance()->Height();
         pick->Combo1->showPopup();
         QCOMPARE(pick->Combo1->count(), 77);
         pick->Combo1->hidePopup();
-        QCOMPARE(G.Deck, deck);
+        QCOMPARE(program::state.deck, deck);
         QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -276,12 +276,12 @@ private slots:
         ProgramFixture f;
         f.Start();
         PickCardWindow *pick = OpenPickCard();
-        ChooseName(pick, CardNumberOfKey(G.Deck[5]));
-        const CardKeys deck = G.Deck;
+        ChooseName(pick, CardNumberOfKey(program::state.deck[5]));
+        const CardKeys deck = program::state.deck;
         const QStringList windows = OpenCaptions();
         const float height = DeckWindow::instance()->Height();
         ChoosePosition(pick, 77);
-        QCOMPARE(G.Deck, deck);
+        QCOMPARE(program::state.deck, deck);
         QCOMPARE(OpenCaptions(), windows);
         QCOMPARE(DeckWindow::instance()->Height(), height);
         VERIFY_DIALOGS(f.dialogs);
@@ -313,11 +313,11 @@ private slots:
         ProgramFixture f;
         f.Start();
         PickCardWindow *pick = OpenPickCard();
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
         pick->Combo1->setFocus();
         QTest::keyClick(pick->Combo1, Qt::Key_Down);
         QTest::keyClick(pick->Combo1, Qt::Key_5);
-        QCOMPARE(G.Deck, deck);
+        QCOMPARE(program::state.deck, deck);
         QCOMPARE(pick->Combo1->currentIndex(), -1);
         pick->Combo1->hidePopup();
         VERIFY_DIALOGS(f.dialogs);
@@ -355,9 +355,9 @@ private slots:
                 QTest::keyClick(list, Qt::Key_Return);
         }
         FlushDeletes();
-        QCOMPARE(G.CardsOut[card] == CardKey(card), picked);
-        QCOMPARE(G.CardsOut[1] == CardKey(1), false);
-        QCOMPARE(G.CardsOut[2] == CardKey(2), false);
+        QCOMPARE(program::state.cardsOut[card] == CardKey(card), picked);
+        QCOMPARE(program::state.cardsOut[1] == CardKey(1), false);
+        QCOMPARE(program::state.cardsOut[2] == CardKey(2), false);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -381,10 +381,10 @@ private slots:
         QFETCH(bool, shownAgain);
         ProgramFixture f;
         f.Start();
-        const auto at = std::find(G.Deck.begin(), G.Deck.end(), CardKey(card));
-        std::iter_swap(at, G.Deck.begin() + position);
-        G.NextCardLeft = 300;
-        G.NextCardTop = 200;
+        const auto at = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card));
+        std::iter_swap(at, program::state.deck.begin() + position);
+        program::state.nextCardLeft = 300;
+        program::state.nextCardTop = 200;
         PickCardWindow *pick = OpenPickCard();
         ChooseName(pick, card);
         CardWindow *window = WindowOf(card);
@@ -392,9 +392,10 @@ private slots:
         QCOMPARE(window, DefaultCardWindow(card));
         QCOMPARE(window->Left(), shownAgain ? 5000.0f : 300.0f);
         QCOMPARE(window->Top(), shownAgain ? 2500.0f : 200.0f);
-        QCOMPARE(G.CardsOut[card], CardKey(card));
-        QVERIFY(std::find(G.Deck.begin(), G.Deck.end(), CardKey(card)) == G.Deck.end());
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
+        QVERIFY(std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card))
+            == program::state.deck.end());
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -436,14 +437,14 @@ private slots:
         PutOnTop(card);
         Draw(); // dealt into a new window of its own
         QVERIFY(WindowOf(card) != DefaultCardWindow(card));
-        G.Reversed[card] = std::int16_t(reversed);
-        G.GypsieDeck = std::int16_t(gypsie);
-        G.DeckStyle = std::int16_t(deckStyle);
-        G.CardView[card] = 4; // kept, though the window opens at its design size
-        G.NextCardLeft = 300;
-        G.NextCardTop = 200;
-        const CardKeys deck = G.Deck;
-        const CardKeys out = G.CardsOut;
+        program::state.reversed[card] = std::int16_t(reversed);
+        program::state.gypsieDeck = std::int16_t(gypsie);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
+        program::state.viewStates[card] = 4; // kept, though the window opens at its design size
+        program::state.nextCardLeft = 300;
+        program::state.nextCardTop = 200;
+        const CardKeys deck = program::state.deck;
+        const CardKeys out = program::state.cardsOut;
         const float height = DeckWindow::instance()->Height();
 
         PickCardWindow *pick = OpenPickCard();
@@ -458,10 +459,10 @@ private slots:
         QCOMPARE(window->ScaleWidth(), CardDataOf(card).clientWidth);
         QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CardsOut, out);
-        QCOMPARE(G.CardView[card], std::int16_t(4));
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.cardsOut, out);
+        QCOMPARE(program::state.viewStates[card], std::int16_t(4));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(DeckWindow::instance()->Height(), height);
         QCOMPARE(pick->Combo1->count(), listed);
         VERIFY_DIALOGS(f.dialogs);
@@ -487,7 +488,7 @@ private slots:
         pick->ShowOutCard(key);
         FlushDeletes();
         QCOMPARE(OpenCaptions(), windows);
-        QCOMPARE(G.CardReturnMode, std::int16_t(1));
+        QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
     }
 
     // After the querent is chosen, a name chosen says so and hides the window; nothing is taken.
@@ -495,17 +496,17 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        G.ReadingState = 2;
+        program::state.reading = Reading::CelticCross;
         f.dialogs.ExpectMessage(kQuerentChosenText);
         PickCardWindow *pick = PickCardWindow::instance();
         pick->Load();
         pick->Show();
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
         f.dialogs.ExpectMessage(kQuerentChosenText);
         ChooseName(pick, 0);
         QVERIFY(!pick->Visible());
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CardsOut[0], kNoCard);
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.cardsOut[0], kNoCard);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -518,7 +519,7 @@ private slots:
         pick->Command1->click();
         QVERIFY(!pick->Visible());
         QVERIFY(pick->IsLoaded());
-        QCOMPARE(G.ReadingState, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::NoReading);
         VERIFY_DIALOGS(f.dialogs);
     }
 };

@@ -157,7 +157,7 @@ private slots:
         QFETCH(int, card);
         QFETCH(int, deckStyle);
         QFETCH(QString, suffix);
-        QTEST(Names(ReadingDealPictures(card, deckStyle, suffix)), "names");
+        QTEST(Names(ReadingDealPictures(card, static_cast<DeckStyle>(deckStyle), suffix)), "names");
     }
 
     void takeAndOutPictures_data()
@@ -199,10 +199,10 @@ private slots:
     {
         QFETCH(int, card);
         QFETCH(int, deckStyle);
-        QTEST(Names(TakeCardPicture(card, deckStyle, QString())), "take");
-        QTEST(Names(OutCardPicture(card, deckStyle, QString())), "out");
+        QTEST(Names(TakeCardPicture(card, static_cast<DeckStyle>(deckStyle), QString())), "take");
+        QTEST(Names(OutCardPicture(card, static_cast<DeckStyle>(deckStyle), QString())), "out");
         // The suffix follows both the picture and its file.
-        const DealPicture turned = TakeCardPicture(card, deckStyle, QStringLiteral("6"));
+        const DealPicture turned = TakeCardPicture(card, static_cast<DeckStyle>(deckStyle), QStringLiteral("6"));
         QVERIFY(turned.resource.endsWith(QLatin1Char('6')));
         QVERIFY(turned.cacheFile.endsWith(QLatin1Char('6')));
     }
@@ -216,8 +216,9 @@ private slots:
             for (int style : { 0, 1 }) {
                 for (const char *suffix : { "", "5", "6" }) {
                     const QString s = QLatin1String(suffix);
-                    QList<DealPicture> pictures = ReadingDealPictures(n, style, s);
-                    pictures << TakeCardPicture(n, style, s) << OutCardPicture(n, style, s);
+                    QList<DealPicture> pictures = ReadingDealPictures(n, static_cast<DeckStyle>(style), s);
+                    pictures << TakeCardPicture(n, static_cast<DeckStyle>(style), s)
+                             << OutCardPicture(n, static_cast<DeckStyle>(style), s);
                     for (const DealPicture &picture : std::as_const(pictures))
                         QVERIFY2(platform::HasResource(picture.resource), qPrintable(picture.resource));
                 }

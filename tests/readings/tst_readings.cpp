@@ -71,8 +71,8 @@ private slots:
         QCOMPARE(layout->Top(), 380.0f);
         QCOMPARE(layout->ScaleWidth(), 8400.0f);
         QCOMPARE(layout->ScaleHeight(), 5865.0f);
-        QCOMPARE(G.ReadingState, std::int16_t(1));
-        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::FiveCard);
+        QCOMPARE(program::state.readingBegun, false);
 
         const int lefts[kFiveCardPlaces] = { 3823, 5600, 7258, 8900, 10500 };
         for (int place = 1; place <= kFiveCardPlaces; ++place) {
@@ -81,9 +81,9 @@ private slots:
             const int n = cards[place - 1];
             VerifyWindowAt(WindowOf(n), Slot { 1850, 1092, 3312, lefts[place - 1] });
             QVERIFY(WindowOf(n) != DefaultCardWindow(n));
-            QCOMPARE(G.CardsOut[n], CardKey(n));
-            QCOMPARE(G.FiveCount, std::int16_t(place));
-            QCOMPARE(G.ReadingBegun, std::int16_t(1));
+            QCOMPARE(program::state.cardsOut[n], CardKey(n));
+            QCOMPARE(program::state.fiveCardDraws, std::int16_t(place));
+            QCOMPARE(program::state.readingBegun, true);
         }
         VERIFY_DIALOGS(f.dialogs);
 
@@ -91,14 +91,14 @@ private slots:
         f.dialogs.ExpectMessage(kFiveCardPlaceTexts[kFiveCardPlaces]);
         Draw();
         VerifyWindowAt(WindowOf(cards[5]), kClosingSlot);
-        QCOMPARE(G.ReadingState, std::int16_t(0));
-        QCOMPARE(G.ReadingBegun, std::int16_t(0));
-        QCOMPARE(G.FiveCount, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::NoReading);
+        QCOMPARE(program::state.readingBegun, false);
+        QCOMPARE(program::state.fiveCardDraws, std::int16_t(0));
         QVERIFY(layout->Visible());
 
         // The next click is a free draw: no message, the card where card windows open.
-        G.NextCardLeft = 300;
-        G.NextCardTop = 200;
+        program::state.nextCardLeft = 300;
+        program::state.nextCardTop = 200;
         Draw();
         CardWindow *free = WindowOf(cards[6]);
         QVERIFY(free);
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(layout->Top(), 100.0f);
         QCOMPARE(layout->ScaleWidth(), 5505.0f);
         QCOMPARE(layout->ScaleHeight(), 6870.0f);
-        QCOMPARE(G.ReadingState, std::int16_t(5));
+        QCOMPARE(program::state.reading, Reading::CelticAwaitingQuerent);
         QVERIFY(pick->Visible());
         QCOMPARE(pick->Caption(), kPickCardCaption);
         VERIFY_DIALOGS(f.dialogs);
@@ -157,13 +157,13 @@ private slots:
             CardWindow *window = WindowOf(querentCard);
             QCOMPARE(window, DefaultCardWindow(querentCard));
             VerifyWindowAt(window, Slot { 1850, 1092, 3535, 7735 });
-            QCOMPARE(G.CardsOut[querentCard], CardKey(querentCard));
+            QCOMPARE(program::state.cardsOut[querentCard], CardKey(querentCard));
             QCOMPARE(WindowsOf(querentCard).size(), 1);
             firstDealt = 1;
         }
         QVERIFY(!pick->Visible());
-        QCOMPARE(G.ReadingState, std::int16_t(2));
-        QCOMPARE(G.ReadingBegun, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::CelticCross);
+        QCOMPARE(program::state.readingBegun, false);
         VERIFY_DIALOGS(f.dialogs);
 
         const LayoutFrame frame { 5900, 100, 5505, 6870 };
@@ -171,18 +171,18 @@ private slots:
             f.dialogs.ExpectMessage(kCelticPlaceTexts[place - 1]);
             Draw();
             VerifyWindowAt(WindowOf(cards[firstDealt + place - 1]), CelticSlot(place, frame));
-            QCOMPARE(G.CelticCount, std::int16_t(place));
-            QCOMPARE(G.ReadingBegun, std::int16_t(1));
-            QCOMPARE(G.ReadingState, std::int16_t(2));
+            QCOMPARE(program::state.celticDraws, std::int16_t(place));
+            QCOMPARE(program::state.readingBegun, true);
+            QCOMPARE(program::state.reading, Reading::CelticCross);
         }
         VERIFY_DIALOGS(f.dialogs);
 
         f.dialogs.ExpectMessage(kCelticPlaceTexts[kCelticPlaces]);
         Draw();
         VerifyWindowAt(WindowOf(cards[firstDealt + kCelticPlaces]), kClosingSlot);
-        QCOMPARE(G.ReadingState, std::int16_t(0));
-        QCOMPARE(G.ReadingBegun, std::int16_t(0));
-        QCOMPARE(G.CelticCount, std::int16_t(0));
+        QCOMPARE(program::state.reading, Reading::NoReading);
+        QCOMPARE(program::state.readingBegun, false);
+        QCOMPARE(program::state.celticDraws, std::int16_t(0));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -192,7 +192,7 @@ private slots:
     void readingState_data()
     {
         QTest::addColumn<QString>("actions");
-        QTest::addColumn<QList<int>>("after"); // ReadingState, ReadingBegun, CelticCount, FiveCount, Crossing
+        QTest::addColumn<QList<int>>("after"); // reading, readingBegun, celticDraws, fiveCardDraws, dealingCrossingCard
         QTest::newRow("nothing") << "" << QList<int> { 0, 0, 0, 0, 0 };
         QTest::newRow("Five Card opened") << "F" << QList<int> { 1, 0, 0, 0, 0 };
         QTest::newRow("Five Card first draw") << "FD" << QList<int> { 1, 1, 0, 1, 0 };
@@ -259,8 +259,8 @@ private slots:
             FlushDeletes();
         }
         platform::SetDialogs(&f.dialogs);
-        const QList<int> state { G.ReadingState, G.ReadingBegun, G.CelticCount, G.FiveCount,
-            DeckWindow::instance()->Crossing };
+        const QList<int> state { int(program::state.reading), int(program::state.readingBegun),
+            program::state.celticDraws, program::state.fiveCardDraws, int(program::state.dealingCrossingCard) };
         QCOMPARE(state, after);
     }
 
@@ -280,7 +280,7 @@ private slots:
         QFETCH(bool, refused);
         ProgramFixture f;
         f.Start();
-        G.ReadingState = std::int16_t(readingState);
+        program::state.reading = static_cast<Reading>(readingState);
         if (refused)
             f.dialogs.ExpectMessage(kPickRefusedText);
         // Loading the window hidden fills its position list, which tells that the querent is chosen.
@@ -351,11 +351,11 @@ private slots:
         f.Start();
         f.dialogs.ExpectMessage(kAskForQuerentText);
         MainWindow::instance()->mnuViewBar0->trigger();
-        const CardKeys deck = G.Deck;
+        const CardKeys deck = program::state.deck;
         f.dialogs.ExpectMessage(kPickFirstText);
         Draw();
-        QCOMPARE(G.Deck, deck);
-        QCOMPARE(G.CelticCount, std::int16_t(0));
+        QCOMPARE(program::state.deck, deck);
+        QCOMPARE(program::state.celticDraws, std::int16_t(0));
         QCOMPARE(OpenCaptions(), (QStringList { QLatin1String(kDeckCaption), kCelticCaption, kPickCardCaption }));
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -366,10 +366,10 @@ private slots:
         ProgramFixture f;
         f.Start();
         OpenFiveCard(f);
-        G.Deck.fill(kNoCard);
+        program::state.deck.fill(kNoCard);
         Draw();
-        QCOMPARE(G.FiveCount, std::int16_t(0));
-        QCOMPARE(G.ReadingBegun, std::int16_t(1));
+        QCOMPARE(program::state.fiveCardDraws, std::int16_t(0));
+        QCOMPARE(program::state.readingBegun, true);
         QVERIFY(!DeckWindow::instance()->Visible());
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -380,10 +380,10 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        G.GypsieDeck = 1;
+        program::state.gypsieDeck = 1;
         Stack({ 0, 1, 3 });
-        G.Reversed[1] = 1;
-        G.Reversed[3] = 1;
+        program::state.reversed[1] = 1;
+        program::state.reversed[3] = 1;
         OpenCelticWithoutQuerent(f);
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
         Draw();
@@ -391,7 +391,7 @@ private slots:
         CardWindow *crossing = WindowOf(1);
         QCOMPARE(crossing->Height(), 1430.0f);
         QCOMPARE(crossing->Width(), 1650.0f);
-        QCOMPARE(G.PicSuffix, QStringLiteral("5"));
+        QCOMPARE(program::state.pictureSuffix, QStringLiteral("5"));
         QVERIFY(CacheFileExists(QStringLiteral("maguscardbg5")));
         QVERIFY(!CacheFileExists(QStringLiteral("maguscardbg6")));
         QCOMPARE(crossing->PictureControl()->Height(), crossing->ScaleHeight());
@@ -399,8 +399,8 @@ private slots:
 
         f.dialogs.ExpectMessage(kCelticPlaceTexts[2]);
         Draw();
-        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(0));
-        QCOMPARE(G.PicSuffix, QStringLiteral("6"));
+        QCOMPARE(program::state.dealingCrossingCard, false);
+        QCOMPARE(program::state.pictureSuffix, QStringLiteral("6"));
         QVERIFY(CacheFileExists(QStringLiteral("empressbg6")));
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -420,25 +420,25 @@ private slots:
         f.Start();
         AcceptingDialogs any;
         platform::SetDialogs(&any);
-        G.GypsieDeck = 1;
+        program::state.gypsieDeck = 1;
         MainWindow::instance()->mnuViewBar0->trigger();
         PickCardWindow::instance()->Command1->click();
         Draw();
         Draw();
-        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(1));
+        QCOMPARE(program::state.dealingCrossingCard, true);
         if (byExit)
             CelticCrossWindow::instance()->Command1->click();
         else
             CelticCrossWindow::instance()->SubWindow()->close();
         FlushDeletes();
-        QCOMPARE(DeckWindow::instance()->Crossing, std::int16_t(0));
+        QCOMPARE(program::state.dealingCrossingCard, false);
 
         MainWindow::instance()->mnuViewOptions->trigger();
-        const int n = CardNumberOfKey(G.Deck[0]);
-        G.Reversed[n] = 1;
+        const int n = CardNumberOfKey(program::state.deck[0]);
+        program::state.reversed[n] = 1;
         Draw();
         platform::SetDialogs(&f.dialogs);
-        QCOMPARE(G.PicSuffix, QStringLiteral("6"));
+        QCOMPARE(program::state.pictureSuffix, QStringLiteral("6"));
     }
 
     // The style cards write their Thoth picture and, in the Traditional style, their
@@ -456,7 +456,7 @@ private slots:
         QFETCH(bool, traditionalWritten);
         ProgramFixture f;
         f.Start();
-        G.DeckStyle = std::int16_t(deckStyle);
+        program::state.deckStyle = static_cast<DeckStyle>(deckStyle);
         PutOnTop(17);
         OpenFiveCard(f);
         f.dialogs.ExpectMessage(kFiveCardPlaceTexts[0]);
@@ -478,7 +478,7 @@ private slots:
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
         Draw();
         CelticCrossWindow::instance()->Move(40000, 30000);
-        const int n = CardNumberOfKey(G.Deck[0]);
+        const int n = CardNumberOfKey(program::state.deck[0]);
         Draw();
         VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame { 40000, 30000, 5505, 6870 }));
         QVERIFY(WindowOf(n)->Left() > 32767.0f);
@@ -497,20 +497,20 @@ private slots:
         Draw();
         MainWindow::instance()->mnuToolsOptions2->trigger();
         emit PickCardWindow::instance()->Combo1->activated(1); // position 2: card 50
-        QCOMPARE(G.CardsOut[50], CardKey(50));
+        QCOMPARE(program::state.cardsOut[50], CardKey(50));
         DeckWindow::instance()->Move(4000, 3000);
-        const int inDeck = FirstFreePosition(G.Deck);
+        const int inDeck = FirstFreePosition(program::state.deck);
         QCOMPARE(inDeck, 74);
 
         OpenFiveCard(f);
         QCOMPARE(DeckWindow::instance()->Left(), 0.0f);
         QCOMPARE(DeckWindow::instance()->Top(), 0.0f);
-        QCOMPARE(G.Deck[74], CardKey(10));
-        QCOMPARE(G.Deck[75], CardKey(20));
-        QCOMPARE(G.Deck[76], CardKey(30));
-        QCOMPARE(G.Deck[77], CardKey(50));
+        QCOMPARE(program::state.deck[74], CardKey(10));
+        QCOMPARE(program::state.deck[75], CardKey(20));
+        QCOMPARE(program::state.deck[76], CardKey(30));
+        QCOMPARE(program::state.deck[77], CardKey(50));
         for (int n : { 10, 20, 30, 50 })
-            QCOMPARE(G.CardsOut[n], kNoCard);
+            QCOMPARE(program::state.cardsOut[n], kNoCard);
         QCOMPARE(OpenCaptions(), (QStringList { QLatin1String(kDeckCaption), kFiveCardCaption }));
         VERIFY_DIALOGS(f.dialogs);
     }

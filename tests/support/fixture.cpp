@@ -36,7 +36,7 @@ ProgramFixture::ProgramFixture()
     platform::SetProgramFolder(m_folder->path());
     platform::SetTimerScale(0);
     platform::SetRandom(nullptr);
-    G = SharedState{};
+    program::state = ProgramState {};
 }
 
 ProgramFixture::~ProgramFixture()

@@ -341,7 +341,7 @@ void MainWindow::NewDeck()
     DeckWindow *deck = DeckWindow::instance();
     deck->SetCaption(QString::fromLatin1(kDeckCaption));
     deck->Show();
-    InitDeck(G);
+    InitDeck(program::state);
 }
 
 void MainWindow::mnuFileOpen_Click()
@@ -350,8 +350,8 @@ void MainWindow::mnuFileOpen_Click()
         return;
     platform::Dialogs &dialogs = platform::dialogs();
     if (!dialogs.AskYesNo(QStringLiteral(" Do you want to open an existing deck?"))) {
-        G.DeckState = 1;
-        G.DeckClosed = 0;
+        program::state.deckState = DeckState::New;
+        program::state.deckClosed = false;
         NewDeck();
         return;
     }
@@ -370,35 +370,35 @@ void MainWindow::mnuFileOpen_Click()
     }
     file.close();
 
-    G.DeckFileName = path;
+    program::state.deckFileName = path;
     QDir::setCurrent(platform::ProgramFolder());
-    G.FileSlots = contents.keys;
-    G.DeckStyleName = contents.styleName;
-    G.Reversed = contents.reversed;
-    G.GypsieDeck = contents.gypsie;
+    program::state.fileSlots = contents.keys;
+    program::state.deckStyleName = contents.styleName;
+    program::state.reversed = contents.reversed;
+    program::state.gypsieDeck = contents.gypsie;
     for (int i = 0; i < kCardCount; ++i) {
-        G.Deck[i] = G.FileSlots[i];
-        G.CardsOut[i] = kNoCard;
+        program::state.deck[i] = program::state.fileSlots[i];
+        program::state.cardsOut[i] = kNoCard;
     }
-    G.DeckState = 2;
-    if (G.DeckStyleName == QLatin1String("Tradl "))
-        G.DeckStyle = 1;
-    else if (G.DeckStyleName == QLatin1String("Thoth "))
-        G.DeckStyle = 0;
+    program::state.deckState = DeckState::FromFile;
+    if (program::state.deckStyleName == QLatin1String("Tradl "))
+        program::state.deckStyle = DeckStyle::Traditional;
+    else if (program::state.deckStyleName == QLatin1String("Thoth "))
+        program::state.deckStyle = DeckStyle::Thoth;
     else
         dialogs.MsgBox(kBadDeckMessage);
     DeckWindow::instance()->Show();
-    G.CardReturnMode = 1;
-    G.DeckClosed = 0;
+    program::state.cardReturn = CardReturn::ToDeck;
+    program::state.deckClosed = false;
 }
 
 bool MainWindow::SaveDeck()
 {
     QDir::setCurrent(platform::ProgramFolder());
     QString reason;
-    if (WriteDeckFile(G, &reason))
+    if (WriteDeckFile(program::state, &reason))
         return true;
-    platform::dialogs().MsgBox(SaveFailedMessage(G.DeckFileName, reason));
+    platform::dialogs().MsgBox(SaveFailedMessage(program::state.deckFileName, reason));
     return false;
 }
 
@@ -416,37 +416,38 @@ void MainWindow::mnuFileClose_Click()
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
             form->Unload();
     }
-    G.FileSlots = G.Deck;
+    program::state.fileSlots = program::state.deck;
 
     platform::Dialogs &dialogs = platform::dialogs();
-    if (G.DeckState != 0 && dialogs.AskYesNo(QStringLiteral(" Do you want to Save the deck?"))) {
+    if (program::state.deckState != DeckState::NothingToSave
+        && dialogs.AskYesNo(QStringLiteral(" Do you want to Save the deck?"))) {
         const QString path = dialogs.SaveFileName(QStringLiteral("Close"));
         if (path.isEmpty())
             return;
-        G.DeckFileName = path;
+        program::state.deckFileName = path;
         // A save that failed ends the command as a cancel does: the deck stays open to try again.
         if (!SaveDeck())
             return;
     }
-    if (G.DeckClosed != 1 && dialogs.AskYesNo(QStringLiteral("     Close Deck?"))) {
+    if (!program::state.deckClosed && dialogs.AskYesNo(QStringLiteral("     Close Deck?"))) {
         if (platform::ChildWindow *deck = platform::FindWindowByCaption(QLatin1String(kDeckCaption))) {
             deck->Unload();
-            G.DeckClosed = 1;
+            program::state.deckClosed = true;
         }
     }
 }
 
 void MainWindow::mnuFileSave_Click()
 {
-    G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
-    switch (G.DeckState) {
-    case 1:
+    program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
+    switch (program::state.deckState) {
+    case DeckState::New:
         mnuFileClose_Click();
         break;
-    case 2:
-        G.DeckFileName = platform::dialogs().FileName();
+    case DeckState::FromFile:
+        program::state.deckFileName = platform::dialogs().FileName();
         if (SaveDeck())
-            G.DeckState = 2;
+            program::state.deckState = DeckState::FromFile;
         break;
     default:
         break;
@@ -455,18 +456,18 @@ void MainWindow::mnuFileSave_Click()
 
 void MainWindow::mnuFileSaveAs_Click()
 {
-    G.FileSlots = SlotsForSave(G.Deck, G.CardsOut);
+    program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
     const QString path = platform::dialogs().SaveFileName(QStringLiteral("Save As"));
     if (path.isEmpty())
         return;
-    G.DeckFileName = path;
+    program::state.deckFileName = path;
     if (SaveDeck())
-        G.DeckState = 2;
+        program::state.deckState = DeckState::FromFile;
 }
 
 void MainWindow::mnuFileProperties_Click()
 {
-    if (StyleCardOut(G.CardsOut)) {
+    if (StyleCardOut(program::state.cardsOut)) {
         if (PropertiesWindow *properties = PropertiesWindow::loadedInstance(); properties && properties->Visible())
             properties->Hide();
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
@@ -477,7 +478,7 @@ void MainWindow::mnuFileProperties_Click()
 
 void MainWindow::mnuFileExit_Click()
 {
-    if ((G.DeckState == 1 || G.DeckState == 2)
+    if ((program::state.deckState == DeckState::New || program::state.deckState == DeckState::FromFile)
         && platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
         mnuFileSaveAs_Click();
     // The program ends here, whatever the save did: no window gives anything back, nothing is
@@ -521,7 +522,7 @@ void MainWindow::mnuViewOptions_Click()
 void MainWindow::mnuToolsOptions_Click()
 {
     platform::Dialogs &dialogs = platform::dialogs();
-    if (G.ReadingBegun == 1) {
+    if (program::state.readingBegun) {
         dialogs.MsgBox(kShuffleDuringReadingText);
         return;
     }
@@ -531,8 +532,9 @@ void MainWindow::mnuToolsOptions_Click()
     window->Show();
     DeckWindow::instance()->Hide();
     platform::Random().Randomize();
-    if (!CardsInDeck(G.Deck).isEmpty()) {
-        if (StartShuffle(G.Deck, G.Reversed, platform::Random()) == ShuffleOutcome::TooFewCards)
+    if (!CardsInDeck(program::state.deck).isEmpty()) {
+        if (StartShuffle(program::state.deck, program::state.reversed, platform::Random())
+            == ShuffleOutcome::TooFewCards)
             dialogs.MsgBox(kShuffleTooFewText);
     } else {
         window->Hide();
@@ -543,7 +545,7 @@ void MainWindow::mnuToolsOptions_Click()
 
 void MainWindow::mnuToolsOptions3_Click()
 {
-    if (G.ReadingBegun == 1) {
+    if (program::state.readingBegun) {
         platform::dialogs().MsgBox(kCutDuringReadingText);
         return;
     }
@@ -552,7 +554,7 @@ void MainWindow::mnuToolsOptions3_Click()
 
 void MainWindow::mnuToolsOptions2_Click()
 {
-    if (G.ReadingState == 1 || G.ReadingState == 2) {
+    if (program::state.reading == Reading::FiveCard || program::state.reading == Reading::CelticCross) {
         platform::dialogs().MsgBox(kPickRefusedText);
         PickCardWindow::instance()->Hide();
         return;

@@ -24,7 +24,7 @@ QPointer<PropertiesWindow> g_window;
 // The choice cannot be made while Strength or Justice is out: say so and keep the marks.
 bool StyleChoiceAllowed()
 {
-    if (!StyleChoiceBlocked(G.CardsOut))
+    if (!StyleChoiceBlocked(program::state.cardsOut))
         return true;
     platform::dialogs().MsgBox(kStyleCardsOutMessage);
     return false;
@@ -106,21 +106,21 @@ void PropertiesWindow::ResetDesign()
 void PropertiesWindow::Form_Load()
 {
     // Marking the current style's button runs its choice.
-    Option1->SetValue(G.DeckStyle == 0);
-    Option2->SetValue(G.DeckStyle == 1);
-    Check1->SetValue(G.GypsieDeck == 1);
-    Check2->SetValue(G.GypsieDeck == 0);
+    Option1->SetValue(program::state.deckStyle == DeckStyle::Thoth);
+    Option2->SetValue(program::state.deckStyle == DeckStyle::Traditional);
+    Check1->SetValue(program::state.gypsieDeck == 1);
+    Check2->SetValue(program::state.gypsieDeck == 0);
 }
 
 void PropertiesWindow::Option1_Click()
 {
-    if (!ChooseThoth(G))
+    if (!ChooseThoth(program::state))
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
 }
 
 void PropertiesWindow::Option2_Click()
 {
-    if (!ChooseTraditional(G))
+    if (!ChooseTraditional(program::state))
         platform::dialogs().MsgBox(kStyleCardsOutMessage);
 }
 
@@ -129,14 +129,14 @@ void PropertiesWindow::Option2_Click()
 void PropertiesWindow::Check1_Click()
 {
     const bool on = Check1->isChecked();
-    G.GypsieDeck = on ? 1 : 0;
+    program::state.gypsieDeck = on ? 1 : 0;
     Check2->SetValue(!on);
 }
 
 void PropertiesWindow::Check2_Click()
 {
     const bool off = Check2->isChecked();
-    G.GypsieDeck = off ? 0 : 1;
+    program::state.gypsieDeck = off ? 0 : 1;
     Check1->SetValue(!off);
 }
 

@@ -42,16 +42,17 @@ void PrepareEnvironment()
 
 void StartProgram()
 {
-    G.ReturnPending = 0;
-    G.ReadingState = 0;
-    G.ReadingBegun = 0;
-    G.FiveCount = 0;
-    G.CelticCount = 0;
-    G.DeckClosed = 0;
+    program::state.returnPending = false;
+    program::state.reading = Reading::NoReading;
+    program::state.readingBegun = false;
+    program::state.fiveCardDraws = 0;
+    program::state.celticDraws = 0;
+    program::state.deckClosed = false;
+    program::state.dealingCrossingCard = false;
     PrepareEnvironment();
     // Both windows live until the program ends; they are reached through their instance().
     new DeckWindow;
     (new MainWindow)->ShowAndLoad();
-    if (G.DeckState == 1)
-        InitDeck(G);
+    if (program::state.deckState == DeckState::New)
+        InitDeck(program::state);
 }

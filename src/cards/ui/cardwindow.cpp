@@ -185,14 +185,14 @@ bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resour
 
 void CardWindow::SetReturnFlag()
 {
-    G.CardReturnMode = 1;
+    program::state.cardReturn = CardReturn::ToDeck;
 }
 
 void CardWindow::Form_Load()
 {
     List1->hide();
-    SetTop(G.NextCardTop);
-    SetLeft(G.NextCardLeft);
+    SetTop(program::state.nextCardTop);
+    SetLeft(program::state.nextCardLeft);
 }
 
 void CardWindow::Image1_Click()
@@ -222,8 +222,8 @@ void CardWindow::List1_LostFocus()
 
 void CardWindow::List1_MouseMove()
 {
-    G.NextCardLeft = platform::RoundToInt16(Left());
-    G.NextCardTop = platform::RoundToInt16(Top());
+    program::state.nextCardLeft = platform::RoundToInt16(Left());
+    program::state.nextCardTop = platform::RoundToInt16(Top());
 }
 
 bool CardWindow::eventFilter(QObject *watched, QEvent *event)
@@ -242,7 +242,7 @@ bool CardWindow::CaptionIsOpen() const
 
 void CardWindow::UnloadCard()
 {
-    G.CardReturnMode = 2;
+    program::state.cardReturn = CardReturn::StaysOut;
     // Only this window closes, once, however many windows of the card are open.
     if (CaptionIsOpen())
         Unload();
@@ -265,7 +265,7 @@ void CardWindow::List1_Click()
         Redisplay(ShrinkTarget(DefaultCardWindow(n)->Height()), Route::Shrink);
         break;
     case kRotate:
-        if (const int to = RotateTarget(G.CardView[n]); to >= 0)
+        if (const int to = RotateTarget(program::state.viewStates[n]); to >= 0)
             Redisplay(to, Route::Rotate);
         break;
     case kMeaning:
@@ -281,23 +281,23 @@ void CardWindow::List1_Click()
     default:
         break;
     }
-    G.CardReturnMode = 1;
+    program::state.cardReturn = CardReturn::ToDeck;
 }
 
 void CardWindow::Redisplay(int state, Route route)
 {
     const int n = m_card;
     const CardData &card = Data();
-    G.Reversed[n] = ReversedOfState(state);
+    program::state.reversed[n] = ReversedOfState(state);
     UnloadCard();
 
-    // The default window opens again where this one stood (NextCardLeft/Top), before the one
+    // The default window opens again where this one stood (nextCardLeft/Top), before the one
     // step that can fail: writing the picture.
     CardWindow *target = DefaultCardWindow(n);
     const WindowSize size = SizeOfState(card, state, route);
     target->SetHeight(size.height);
     target->SetWidth(size.width);
-    const StatePicture picture = PictureOfState(card, state, G.DeckStyle);
+    const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
     const QString path = picture.IsDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
     if (!picture.IsDesignPicture())
         platform::SaveResToFile(picture.resource, path);
@@ -308,21 +308,21 @@ void CardWindow::Redisplay(int state, Route route)
     else
         target->ShowPicture(path, picture.resource);
     SetReturnFlag();
-    G.CardView[n] = static_cast<std::int16_t>(state);
+    program::state.viewStates[n] = static_cast<std::int16_t>(state);
 }
 
 void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
 {
     Q_UNUSED(cancel);
     Q_UNUSED(unloadMode);
-    if (G.CardReturnMode != 1)
+    if (program::state.cardReturn != CardReturn::ToDeck)
         return;
     const CardData &card = Data();
     // Only a card that is out goes back: when another window of the card has already given it
     // back, this close gives nothing, so the deck never gains a second copy.
-    if (G.CardsOut[card.number] != card.key)
+    if (program::state.cardsOut[card.number] != card.key)
         return;
-    const int slot = FirstFreePosition(G.Deck);
+    const int slot = FirstFreePosition(program::state.deck);
     if (slot < 0)
         return;
     DeckWindow *deck = DeckWindow::instance();
@@ -331,16 +331,16 @@ void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
         deck->SetHeight(card.refillHeight);
         deck->SetWidth(static_cast<float>(kDeckFloorWidth));
     }
-    G.Deck[slot] = card.key;
-    G.CardsOut[m_card] = kNoCard;
-    G.CardView[m_card] = 0;
-    G.NextCardLeft = static_cast<std::int16_t>(card.returnPosition);
-    G.NextCardTop = static_cast<std::int16_t>(card.returnPosition);
-    G.ReturnPending = 1;
+    program::state.deck[slot] = card.key;
+    program::state.cardsOut[m_card] = kNoCard;
+    program::state.viewStates[m_card] = 0;
+    program::state.nextCardLeft = static_cast<std::int16_t>(card.returnPosition);
+    program::state.nextCardTop = static_cast<std::int16_t>(card.returnPosition);
+    program::state.returnPending = true;
     if (deck)
         deck->AddtoDeck();
     else
-        G.ReturnPending = 0;
+        program::state.returnPending = false;
 }
 
 CardWindow *DefaultCardWindow(int cardNumber)

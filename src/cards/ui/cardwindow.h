@@ -41,7 +41,7 @@ public:
     // keeps what it showed).
     bool ShowPicture(const QString &cacheFilePath, const QString &resource);
 
-    // Sets CardReturnMode to 1: closing a card window gives its card back again.
+    // Sets cardReturn to ToDeck: closing a card window gives its card back again.
     static void SetReturnFlag();
 
     platform::PictureLabel *Image1 = nullptr;

@@ -57,7 +57,7 @@ void CutOnceWindow::Form_Load()
 
 void CutOnceWindow::StartCut()
 {
-    if (::StartCut(G.Deck, platform::Random()) == CutOutcome::OneCard)
+    if (::StartCut(program::state.deck, platform::Random()) == CutOutcome::OneCard)
         platform::dialogs().MsgBox(kCutOneCardText);
 }
 

@@ -53,7 +53,7 @@ void CutTwiceWindow::Form_Load()
 
 void CutTwiceWindow::StartCutTwice()
 {
-    if (::StartCutTwice(G.Deck) == CutOutcome::TooFewCards)
+    if (::StartCutTwice(program::state.deck) == CutOutcome::TooFewCards)
         platform::dialogs().MsgBox(kCutTwiceTooFewText);
 }
 

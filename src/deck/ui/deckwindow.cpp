@@ -66,7 +66,6 @@ DeckWindow::DeckWindow()
         setPalette(pal);
         setAutoFillBackground(true);
     }
-    Crossing = 0;
     g_instance = this;
 }
 
@@ -80,7 +79,7 @@ void DeckWindow::ResetDesign()
 
 void DeckWindow::ShiftDeck()
 {
-    ::ShiftDeck(G.Deck);
+    ::ShiftDeck(program::state.deck);
 }
 
 void DeckWindow::SetFloorSize()
@@ -94,7 +93,7 @@ void DeckWindow::SizeDeck()
     const DeckWindowSize size = SizeAfterCardTaken(Height(), Width());
     SetHeight(size.height);
     SetWidth(size.width);
-    if (DeckIsEmpty(G.Deck)) {
+    if (DeckIsEmpty(program::state.deck)) {
         SetFloorSize();
         Hide();
     } else {
@@ -104,51 +103,51 @@ void DeckWindow::SizeDeck()
 
 void DeckWindow::AddtoDeck()
 {
-    if (G.ReturnPending != 1)
+    if (!program::state.returnPending)
         return;
     for (platform::ChildWindow *form : platform::OpenWindows()) {
         if (form->Caption() == QLatin1String(kDeckCaption))
             form->Hide();
     }
-    if (const auto size = SizeAfterCardReturned(Height(), Width(), G.Deck)) {
+    if (const auto size = SizeAfterCardReturned(Height(), Width(), program::state.deck)) {
         SetHeight(size->height);
         SetWidth(size->width);
     }
     Show();
-    G.ReturnPending = 0;
+    program::state.returnPending = false;
 }
 
 namespace {
 
 void SetSlot(const Slot &slot)
 {
-    G.SlotHeight = static_cast<std::int16_t>(slot.height);
-    G.SlotWidth = static_cast<std::int16_t>(slot.width);
-    G.SlotTop = slot.top;
-    G.SlotLeft = slot.left;
+    program::state.slotHeight = static_cast<std::int16_t>(slot.height);
+    program::state.slotWidth = static_cast<std::int16_t>(slot.width);
+    program::state.slotTop = slot.top;
+    program::state.slotLeft = slot.left;
 }
 
 } // namespace
 
 void DeckWindow::CelticRead()
 {
-    const int place = ++G.CelticCount;
+    const int place = ++program::state.celticDraws;
     if (place >= 1 && place <= kCelticPlaces) {
         if (place == kCrossingPlace)
-            Crossing = 1;
+            program::state.dealingCrossingCard = true;
         else if (place == kCrossingPlace + 1)
-            Crossing = 0;
+            program::state.dealingCrossingCard = false;
         SetSlot(CelticSlot(place, FrameOf(*CelticCrossWindow::instance())));
         if (place == 1)
-            G.PicSuffix = CelticPicSuffix(place);
+            program::state.pictureSuffix = CelticPicSuffix(place);
         platform::dialogs().MsgBox(kCelticPlaceTexts[place - 1]);
         if (place > 1)
-            G.PicSuffix = CelticPicSuffix(place);
+            program::state.pictureSuffix = CelticPicSuffix(place);
     } else if (place == kCelticPlaces + 1) {
         SetSlot(kClosingSlot);
-        G.ReadingState = 0;
-        G.ReadingBegun = 0;
-        G.CelticCount = 0;
+        program::state.reading = Reading::NoReading;
+        program::state.readingBegun = false;
+        program::state.celticDraws = 0;
         platform::dialogs().MsgBox(kCelticPlaceTexts[kCelticPlaces]);
     }
 }
@@ -156,29 +155,29 @@ void DeckWindow::CelticRead()
 void DeckWindow::FiveCardRead()
 {
     FiveCardWindow *layout = FiveCardWindow::instance();
-    const int place = ++G.FiveCount;
+    const int place = ++program::state.fiveCardDraws;
     if (place >= 1 && place <= kFiveCardPlaces) {
         SetSlot(FiveCardSlot(place, FrameOf(*layout)));
-        G.PicSuffix = QString();
+        program::state.pictureSuffix = QString();
         platform::dialogs().MsgBox(kFiveCardPlaceTexts[place - 1]);
     } else if (place == kFiveCardPlaces + 1) {
         platform::dialogs().MsgBox(kFiveCardPlaceTexts[kFiveCardPlaces]);
         SetSlot(kClosingSlot);
-        G.ReadingState = 0;
-        G.ReadingBegun = 0;
-        G.FiveCount = 0;
+        program::state.reading = Reading::NoReading;
+        program::state.readingBegun = false;
+        program::state.fiveCardDraws = 0;
     }
 }
 
 void DeckWindow::Image1_Click()
 {
     ReleaseCardInstances();
-    switch (G.ReadingState) {
-    case 5:
+    switch (program::state.reading) {
+    case Reading::CelticAwaitingQuerent:
         platform::dialogs().MsgBox(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
         break;
-    case 1:
-    case 2:
+    case Reading::FiveCard:
+    case Reading::CelticCross:
         DealReadingCard(*this);
         break;
     default:
@@ -201,15 +200,15 @@ void DeckWindow::ReleaseCardInstances()
 
 void DeckWindow::FreeDeal()
 {
-    G.CardReturnMode = 1;
-    const int n = CardNumberOfKey(G.Deck[0]);
+    program::state.cardReturn = CardReturn::ToDeck;
+    const int n = CardNumberOfKey(program::state.deck[0]);
     if (n < 0)
         return; // an empty deck, or a key that names no card
-    G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
-    const DealPicture picture = FreeDealPicture(n, G.DeckStyle, G.PicSuffix);
+    program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
+    const DealPicture picture = FreeDealPicture(n, program::state.deckStyle, program::state.pictureSuffix);
     ResName = picture.resource;
     OpenDealtCard(n, picture.cacheFile);
-    G.CardsOut[n] = CardKey(n);
+    program::state.cardsOut[n] = CardKey(n);
     ShiftDeck();
 }
 
@@ -226,7 +225,7 @@ CardWindow *DeckWindow::OpenDealtCard(int cardNumber, const QString &cacheFile)
 
 void DeckWindow::Image1_MouseUp()
 {
-    if (!DeckIsEmpty(G.Deck)) {
+    if (!DeckIsEmpty(program::state.deck)) {
         Image1->show();
     } else {
         SetFloorSize();
@@ -236,7 +235,7 @@ void DeckWindow::Image1_MouseUp()
 
 void DeckWindow::Form_MouseUp()
 {
-    if (!DeckIsEmpty(G.Deck)) {
+    if (!DeckIsEmpty(program::state.deck)) {
         Show();
     } else {
         SetFloorSize();
@@ -252,14 +251,14 @@ void DeckWindow::mouseReleaseEvent(QMouseEvent *event)
 
 void DeckWindow::Form_Activate()
 {
-    if (DeckIsEmpty(G.Deck))
+    if (DeckIsEmpty(program::state.deck))
         Hide();
 }
 
 void DeckWindow::VisibilityChanged(bool visible)
 {
     // A pile hidden while the deck was empty shows again once there are cards to draw.
-    if (visible && !DeckIsEmpty(G.Deck))
+    if (visible && !DeckIsEmpty(program::state.deck))
         Image1->show();
 }
 
@@ -270,8 +269,8 @@ void DeckWindow::Form_QueryUnload(bool &cancel, int)
         return;
     }
     UnloadOtherWindows();
-    G.DeckClosed = 1;
-    G.DeckState = 0;
+    program::state.deckClosed = true;
+    program::state.deckState = DeckState::NothingToSave;
 }
 
 void DeckWindow::UnloadOtherWindows()

@@ -36,11 +36,8 @@ public:
 
     platform::PictureLabel *Image1 = nullptr;
 
-    // The crossing card of a Celtic Cross is being dealt.
-    std::int16_t Crossing = 0;
-
     // The next place of the reading under way, Celtic Cross or Five Card: its card window's
-    // size and position (SlotHeight, SlotWidth, SlotTop, SlotLeft from the layout window as it
+    // size and position (slotHeight, slotWidth, slotTop, slotLeft from the layout window as it
     // stands now), its picture suffix, and its meaning shown to the user. The draw after the
     // last place ends the reading.
     void CelticRead();
@@ -52,10 +49,10 @@ public:
     // The card windows made by the latest click, by class number 1..78 (index 0 unused).
     // Only the dealt card's window is made; a window stays open after the next click.
     std::array<QPointer<CardWindow>, kCardCount + 1> CardInstance;
-    // The embedded picture of the card being dealt (resource stem + PicSuffix).
+    // The embedded picture of the card being dealt (resource stem + pictureSuffix).
     QString ResName;
-    // Opens card `cardNumber` in a new window of its class (CardInstance), at NextCardLeft /
-    // NextCardTop, showing the picture ResName through the cache file `cacheFile` (a name in
+    // Opens card `cardNumber` in a new window of its class (CardInstance), at nextCardLeft /
+    // nextCardTop, showing the picture ResName through the cache file `cacheFile` (a name in
     // the data folder), which is written first unless it exists.
     CardWindow *OpenDealtCard(int cardNumber, const QString &cacheFile);
     void Image1_MouseUp();

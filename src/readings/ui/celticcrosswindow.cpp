@@ -1,7 +1,6 @@
 #include "readings/ui/celticcrosswindow.h"
 
 #include "app/programstate.h"
-#include "deck/ui/deckwindow.h"
 #include "platform/ui/dialogs.h"
 #include "readings/readingtexts.h"
 #include "readings/ui/pickcardwindow.h"
@@ -21,11 +20,10 @@ QPointer<CelticCrossWindow> g_celtic;
 // dealt would otherwise keep later reversed cards from being shown upside down.
 void EndCelticReading()
 {
-    G.ReadingState = 0;
-    G.ReadingBegun = 0;
-    G.CelticCount = 0;
-    if (DeckWindow *deck = DeckWindow::instance())
-        deck->Crossing = 0;
+    program::state.reading = Reading::NoReading;
+    program::state.readingBegun = false;
+    program::state.celticDraws = 0;
+    program::state.dealingCrossingCard = false;
 }
 
 } // namespace
@@ -52,7 +50,7 @@ void CelticCrossWindow::Form_Load()
 void CelticCrossWindow::AskForQuerent()
 {
     platform::dialogs().MsgBox(kAskForQuerentText);
-    G.ReadingState = 5;
+    program::state.reading = Reading::CelticAwaitingQuerent;
     PickCardWindow::instance()->Show();
 }
 

@@ -14,7 +14,7 @@ public:
     // The Celtic Cross window. Touching it when it is not open opens it, which starts a reading.
     static CelticCrossWindow *instance();
 
-    // Tells the user about the querent, waits for the querent (ReadingState 5) and shows
+    // Tells the user about the querent, waits for the querent (Reading::CelticAwaitingQuerent) and shows
     // Pick A Card, where the querent is picked or skipped.
     void AskForQuerent();
     void Command1_Click() override;

@@ -17,9 +17,9 @@ QPointer<FiveCardWindow> g_reading5;
 
 void EndFiveCardReading()
 {
-    G.ReadingState = 0;
-    G.ReadingBegun = 0;
-    G.FiveCount = 0;
+    program::state.reading = Reading::NoReading;
+    program::state.readingBegun = false;
+    program::state.fiveCardDraws = 0;
 }
 
 } // namespace
@@ -37,7 +37,7 @@ void FiveCardWindow::ResetDesign()
 
 void FiveCardWindow::Form_Load()
 {
-    G.ReadingState = 1;
+    program::state.reading = Reading::FiveCard;
     SetLeft(kLeft);
     SetTop(kTop);
     FitPicture();

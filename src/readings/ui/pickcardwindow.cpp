@@ -201,12 +201,12 @@ void PickCardWindow::Combo1_DropDown()
 void PickCardWindow::RefreshPickList()
 {
     Combo1->clear();
-    FillPickList(PickListCount(G.Deck));
+    FillPickList(PickListCount(program::state.deck));
 }
 
 void PickCardWindow::FillPickList(int count)
 {
-    if (G.ReadingState == 2) {
+    if (program::state.reading == Reading::CelticCross) {
         platform::dialogs().MsgBox(kQuerentChosenText);
         Hide();
     }
@@ -217,10 +217,10 @@ void PickCardWindow::FillPickList(int count)
 
 void PickCardWindow::Combo1_Click(const QString &entry)
 {
-    const int position = PositionOfEntry(entry, G.Deck);
+    const int position = PositionOfEntry(entry, program::state.deck);
     if (position < 0)
         return; // not a position of the deck as it is now
-    TakeCard(G.Deck[position]);
+    TakeCard(program::state.deck[position]);
 }
 
 void PickCardWindow::List1_Click()
@@ -229,7 +229,7 @@ void PickCardWindow::List1_Click()
     if (!item)
         return;
     const QString name = item->text();
-    if (G.ReadingState == 2) {
+    if (program::state.reading == Reading::CelticCross) {
         platform::dialogs().MsgBox(kQuerentChosenText);
         Hide();
         return;
@@ -237,18 +237,18 @@ void PickCardWindow::List1_Click()
     // The whole deck is scanned: a card taken here whose card number lies beyond the position
     // it was taken from is met again among the cards that are out and shown again.
     for (int i = 0; i < kCardCount; ++i) {
-        if (G.CardsOut[i] == name && G.ReadingState != 2)
+        if (program::state.cardsOut[i] == name && program::state.reading != Reading::CelticCross)
             ShowOutCard(name);
-        if (G.Deck[i] == name)
+        if (program::state.deck[i] == name)
             TakeCard(name);
     }
 }
 
 void PickCardWindow::Command1_Click()
 {
-    if (G.ReadingState == 5) {
+    if (program::state.reading == Reading::CelticAwaitingQuerent) {
         platform::dialogs().MsgBox(kQuerentSkippedText);
-        G.ReadingState = 2;
+        program::state.reading = Reading::CelticCross;
     }
     Hide();
 }

@@ -12,12 +12,12 @@
 void DealReadingCard(DeckWindow &deck)
 {
     // Counted as begun at every click of a reading, also one that finds the deck empty.
-    G.ReadingBegun = 1;
-    G.CardReturnMode = 1;
-    const int n = CardNumberOfKey(G.Deck[0]);
+    program::state.readingBegun = true;
+    program::state.cardReturn = CardReturn::ToDeck;
+    const int n = CardNumberOfKey(program::state.deck[0]);
     if (n < 0)
         return; // nothing to deal: the place does not advance
-    if (G.ReadingState == 1)
+    if (program::state.reading == Reading::FiveCard)
         deck.FiveCardRead();
     else
         deck.CelticRead();
@@ -25,16 +25,16 @@ void DealReadingCard(DeckWindow &deck)
     // The first touch opens the window where card windows open; it then moves to its place.
     CardWindow *window = NewCardWindow(n);
     deck.CardInstance[n + 1] = window;
-    window->SetHeight(static_cast<float>(G.SlotHeight));
-    window->SetWidth(static_cast<float>(G.SlotWidth));
-    window->SetTop(static_cast<float>(G.SlotTop));
-    window->SetLeft(static_cast<float>(G.SlotLeft));
+    window->SetHeight(static_cast<float>(program::state.slotHeight));
+    window->SetWidth(static_cast<float>(program::state.slotWidth));
+    window->SetTop(static_cast<float>(program::state.slotTop));
+    window->SetLeft(static_cast<float>(program::state.slotLeft));
 
     // The crossing card keeps the quarter turn its place asked for.
-    if (deck.Crossing == 0)
-        G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
+    if (!program::state.dealingCrossingCard)
+        program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
     QString path;
-    for (const DealPicture &picture : ReadingDealPictures(n, G.DeckStyle, G.PicSuffix)) {
+    for (const DealPicture &picture : ReadingDealPictures(n, program::state.deckStyle, program::state.pictureSuffix)) {
         deck.ResName = picture.resource;
         path = platform::DataPath(picture.cacheFile);
         platform::SaveResToFile(deck.ResName, path);
@@ -43,6 +43,6 @@ void DealReadingCard(DeckWindow &deck)
     window->PictureControl()->SetHeight(window->ScaleHeight());
     window->PictureControl()->SetWidth(window->ScaleWidth());
     window->Show();
-    G.CardsOut[n] = CardKey(n);
+    program::state.cardsOut[n] = CardKey(n);
     deck.ShiftDeck();
 }

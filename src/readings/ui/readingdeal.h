@@ -1,4 +1,4 @@
-// Dealing the top card into the reading under way (ReadingState 1 or 2): the reading's next
+// Dealing the top card into the reading under way (Reading::FiveCard or CelticCross): the reading's next
 // place gives the card window its size and position, and the card is shown there.
 #pragma once
 

@@ -62,20 +62,20 @@ void PlaceQuerent(CardWindow *window)
 
 void PickCardWindow::TakeCard(const QString &key)
 {
-    const int position = PositionOfCard(G.Deck, key);
+    const int position = PositionOfCard(program::state.deck, key);
     if (position >= 0) {
         const int n = CardNumberOfKey(key);
         CardWindow *window = DefaultCardWindow(n);
-        if (G.ReadingState == 5) {
+        if (program::state.reading == Reading::CelticAwaitingQuerent) {
             PlaceQuerent(window);
             platform::dialogs().MsgBox(kQuerentPickedText);
             Hide();
-            G.ReadingState = 2;
+            program::state.reading = Reading::CelticCross;
         }
-        G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
-        ShowCachedPicture(window, TakeCardPicture(n, G.DeckStyle, G.PicSuffix));
+        program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
+        ShowCachedPicture(window, TakeCardPicture(n, program::state.deckStyle, program::state.pictureSuffix));
         window->Show();
-        G.CardsOut[n] = CardKey(n);
+        program::state.cardsOut[n] = CardKey(n);
         RemoveFromDeck(position);
     }
     // One step smaller whether or not a card was taken; the visibility stays as it is.
@@ -88,16 +88,16 @@ void PickCardWindow::TakeCard(const QString &key)
 
 void PickCardWindow::RemoveFromDeck(int position)
 {
-    RemoveDeckEntry(G.Deck, position);
+    RemoveDeckEntry(program::state.deck, position);
     DeckWindow *deck = DeckWindow::instance();
-    if (DeckIsEmpty(G.Deck) && deck)
+    if (DeckIsEmpty(program::state.deck) && deck)
         deck->Hide();
 }
 
 void PickCardWindow::ShowOutCard(const QString &key)
 {
     // The windows closed here keep their card out of the deck.
-    G.CardReturnMode = 2;
+    program::state.cardReturn = CardReturn::StaysOut;
     const int n = CardNumberOfKey(key);
     if (n >= 0) {
         const QString title = CardTitle(n);
@@ -105,11 +105,11 @@ void PickCardWindow::ShowOutCard(const QString &key)
             if (form && form->Caption() == title)
                 form->Unload();
         }
-        G.PicSuffix = FreeDealPicSuffix(G.Reversed[n], G.GypsieDeck);
+        program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
         CardWindow *window = DefaultCardWindow(n);
-        ShowCachedPicture(window, OutCardPicture(n, G.DeckStyle, G.PicSuffix));
+        ShowCachedPicture(window, OutCardPicture(n, program::state.deckStyle, program::state.pictureSuffix));
         window->SetTop(kOutCardTop);
         window->SetLeft(kOutCardLeft);
     }
-    G.CardReturnMode = 1;
+    program::state.cardReturn = CardReturn::ToDeck;
 }
