@@ -40,7 +40,7 @@ void Deal()
 void Return()
 {
     if (platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(kCard)))
-        window->Unload();
+        window->unload();
     FlushDeletes();
 }
 

@@ -33,12 +33,12 @@ int LowerPartSize(int count)
 // round up to m and fall outside the range. The clamp only guards against a faulty source.
 int DrawBelow(platform::RandomSource &random, int m)
 {
-    const int value = static_cast<int>(std::floor(static_cast<double>(random.Rnd()) * m));
+    const int value = static_cast<int>(std::floor(static_cast<double>(random.next()) * m));
     return std::clamp(value, 0, m - 1);
 }
 
 int DrawFromOneTo(platform::RandomSource &random, int m)
 {
-    const int value = static_cast<int>(std::floor(static_cast<double>(random.Rnd()) * m + 1));
+    const int value = static_cast<int>(std::floor(static_cast<double>(random.next()) * m + 1));
     return std::clamp(value, 1, m);
 }

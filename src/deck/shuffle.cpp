@@ -56,9 +56,9 @@ ShuffleOutcome StartShuffle(CardKeys &deck, CardFlags &reversed, platform::Rando
 
 ShuffleOutcome ShuffleCards(QStringList &cards, CardFlags &reversed, platform::RandomSource &random)
 {
-    random.Randomize();
+    random.reseed();
     TurnCards(reversed, random);
-    random.Randomize();
+    random.reseed();
 
     const int count = static_cast<int>(cards.size());
     if (count < 4)

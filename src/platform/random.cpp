@@ -11,13 +11,13 @@ namespace {
 class ClockRandom final : public RandomSource
 {
 public:
-    void Randomize() override
+    void reseed() override
     {
         const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
         m_engine.seed(static_cast<std::uint64_t>(now));
     }
 
-    float Rnd() override
+    float next() override
     {
         // 24 random bits fill a float's mantissa exactly, so the result is below 1.
         return static_cast<float>(m_engine() >> 40) / 16777216.0f;

@@ -9,9 +9,9 @@ class RandomSource
 public:
     virtual ~RandomSource() = default;
     // Reseeds from the clock.
-    virtual void Randomize() = 0;
+    virtual void reseed() = 0;
     // The next draw r, 0 <= r < 1 (never 1.0).
-    virtual float Rnd() = 0;
+    virtual float next() = 0;
 };
 
 // The source in use: the clock-seeded one unless a test installed another.

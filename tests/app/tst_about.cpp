@@ -23,7 +23,7 @@ const QString kOpenQuestion = QStringLiteral(" Do you want to open an existing d
 void CloseDeckWindow(ProgramFixture &f)
 {
     f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-    QVERIFY(DeckWindow::instance()->Unload());
+    QVERIFY(DeckWindow::instance()->unload());
 }
 
 } // namespace
@@ -40,21 +40,21 @@ private slots:
         const ProgramState before = program::state;
         MainWindow::instance()->mnuHelpAbout->trigger();
         auto *about = qobject_cast<AboutWindow *>(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
-        QVERIFY(about && about->Visible());
+        QVERIFY(about && about->isShown());
         QVERIFY(!about->Label1->text().trimmed().isEmpty());
         QCOMPARE(about->Command1->text(), QStringLiteral("Exit"));
-        QCOMPARE(about->ScaleWidth(), 3750.0f);
-        QCOMPARE(about->ScaleHeight(), 2400.0f);
+        QCOMPARE(about->innerWidthTwips(), 3750.0f);
+        QCOMPARE(about->innerHeightTwips(), 2400.0f);
 
         QTest::mouseClick(about->Command1, Qt::LeftButton);
-        QVERIFY(!about->Visible());
-        QVERIFY(about->IsLoaded());
+        QVERIFY(!about->isShown());
+        QVERIFY(about->isLoaded());
         MainWindow::instance()->mnuHelpAbout_Click();
         QCOMPARE(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)), about);
-        QVERIFY(about->Visible());
+        QVERIFY(about->isShown());
 
         // The close box unloads it; the next command makes it again.
-        about->SubWindow()->close();
+        about->subWindow()->close();
         QVERIFY(!platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         MainWindow::instance()->mnuHelpAbout_Click();
         QVERIFY(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
@@ -84,14 +84,14 @@ private slots:
         f.Start(true);
         MainWindow::instance()->mnuHelpContents->trigger();
         HelpContentsWindow *help = HelpContentsWindow::instance();
-        QVERIFY(help->Visible());
-        QCOMPARE(help->Caption(), QStringLiteral("Help Contents"));
-        QCOMPARE(help->Top(), 0.0f);
-        QCOMPARE(help->Height(), 7896.0f);
-        QCOMPARE(help->Width(), 6888.0f);
-        QCOMPARE(help->SubWindow()->y(), 0);
-        QCOMPARE(help->Image1->Width(), help->ScaleWidth());
-        QCOMPARE(help->Image1->Height(), help->ScaleHeight());
+        QVERIFY(help->isShown());
+        QCOMPARE(help->caption(), QStringLiteral("Help Contents"));
+        QCOMPARE(help->topTwips(), 0.0f);
+        QCOMPARE(help->heightTwips(), 7896.0f);
+        QCOMPARE(help->widthTwips(), 6888.0f);
+        QCOMPARE(help->subWindow()->y(), 0);
+        QCOMPARE(help->Image1->widthTwips(), help->innerWidthTwips());
+        QCOMPARE(help->Image1->heightTwips(), help->innerHeightTwips());
         QCOMPARE(help->Command1->text(), QStringLiteral("EXIT"));
     }
 
@@ -132,31 +132,31 @@ private slots:
         const QRect button = help->Command1->geometry();
 
         // The user makes it smaller than the button's place.
-        help->SubWindow()->resize(200, 150);
-        const float width = help->Width();
-        const float height = help->Height();
+        help->subWindow()->resize(200, 150);
+        const float width = help->widthTwips();
+        const float height = help->heightTwips();
         QVERIFY(width < 6888.0f && height < 7896.0f);
-        QCOMPARE(help->Image1->Width(), help->ScaleWidth());
-        QCOMPARE(help->Image1->Height(), help->ScaleHeight());
+        QCOMPARE(help->Image1->widthTwips(), help->innerWidthTwips());
+        QCOMPARE(help->Image1->heightTwips(), help->innerHeightTwips());
         QCOMPARE(help->Command1->geometry(), button);
 
         // Hidden by EXIT and shown again: the same window at the user's size.
         QTest::mouseClick(help->Command1, Qt::LeftButton);
-        QVERIFY(!help->Visible());
+        QVERIFY(!help->isShown());
         MainWindow::instance()->mnuHelpContents_Click();
         QCOMPARE(HelpContentsWindow::instance(), help);
-        QVERIFY(help->Visible());
-        QCOMPARE(help->Width(), width);
-        QCOMPARE(help->Height(), height);
+        QVERIFY(help->isShown());
+        QCOMPARE(help->widthTwips(), width);
+        QCOMPARE(help->heightTwips(), height);
 
         // Closed with its close box and opened again: the load size once more.
-        help->SubWindow()->close();
+        help->subWindow()->close();
         MainWindow::instance()->mnuHelpContents_Click();
         HelpContentsWindow *again = HelpContentsWindow::instance();
-        QVERIFY(again->Visible());
-        QCOMPARE(again->Top(), 0.0f);
-        QCOMPARE(again->Height(), 7896.0f);
-        QCOMPARE(again->Width(), 6888.0f);
+        QVERIFY(again->isShown());
+        QCOMPARE(again->topTwips(), 0.0f);
+        QCOMPARE(again->heightTwips(), 7896.0f);
+        QCOMPARE(again->widthTwips(), 6888.0f);
         VERIFY_DIALOGS(f.dialogs);
     }
 

@@ -59,7 +59,7 @@ QString Describe(QWidget *w)
         form = form->parentWidget();
     return QStringLiteral("%1 \"%2\" in \"%3\"")
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-            form ? static_cast<platform::ChildWindow *>(form)->Caption() : w->window()->windowTitle());
+            form ? static_cast<platform::ChildWindow *>(form)->caption() : w->window()->windowTitle());
 }
 
 QString AccessibleName(QWidget *w)
@@ -256,7 +256,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
         if (!caption.isEmpty()) {
             platform::ChildWindow *form = platform::FindWindowByCaption(caption);
-            QVERIFY(form && form->Visible());
+            QVERIFY(form && form->isShown());
         }
 
         static const QRegularExpression internalName(
@@ -270,7 +270,7 @@ private slots:
             const QString name = AccessibleName(w);
             auto *form = qobject_cast<platform::ChildWindow *>(w);
             // A window is heard by its caption, or not at all.
-            if (internalName.match(name).hasMatch() || (form && !name.isEmpty() && name != form->Caption()))
+            if (internalName.match(name).hasMatch() || (form && !name.isEmpty() && name != form->caption()))
                 problems << Describe(w) + QStringLiteral(" is heard as ") + name;
             if (form)
                 continue;

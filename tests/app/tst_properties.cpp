@@ -81,7 +81,7 @@ void GiveBack(int n)
 {
     platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(n));
     QVERIFY(window);
-    QVERIFY(window->Unload());
+    QVERIFY(window->unload());
     QCOMPARE(program::state.cardsOut[n], kNoCard);
 }
 
@@ -144,7 +144,7 @@ private slots:
 
         MainWindow::instance()->mnuFileProperties->trigger();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
-        QVERIFY(w && w->Visible());
+        QVERIFY(w && w->isShown());
         QCOMPARE(w->Option1->isChecked(), style == 0);
         QCOMPARE(w->Option2->isChecked(), style == 1);
         QCOMPARE(int(program::state.deckStyle), style);
@@ -155,11 +155,11 @@ private slots:
 
         // Shown again after "Exit Properties": nothing moves.
         QTest::mouseClick(w->Command1, Qt::LeftButton);
-        QVERIFY(!w->Visible());
-        QVERIFY(w->IsLoaded());
+        QVERIFY(!w->isShown());
+        QVERIFY(w->isLoaded());
         MainWindow::instance()->mnuFileProperties_Click();
         QCOMPARE(PropertiesWindow::loadedInstance(), w);
-        QVERIFY(w->Visible());
+        QVERIFY(w->isShown());
         QCOMPARE(PlacesIn(program::state.deck).strength, after.strength);
 
         // Closed by File Close and opened again: loaded anew, the choice runs again.
@@ -239,7 +239,7 @@ private slots:
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QCOMPARE(bool(w), loadedBefore);
         if (w)
-            QVERIFY(!w->Visible());
+            QVERIFY(!w->isShown());
         QVERIFY(program::state.deck == before.deck);
         QCOMPARE(program::state.deckStyleName, before.deckStyleName);
         QCOMPARE(program::state.deckStyle, before.deckStyle);
@@ -248,7 +248,7 @@ private slots:
         GiveBack(card);
         MainWindow::instance()->mnuFileProperties->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->Visible());
+        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->isShown());
     }
 
     void otherCardsOutDoNotStopTheWindow()
@@ -259,7 +259,7 @@ private slots:
         TakeOut(12);
         MainWindow::instance()->mnuFileProperties_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->Visible());
+        QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->isShown());
     }
 
     void styleChoiceRefusedWhileStrengthOrJusticeIsOut_data()
@@ -322,8 +322,8 @@ private slots:
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         QCOMPARE(int(program::state.gypsieDeck), gypsie);
-        QSignalSpy on(w->Check1, &platform::WrappingCheckBox::Click);
-        QSignalSpy off(w->Check2, &platform::WrappingCheckBox::Click);
+        QSignalSpy on(w->Check1, &platform::WrappingCheckBox::changed);
+        QSignalSpy off(w->Check2, &platform::WrappingCheckBox::changed);
         if (clicked)
             QTest::mouseClick(clicked == 1 ? w->Check1 : w->Check2, Qt::LeftButton);
         QCOMPARE(int(program::state.gypsieDeck), expected);
@@ -341,9 +341,9 @@ private slots:
         MainWindow::instance()->mnuFileProperties_Click();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
-        QCOMPARE(w->Caption(), QStringLiteral("Brivet Tarot Properties"));
-        QCOMPARE(w->ScaleWidth(), 2745.0f);
-        QCOMPARE(w->ScaleHeight(), 2310.0f);
+        QCOMPARE(w->caption(), QStringLiteral("Brivet Tarot Properties"));
+        QCOMPARE(w->innerWidthTwips(), 2745.0f);
+        QCOMPARE(w->innerHeightTwips(), 2310.0f);
         QVERIFY(w->Option1->text().isEmpty());
         QVERIFY(w->Option2->text().isEmpty());
         QVERIFY(w->Option1->y() < w->Option2->y()); // Thoth above Traditional, as the picture says

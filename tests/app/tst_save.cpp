@@ -179,7 +179,7 @@ private slots:
         QFETCH(QString, saved);
         QTemporaryDir folder;
         platform::Dialogs &dialogs = platform::dialogs(); // the real ones: no fixture installed others
-        dialogs.SetFileName(folder.path() + QLatin1Char('/'));
+        dialogs.setFileName(folder.path() + QLatin1Char('/'));
         QString title;
         QTimer answer;
         connect(&answer, &QTimer::timeout, [&] {
@@ -196,8 +196,8 @@ private slots:
             }
         });
         answer.start(10);
-        const QString chosen = dialogs.SaveFileName(QStringLiteral("Save As"));
-        dialogs.SetFileName(QString());
+        const QString chosen = dialogs.saveFileName(QStringLiteral("Save As"));
+        dialogs.setFileName(QString());
         QCOMPARE(title, QStringLiteral("Save As"));
         QCOMPARE(chosen, QDir(folder.path()).filePath(saved));
     }
@@ -374,7 +374,7 @@ private slots:
         QCOMPARE(int(program::state.deckClosed), deckClosed);
         for (const QString &name : { QStringLiteral("deck.dek"), QStringLiteral("opened.dek") })
             QCOMPARE(QFile::exists(f.PathOf(name)), name == written);
-        QCOMPARE(DeckWindow::instance()->IsLoaded(), deckWindow);
+        QCOMPARE(DeckWindow::instance()->isLoaded(), deckWindow);
     }
 
     void closeDeckIsNotAskedOnceAsked()
@@ -386,7 +386,7 @@ private slots:
         Script(f.dialogs, { "save?N" }, QString());
         MainWindow::instance()->mnuFileClose_Click();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(program::state.deckClosed, true);
     }
 
@@ -468,7 +468,7 @@ private slots:
         QCOMPARE(int(program::state.deckState), stateBefore);
         if (card >= 0)
             QCOMPARE(program::state.cardsOut[card], CardKey(card));
-        QVERIFY(DeckWindow::instance()->IsLoaded());
+        QVERIFY(DeckWindow::instance()->isLoaded());
         QVERIFY(!QFile::exists(path) || QFileInfo(path).isDir());
         QCOMPARE(ReadFile(f.PathOf("old.dek")), oldBytes);
         QVERIFY(QDir(f.PathOf("adir")).isEmpty());
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(int(program::state.deckState), stateBefore);
         // File Close brings the cards back before it asks.
         QCOMPARE(program::state.cardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
-        QVERIFY(DeckWindow::instance()->IsLoaded());
+        QVERIFY(DeckWindow::instance()->isLoaded());
         QCOMPARE(ReadFile(path), oldBytes);
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
     }

@@ -74,15 +74,15 @@ private slots:
 
         QVERIFY(MainWindow::instance()->isVisible());
         QCOMPARE(MainWindow::instance()->windowTitle(), QStringLiteral("Game of Kestov"));
-        QCOMPARE(MainWindow::instance()->Left(), 1000.0f);
-        QCOMPARE(MainWindow::instance()->Top(), 1000.0f);
-        QCOMPARE(MainWindow::instance()->Width(), 6500.0f);
-        QCOMPARE(MainWindow::instance()->Height(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->leftTwips(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->topTwips(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->widthTwips(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->heightTwips(), 6500.0f);
 
-        QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Caption(), QStringLiteral("Brivet Tarot "));
-        QCOMPARE(DeckWindow::instance()->ScaleWidth(), 2655.0f);
-        QCOMPARE(DeckWindow::instance()->ScaleHeight(), 3240.0f);
+        QVERIFY(DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->caption(), QStringLiteral("Brivet Tarot "));
+        QCOMPARE(DeckWindow::instance()->innerWidthTwips(), 2655.0f);
+        QCOMPARE(DeckWindow::instance()->innerHeightTwips(), 3240.0f);
         QCOMPARE(int(program::state.deckState), 1);
         QCOMPARE(program::state.deckClosed, false);
         QCOMPARE(program::state.deck[8], QStringLiteral("Justice "));
@@ -117,7 +117,7 @@ private slots:
             .ExpectQuestion(kOpenQuestion, false);
         StartProgram();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
     }
 
     void menuTree()
@@ -164,12 +164,12 @@ private slots:
             s.setValue("Settings/MainHeight", "7000");
         }
         f.Start(true);
-        QCOMPARE(MainWindow::instance()->Left(), left);
-        QCOMPARE(MainWindow::instance()->Top(), 1500.0f);
-        QCOMPARE(MainWindow::instance()->Width(), 9000.0f);
-        QCOMPARE(MainWindow::instance()->Height(), 7000.0f);
+        QCOMPARE(MainWindow::instance()->leftTwips(), left);
+        QCOMPARE(MainWindow::instance()->topTwips(), 1500.0f);
+        QCOMPARE(MainWindow::instance()->widthTwips(), 9000.0f);
+        QCOMPARE(MainWindow::instance()->heightTwips(), 7000.0f);
 
-        MainWindow::instance()->SetBounds(1234.5f, 2000, 8000, 6000);
+        MainWindow::instance()->setGeometryTwips(1234.5f, 2000, 8000, 6000);
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
         QVERIFY(MainWindow::instance()->close());
         VERIFY_DIALOGS(f.dialogs);
@@ -234,10 +234,10 @@ private slots:
                 s.setValue(keys[i], stored[i]);
         }
         f.Start(true);
-        QCOMPARE(MainWindow::instance()->Left(), 1000.0f);
-        QCOMPARE(MainWindow::instance()->Top(), 1000.0f);
-        QCOMPARE(MainWindow::instance()->Width(), 6500.0f);
-        QCOMPARE(MainWindow::instance()->Height(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->leftTwips(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->topTwips(), 1000.0f);
+        QCOMPARE(MainWindow::instance()->widthTwips(), 6500.0f);
+        QCOMPARE(MainWindow::instance()->heightTwips(), 6500.0f);
         QCOMPARE(MainWindow::instance()->frameGeometry().topLeft(), QPoint(67, 67));
         QVERIFY(
             QGuiApplication::primaryScreen()->availableGeometry().intersects(MainWindow::instance()->frameGeometry()));
@@ -255,7 +255,7 @@ private slots:
         ProgramFixture f;
         Store().setValue("Settings/MainLeft", "3000");
         f.Start(true);
-        MainWindow::instance()->SetBounds(10, 10, 5000, 5000);
+        MainWindow::instance()->setGeometryTwips(10, 10, 5000, 5000);
         MainWindow::instance()->showMinimized();
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
         QVERIFY(MainWindow::instance()->close());
@@ -269,14 +269,14 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), QString());
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
         QCOMPARE(int(program::state.deckState), 0);
         QVERIFY(program::state.deck[0].isEmpty());
         // File Open from the menu asks again.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
         MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(int(program::state.deckState), 1);
     }
 
@@ -305,7 +305,7 @@ private slots:
         QCOMPARE(int(program::state.deckState), 2);
         QCOMPARE(int(program::state.cardReturn), 1);
         QCOMPARE(program::state.deckFileName, path);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(QDir::currentPath(), QDir(f.Folder()).canonicalPath());
     }
 
@@ -335,7 +335,7 @@ private slots:
         f.Start(true);
         program::state.deckStyle = DeckStyle::Traditional; // the style in force before the file is opened
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(DeckWindow::instance()->Unload());
+        QVERIFY(DeckWindow::instance()->unload());
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path);
         if (complains)
             f.dialogs.ExpectMessage(kBadDeck);
@@ -369,7 +369,7 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
         QCOMPARE(int(program::state.deckState), 0);
         QVERIFY(program::state.deckFileName.isEmpty());
         QVERIFY(program::state.deck[0].isEmpty());
@@ -379,7 +379,7 @@ private slots:
         MainWindow::instance()->mnuFileOpen_Click();
         program::state.deck[0] = QStringLiteral("marker ");
         const ProgramState before = program::state;
-        DeckWindow::instance()->Hide();
+        DeckWindow::instance()->hideWindow();
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
         MainWindow::instance()->mnuFileOpen_Click();
         VERIFY_DIALOGS(f.dialogs);
@@ -397,7 +397,7 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), QStringLiteral("/dev/zero")).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
         QCOMPARE(int(program::state.deckState), 0);
     }
 
@@ -409,7 +409,7 @@ private slots:
         f.dialogs.ExpectOpen(QStringLiteral("Open"), pipe).ExpectMessage(kBadDeck);
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
-        QVERIFY(!DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
     }
 
     void fileOpenDoesNothingWhileAChildIsShown()
@@ -420,7 +420,7 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(f.dialogs.Shown().size() == 1);
         // A hidden window does not count.
-        DeckWindow::instance()->Hide();
+        DeckWindow::instance()->hideWindow();
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
         MainWindow::instance()->mnuFileOpen->trigger();
         VERIFY_DIALOGS(f.dialogs);

@@ -44,7 +44,7 @@ QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->Caption() == CardTitle(n))
+        if (form->caption() == CardTitle(n))
             windows << qobject_cast<CardWindow *>(form);
     }
     return windows;
@@ -103,7 +103,7 @@ private slots:
         program::state.nextCardLeft = 300;
         program::state.nextCardTop = 150;
         const DeckWindowSize smaller
-            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
+            = SizeAfterCardTaken(DeckWindow::instance()->heightTwips(), DeckWindow::instance()->widthTwips());
 
         ClickDeck();
 
@@ -112,13 +112,13 @@ private slots:
         QCOMPARE(WindowsOf(0).size(), 1);
         QVERIFY(window != DefaultCardWindow(0));
         QCOMPARE(window->objectName(), QStringLiteral("Form1"));
-        QCOMPARE(window->Caption(), QStringLiteral("The Fool"));
-        QCOMPARE(window->Left(), 300.0f);
-        QCOMPARE(window->Top(), 150.0f);
-        QCOMPARE(window->ScaleWidth(), 2100.0f);
-        QCOMPARE(window->ScaleHeight(), 2850.0f);
+        QCOMPARE(window->caption(), QStringLiteral("The Fool"));
+        QCOMPARE(window->leftTwips(), 300.0f);
+        QCOMPARE(window->topTwips(), 150.0f);
+        QCOMPARE(window->innerWidthTwips(), 2100.0f);
+        QCOMPARE(window->innerHeightTwips(), 2850.0f);
         QVERIFY(!window->List1->isVisible());
-        QVERIFY(window->PictureControl()->HasPicture());
+        QVERIFY(window->PictureControl()->hasPicture());
         QCOMPARE(FileBytes(Data(QStringLiteral("foolcardbg"))), platform::Resource(QStringLiteral("FoolCardbg")));
         QVERIFY(!QFile::exists(Data(QStringLiteral("foolcardbg6"))));
         QCOMPARE(program::state.cardsOut[0], QStringLiteral("The Fool "));
@@ -126,8 +126,8 @@ private slots:
         QCOMPARE(program::state.deck[77], kNoCard);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(program::state.viewStates[0], std::int16_t(0));
-        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
-        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(!platform::Resource(resource).isEmpty());
         QCOMPARE(window->PictureControl()->pixmap().size(), QImage::fromData(platform::Resource(resource)).size());
         if (window->Image2) // the picture goes into Image2; Image1 stays empty
-            QVERIFY(!window->Image1->HasPicture());
+            QVERIFY(!window->Image1->hasPicture());
         // The deal shows the picture; it turns nothing over.
         QCOMPARE(program::state.reversed[card], std::int16_t(reversed));
         QCOMPARE(program::state.pictureSuffix, reversed == 1 && gypsie == 1 ? QStringLiteral("6") : QString());
@@ -210,7 +210,7 @@ private slots:
         const CardKeys deck = program::state.deck;
         const int top = CardNumberOfKey(deck[0]);
         const DeckWindowSize smaller
-            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
+            = SizeAfterCardTaken(DeckWindow::instance()->heightTwips(), DeckWindow::instance()->widthTwips());
         if (!deals)
             f.dialogs.ExpectMessage(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
 
@@ -221,8 +221,8 @@ private slots:
         QCOMPARE(program::state.deck[0] == deck[0], !deals);
         QCOMPARE(program::state.cardsOut[top], deals ? deck[0] : kNoCard);
         QCOMPARE(program::state.cardReturn, deals ? CardReturn::ToDeck : CardReturn::NotSet);
-        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
-        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), smaller.width);
     }
 
     void emptyDeckDealsNothing()
@@ -237,9 +237,9 @@ private slots:
 
         QCOMPARE(platform::OpenWindows().size(), formsBefore);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
-        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), 2244.0f);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -379,7 +379,7 @@ private slots:
         ClickDeck();
         const CardKeys deck = program::state.deck;
         const CardKeys out = program::state.cardsOut;
-        QCOMPARE(WindowOf(card)->Left(), 420.0f);
+        QCOMPARE(WindowOf(card)->leftTwips(), 420.0f);
 
         Run(card, commands);
 
@@ -388,16 +388,16 @@ private slots:
         CardWindow *window = windows.first();
         QCOMPARE(window, DefaultCardWindow(card));
         QCOMPARE(program::state.viewStates[card], std::int16_t(state));
-        QTEST(window->Height(), "height");
-        QTEST(window->Width(), "width");
-        QCOMPARE(window->Left(), 420.0f); // the card changes in place
-        QCOMPARE(window->Top(), 240.0f);
-        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
-        QCOMPARE(window->PictureControl()->Height(), window->ScaleHeight());
+        QTEST(window->heightTwips(), "height");
+        QTEST(window->widthTwips(), "width");
+        QCOMPARE(window->leftTwips(), 420.0f); // the card changes in place
+        QCOMPARE(window->topTwips(), 240.0f);
+        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->PictureControl()->heightTwips(), window->innerHeightTwips());
         QCOMPARE(program::state.reversed[card], ReversedOfState(state));
         QCOMPARE(IsLandscape(window->PictureControl()), state % 2 == 1);
         if (file.isEmpty()) {
-            QVERIFY(window->PictureControl()->HasPicture()); // the design picture
+            QVERIFY(window->PictureControl()->hasPicture()); // the design picture
         } else {
             QCOMPARE(FileBytes(Data(file)), platform::Resource(resource));
             QVERIFY(!platform::Resource(resource).isEmpty());
@@ -437,7 +437,7 @@ private slots:
             QVERIFY2(window, qPrintable(tour.left(i + 1)));
             QCOMPARE(program::state.viewStates[card], std::int16_t(states[i]));
             QCOMPARE(program::state.reversed[card], ReversedOfState(states[i]));
-            QVERIFY(window->PictureControl()->HasPicture());
+            QVERIFY(window->PictureControl()->hasPicture());
             QCOMPARE(IsLandscape(window->PictureControl()), states[i] % 2 == 1);
             const StatePicture picture = PictureOfState(window->Data(), states[i], program::state.deckStyle);
             if (!picture.IsDesignPicture())
@@ -479,13 +479,13 @@ private slots:
         f.Start(true);
         PutOnTop(card);
         ClickDeck();
-        const float dealtHeight = DeckWindow::instance()->Height();
-        const float dealtWidth = DeckWindow::instance()->Width();
+        const float dealtHeight = DeckWindow::instance()->heightTwips();
+        const float dealtWidth = DeckWindow::instance()->widthTwips();
         Run(card, QStringLiteral("R")); // now in the default window, view state 1
         program::state.reversed[card] = 1; // lies reversed: going back does not turn it
         CardWindow *window = WindowOf(card);
         if (closeBox) {
-            window->SubWindow()->close();
+            window->subWindow()->close();
         } else {
             Choose(window, kReturnToDeck);
         }
@@ -501,17 +501,17 @@ private slots:
         QCOMPARE(program::state.nextCardTop, std::int16_t(position));
         QCOMPARE(program::state.returnPending, false);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         const auto grown = SizeAfterCardReturned(dealtHeight, dealtWidth, program::state.deck);
         QVERIFY(grown);
-        QCOMPARE(DeckWindow::instance()->Height(), grown->height);
-        QVERIFY(DeckWindow::instance()->Height() > dealtHeight);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), grown->height);
+        QVERIFY(DeckWindow::instance()->heightTwips() > dealtHeight);
 
         // The next card opens at the return position.
         const int next = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
-        QCOMPARE(WindowOf(next)->Left(), float(position));
-        QCOMPARE(WindowOf(next)->Top(), float(position));
+        QCOMPARE(WindowOf(next)->leftTwips(), float(position));
+        QCOMPARE(WindowOf(next)->topTwips(), float(position));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -523,7 +523,7 @@ private slots:
         ClickDeck();
         program::state.deck.fill(kNoCard);
         DeckWindow::instance()->SizeDeck(); // hidden at its smallest size
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!DeckWindow::instance()->isShown());
 
         Choose(WindowOf(2), kReturnToDeck);
         FlushDeletes();
@@ -531,9 +531,9 @@ private slots:
         QCOMPARE(program::state.deck[0], QStringLiteral("High Priestess"));
         QCOMPARE(program::state.deck[1], kNoCard);
         QCOMPARE(program::state.cardsOut[2], kNoCard);
-        QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
-        QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
+        QVERIFY(DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), float(3409 + 3.68));
+        QCOMPARE(DeckWindow::instance()->widthTwips(), float(2244 + 6.15));
         QCOMPARE(program::state.nextCardLeft, std::int16_t(5));
         QCOMPARE(program::state.nextCardTop, std::int16_t(5));
         VERIFY_DIALOGS(f.dialogs);
@@ -560,16 +560,16 @@ private slots:
         else
             program::state.cardReturn = CardReturn::StaysOut;
         const CardKeys deck = program::state.deck;
-        const float height = DeckWindow::instance()->Height();
+        const float height = DeckWindow::instance()->heightTwips();
 
-        QVERIFY(WindowOf(6)->Unload());
+        QVERIFY(WindowOf(6)->unload());
         FlushDeletes();
 
         QVERIFY(!WindowOf(6));
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(program::state.cardsOut[6], QStringLiteral("Lovers "));
         QCOMPARE(program::state.nextCardLeft, std::int16_t(77));
-        QCOMPARE(DeckWindow::instance()->Height(), height);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -582,7 +582,7 @@ private slots:
         PutOnTop(7);
         ClickDeck();
         CardWindow *dealt = WindowOf(7);
-        DefaultCardWindow(7)->Show();
+        DefaultCardWindow(7)->showWindow();
         QCOMPARE(WindowsOf(7).size(), 2);
 
         Choose(dealt, kReturnToDeck);
@@ -593,7 +593,7 @@ private slots:
         QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(7)), 1);
         QCOMPARE(program::state.cardsOut[7], kNoCard);
 
-        DefaultCardWindow(7)->SubWindow()->close();
+        DefaultCardWindow(7)->subWindow()->close();
         FlushDeletes();
         QVERIFY(!WindowOf(7));
         QCOMPARE(std::count(program::state.deck.begin(), program::state.deck.end(), CardKey(7)), 1);
@@ -621,8 +621,8 @@ private slots:
         const int card = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
         CardWindow *window = WindowOf(card);
-        window->SetLeft(left);
-        window->SetTop(top);
+        window->setLeftTwips(left);
+        window->setTopTwips(top);
         QCOMPARE(program::state.nextCardLeft, std::int16_t(0)); // moving records nothing by itself
 
         window->Image1_Click();
@@ -632,8 +632,8 @@ private slots:
         QTEST(int(program::state.nextCardTop), "nextTop");
         const int next = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
-        QCOMPARE(WindowOf(next)->Left(), float(program::state.nextCardLeft));
-        QCOMPARE(WindowOf(next)->Top(), float(program::state.nextCardTop));
+        QCOMPARE(WindowOf(next)->leftTwips(), float(program::state.nextCardLeft));
+        QCOMPARE(WindowOf(next)->topTwips(), float(program::state.nextCardTop));
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -662,7 +662,7 @@ private slots:
         PutOnTop(card);
         ClickDeck();
         CardWindow *window = WindowOf(card);
-        const float height = window->Height();
+        const float height = window->heightTwips();
         // Twice on the same item: a click on the item already selected acts as well.
         f.dialogs.ExpectMessage(text, title).ExpectMessage(text, title);
 
@@ -672,7 +672,7 @@ private slots:
 
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(WindowOf(card), window);
-        QCOMPARE(window->Height(), height);
+        QCOMPARE(window->heightTwips(), height);
         QCOMPARE(program::state.viewStates[card], std::int16_t(0));
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
     }
@@ -802,7 +802,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(program::state.viewStates[0], std::int16_t(1));
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
-        QCOMPARE(window->Height(), 2254.0f);
+        QCOMPARE(window->heightTwips(), 2254.0f);
         QCOMPARE(FileBytes(Data(QStringLiteral("fool1"))), folderBroken ? before : resource);
         QCOMPARE(window->PictureControl()->pixmap().size(), QSize(544, 400));
         VERIFY_DIALOGS(f.dialogs);

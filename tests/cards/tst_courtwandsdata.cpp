@@ -252,16 +252,16 @@ private slots:
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         CardWindow *window = WindowOf(kAceOfWands);
         QVERIFY(window);
-        QCOMPARE(window->ScaleWidth(), 2115.0f);
-        QCOMPARE(window->PictureControl()->Width(), 2100.0f);
+        QCOMPARE(window->innerWidthTwips(), 2115.0f);
+        QCOMPARE(window->PictureControl()->widthTwips(), 2100.0f);
         QCOMPARE(program::state.cardsOut[kAceOfWands], QStringLiteral("Ace Wands "));
 
         Choose(window, kRotate);
         window = WindowOf(kAceOfWands);
         QVERIFY(window);
-        QCOMPARE(window->Height(), 2254.0f);
-        QCOMPARE(window->Width(), 2512.0f);
-        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
+        QCOMPARE(window->heightTwips(), 2254.0f);
+        QCOMPARE(window->widthTwips(), 2512.0f);
+        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
         QCOMPARE(FileBytes(platform::DataPath(QStringLiteral("acewands1"))),
             platform::Resource(QStringLiteral("AceWandsbg5")));
 
@@ -271,7 +271,7 @@ private slots:
         Choose(WindowOf(kAceOfWands), kShrink);
         QCOMPARE(program::state.viewStates[kAceOfWands], std::int16_t(8));
         QCOMPARE(program::state.reversed[kAceOfWands], std::int16_t(0));
-        QCOMPARE(WindowOf(kAceOfWands)->Height(), 1900.0f);
+        QCOMPARE(WindowOf(kAceOfWands)->heightTwips(), 1900.0f);
 
         f.dialogs.ExpectMessage(CardDataOf(kAceOfWands).meaningText, QStringLiteral("Meaning of The Ace of Wands"));
         Choose(WindowOf(kAceOfWands), kMeaning);

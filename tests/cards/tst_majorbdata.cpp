@@ -351,9 +351,9 @@ private slots:
         CardWindow *window = WindowOf(12);
         QVERIFY(window);
         QCOMPARE(program::state.viewStates[12], std::int16_t(0));
-        QCOMPARE(window->Height(), 3312.0f);
-        QCOMPARE(window->Width(), 2054.0f);
-        QCOMPARE(window->Image2->Width(), window->ScaleWidth());
+        QCOMPARE(window->heightTwips(), 3312.0f);
+        QCOMPARE(window->widthTwips(), 2054.0f);
+        QCOMPARE(window->Image2->widthTwips(), window->innerWidthTwips());
         for (const char *file : { "hangeman1", "hangeman2", "hangeman3" })
             QVERIFY2(QFile::exists(platform::DataPath(QLatin1String(file))), file);
         QCOMPARE(FileBytes(platform::DataPath(QStringLiteral("hangeman2"))),
@@ -361,7 +361,7 @@ private slots:
 
         Choose(12, kEnlarge); // 3312 high: the large upright state
         QCOMPARE(program::state.viewStates[12], std::int16_t(4));
-        QCOMPARE(WindowOf(12)->Height(), 6924.0f);
+        QCOMPARE(WindowOf(12)->heightTwips(), 6924.0f);
         QVERIFY(QFile::exists(platform::DataPath(QStringLiteral("hangemanbg"))));
 
         Choose(12, kReturnToDeck);
@@ -399,7 +399,7 @@ private slots:
         for (int i = 0; i < 4; ++i)
             Choose(card, kRotate);
         QCOMPARE(program::state.viewStates[card], std::int16_t(0));
-        QCOMPARE(WindowOf(card)->Width(), 2172.0f);
+        QCOMPARE(WindowOf(card)->widthTwips(), 2172.0f);
         QCOMPARE(FileBytes(platform::DataPath(file)), platform::Resource(resource));
         Choose(card, kReturnToDeck);
         VERIFY_DIALOGS(f.dialogs);
@@ -415,15 +415,15 @@ private slots:
         std::fill(program::state.deck.begin() + 1, program::state.deck.end(), kNoCard);
         QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
         QVERIFY(WindowOf(18));
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!DeckWindow::instance()->isShown());
 
         Choose(18, kReturnToDeck);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(program::state.deck[0], QStringLiteral("The Moon "));
         const auto grown = SizeAfterCardReturned(3409.0f, 2244.0f, program::state.deck);
         QVERIFY(grown);
-        QCOMPARE(DeckWindow::instance()->Height(), grown->height);
-        QCOMPARE(DeckWindow::instance()->Width(), grown->width);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), grown->height);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), grown->width);
         VERIFY_DIALOGS(f.dialogs);
     }
 };

@@ -228,10 +228,10 @@ private slots:
         QCOMPARE(window, DefaultCardWindow(card));
         QCOMPARE(int(program::state.viewStates[card]), state);
         QCOMPARE(program::state.reversed[card], ReversedOfState(state));
-        QCOMPARE(window->Height(), DesignSizeOfState(state).height);
-        QCOMPARE(window->Width(), DesignSizeOfState(state).width);
+        QCOMPARE(window->heightTwips(), DesignSizeOfState(state).height);
+        QCOMPARE(window->widthTwips(), DesignSizeOfState(state).width);
         QCOMPARE(program::state.cardsOut[card], row.key);
-        QVERIFY(window->PictureControl()->HasPicture());
+        QVERIFY(window->PictureControl()->hasPicture());
         if (!file.isEmpty())
             QCOMPARE(FileBytes(platform::DataPath(file)),
                 platform::Resource(PictureOfState(row, state, DeckStyle::Thoth).resource));

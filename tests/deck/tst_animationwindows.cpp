@@ -53,7 +53,7 @@ int OpenCount(const QString &caption)
 {
     int count = 0;
     for (platform::ChildWindow *form : platform::OpenWindows())
-        count += form->Caption() == caption;
+        count += form->caption() == caption;
     return count;
 }
 
@@ -62,7 +62,7 @@ void KeepCards(int count)
     for (int i = count; i < kCardCount; ++i)
         program::state.deck[i] = kNoCard;
     if (count == 0)
-        DeckWindow::instance()->Hide();
+        DeckWindow::instance()->hideWindow();
 }
 
 void Give(Command command)
@@ -141,21 +141,21 @@ private slots:
 
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
-        QVERIFY(window->Visible());
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QCOMPARE(window->Left(), 2700.0f);
-        QCOMPARE(window->Top(), 2000.0f);
-        QCOMPARE(window->ScaleWidth(), 6525.0f);
-        QCOMPARE(window->ScaleHeight(), 4620.0f);
-        QCOMPARE(window->ShuffleDeck->Width(), 6525.0f);
-        QCOMPARE(window->ShuffleDeck->Height(), 4620.0f);
-        QCOMPARE(window->Image1->Width(), 6525.0f);
-        QCOMPARE(window->Image1->Height(), 4620.0f);
+        QVERIFY(window->isShown());
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QCOMPARE(window->leftTwips(), 2700.0f);
+        QCOMPARE(window->topTwips(), 2000.0f);
+        QCOMPARE(window->innerWidthTwips(), 6525.0f);
+        QCOMPARE(window->innerHeightTwips(), 4620.0f);
+        QCOMPARE(window->ShuffleDeck->widthTwips(), 6525.0f);
+        QCOMPARE(window->ShuffleDeck->heightTwips(), 4620.0f);
+        QCOMPARE(window->Image1->widthTwips(), 6525.0f);
+        QCOMPARE(window->Image1->heightTwips(), 4620.0f);
         QCOMPARE(window->Timer1->interval(), 0);
 
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
     }
 
     void cutWindowsCutAndShowTheirAnimations_data()
@@ -184,10 +184,10 @@ private slots:
         MainWindow::instance()->mnuToolsOptions3->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
-        QVERIFY(chooser->Visible());
-        QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(chooser->ScaleWidth(), 2805.0f);
-        QCOMPARE(chooser->ScaleHeight(), 1575.0f);
+        QVERIFY(chooser->isShown());
+        QVERIFY(DeckWindow::instance()->isShown());
+        QCOMPARE(chooser->innerWidthTwips(), 2805.0f);
+        QCOMPARE(chooser->innerHeightTwips(), 1575.0f);
         (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
         VERIFY_DIALOGS(f.dialogs);
 
@@ -202,23 +202,23 @@ private slots:
 
         auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
-        QVERIFY(window->Visible());
-        QCOMPARE(window->Left(), 2700.0f);
-        QCOMPARE(window->Top(), 2000.0f);
-        QCOMPARE(window->ScaleWidth(), clientWidth);
-        QCOMPARE(window->ScaleHeight(), clientHeight);
-        QCOMPARE(window->Image1->Width(), clientWidth);
-        QCOMPARE(window->Image1->Height(), clientHeight);
-        QVERIFY(chooser->IsLoaded());
-        QVERIFY(!chooser->Visible());
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(window->isShown());
+        QCOMPARE(window->leftTwips(), 2700.0f);
+        QCOMPARE(window->topTwips(), 2000.0f);
+        QCOMPARE(window->innerWidthTwips(), clientWidth);
+        QCOMPARE(window->innerHeightTwips(), clientHeight);
+        QCOMPARE(window->Image1->widthTwips(), clientWidth);
+        QCOMPARE(window->Image1->heightTwips(), clientHeight);
+        QVERIFY(chooser->isLoaded());
+        QVERIFY(!chooser->isShown());
+        QVERIFY(!DeckWindow::instance()->isShown());
 
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         // The chooser stays loaded, hidden, until something closes it.
-        QVERIFY(chooser->IsLoaded());
-        QVERIFY(!chooser->Visible());
+        QVERIFY(chooser->isLoaded());
+        QVERIFY(!chooser->isShown());
     }
 
     void exitFormHidesTheChooser()
@@ -230,14 +230,14 @@ private slots:
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         chooser->Command3->click();
-        QVERIFY(chooser->IsLoaded());
-        QVERIFY(!chooser->Visible());
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(chooser->isLoaded());
+        QVERIFY(!chooser->isShown());
+        QVERIFY(DeckWindow::instance()->isShown());
         QVERIFY(program::state.deck == before);
         // The menu shows the same chooser again.
         MainWindow::instance()->mnuToolsOptions3->trigger();
         QCOMPARE(OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")), chooser);
-        QVERIFY(chooser->Visible());
+        QVERIFY(chooser->isShown());
     }
 
     void refusedDuringAReading_data()
@@ -265,7 +265,7 @@ private slots:
         QVERIFY(program::state.deck == deck);
         QVERIFY(program::state.reversed == reversed);
         QCOMPARE(platform::OpenWindows().size(), 1); // the deck window alone
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(random.reseeds + random.draws, 0);
     }
 
@@ -323,11 +323,11 @@ private slots:
         // Only the shuffle of one to three cards turns a card; an empty deck turns none.
         QCOMPARE(program::state.reversed[30], std::int16_t(command == Command::Shuffle && cards > 0 ? 1 : 0));
         QVERIFY(!platform::FindWindowByCaption(caption));
-        QCOMPARE(DeckWindow::instance()->Visible(), deckShown);
+        QCOMPARE(DeckWindow::instance()->isShown(), deckShown);
         if (auto *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")))
-            QVERIFY(!chooser->Visible());
+            QVERIFY(!chooser->isShown());
         RunTimers();
-        QCOMPARE(DeckWindow::instance()->Visible(), deckShown);
+        QCOMPARE(DeckWindow::instance()->isShown(), deckShown);
     }
 
     void emptyDeckShuffleHidesTheWindowUntilItsTime()
@@ -342,11 +342,11 @@ private slots:
         QCOMPARE(random.draws, 0);
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
-        QVERIFY(!window->Visible());
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!window->isShown());
+        QVERIFY(!DeckWindow::instance()->isShown());
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!DeckWindow::instance()->isShown());
     }
 
     void emptyDeckCutOnceChangesNothingSilently()
@@ -362,7 +362,7 @@ private slots:
             program::state.deck.begin(), program::state.deck.end(), [](const QString &key) { return key == kNoCard; }));
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!DeckWindow::instance()->isShown());
     }
 
     // Giving the command again while its window is open: the shuffle shuffles again, a cut
@@ -401,8 +401,8 @@ private slots:
         QCOMPARE(platform::FindWindowByCaption(CaptionOf(command)), window);
         QCOMPARE(OpenCount(CaptionOf(command)), 1);
         QCOMPARE(window->Timer1->timerId(), timer);
-        QVERIFY(window->Visible());
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(window->isShown());
+        QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(random.draws, draws);
         if (command == Command::Shuffle)
             QVERIFY(program::state.deck != afterFirst);
@@ -412,7 +412,7 @@ private slots:
 
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
     }
 
     void cutOnceEndsEarly_data()
@@ -453,7 +453,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
         }
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         // Further events and the timer find the window gone: nothing is cut or loaded again.
         if (control)
             window->CutCards_LostFocus();
@@ -461,7 +461,7 @@ private slots:
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
         QVERIFY(program::state.deck == cut);
         QCOMPARE(random.draws, 2);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
     }
 
     // Chosen with the mouse, as the user does: the chooser and the deck window go away, and the
@@ -489,15 +489,15 @@ private slots:
         RunTimers();
         auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
-        QVERIFY(window->Visible());
-        QVERIFY(!chooser->Visible());
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(window->isShown());
+        QVERIFY(!chooser->isShown());
+        QVERIFY(!DeckWindow::instance()->isShown());
         QVERIFY(window->Timer1->isActive());
 
         window->Timer1->setInterval(0); // its time is up
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
     }
 
     void closingTheDeckClosesTheAnimationForGood()
@@ -509,12 +509,12 @@ private slots:
         MainWindow::instance()->mnuToolsOptions->trigger();
         QVERIFY(platform::FindWindowByCaption(QStringLiteral("Shuffle")));
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
-        QVERIFY(DeckWindow::instance()->Unload(platform::vbFormControlMenu));
+        QVERIFY(DeckWindow::instance()->unload(platform::UnloadReason::CloseBox));
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
         RunTimers();
         // Its timer died with it: the closed deck window is not brought back.
-        QVERIFY(!DeckWindow::instance()->IsLoaded());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
     }
 
     void animationPlaysOnceOverItsStillPicture()
@@ -526,7 +526,7 @@ private slots:
         MainWindow::instance()->mnuToolsOptions->trigger();
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
-        QVERIFY(window->Image1->HasPicture());
+        QVERIFY(window->Image1->hasPicture());
         QVERIFY(window->ShuffleDeck->Movie());
         QCOMPARE(window->ShuffleDeck->Movie()->state(), QMovie::Running);
         QVERIFY(window->ShuffleDeck->PlayBytes(TwoFrameGif()));
@@ -566,12 +566,12 @@ private slots:
         Give(command);
         auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
-        QVERIFY(window->Visible());
+        QVERIFY(window->isShown());
         // The embedded animation stands in for the damaged file when the program carries it.
-        QCOMPARE(window->Image1->HasPicture(), platform::HasResource(resourceName));
+        QCOMPARE(window->Image1->hasPicture(), platform::HasResource(resourceName));
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
-        QVERIFY(DeckWindow::instance()->Visible());
+        QVERIFY(DeckWindow::instance()->isShown());
         // The damaged file is replaced by the embedded one.
         QFile file(platform::DataPath(cacheName));
         QVERIFY(file.open(QIODevice::ReadOnly));

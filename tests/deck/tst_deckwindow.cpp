@@ -24,16 +24,16 @@ public:
         : ChildWindow(QStringLiteral("Fake"), 2100, 2850)
         , m_card(card)
     {
-        SetDeleteOnUnload(true);
-        Load();
-        SetCaption(caption);
+        setDeleteOnUnload(true);
+        ensureLoaded();
+        setCaption(caption);
     }
     static inline QStringList closed;
 
 protected:
-    void Form_QueryUnload(bool &, int) override
+    void queryUnloadEvent(bool &, platform::UnloadReason) override
     {
-        closed << Caption();
+        closed << caption();
         if (m_card < 0 || program::state.cardReturn != CardReturn::ToDeck)
             return;
         const int i = FirstFreePosition(program::state.deck);
@@ -71,23 +71,23 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        const float designHeight = DeckWindow::instance()->Height();
-        const float designWidth = DeckWindow::instance()->Width();
+        const float designHeight = DeckWindow::instance()->heightTwips();
+        const float designWidth = DeckWindow::instance()->widthTwips();
         QCOMPARE(designHeight, 3240.0f + platform::kFrameHeight);
         TakeTopCard();
-        QCOMPARE(DeckWindow::instance()->Height(), float(designHeight - 3.68));
-        QCOMPARE(DeckWindow::instance()->Width(), float(designWidth - 6.15));
+        QCOMPARE(DeckWindow::instance()->heightTwips(), float(designHeight - 3.68));
+        QCOMPARE(DeckWindow::instance()->widthTwips(), float(designWidth - 6.15));
         while (program::state.deck[1] != kNoCard) {
             TakeTopCard();
-            QVERIFY(DeckWindow::instance()->Height() > 3409.0f);
-            QVERIFY(DeckWindow::instance()->Visible());
+            QVERIFY(DeckWindow::instance()->heightTwips() > 3409.0f);
+            QVERIFY(DeckWindow::instance()->isShown());
         }
         // The last card: the floor size, hidden but still loaded.
         TakeTopCard();
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QVERIFY(DeckWindow::instance()->IsLoaded());
-        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
-        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QVERIFY(DeckWindow::instance()->isLoaded());
+        QCOMPARE(DeckWindow::instance()->widthTwips(), 2244.0f);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
     }
 
     void returnedCardGrowsTheWindow()
@@ -99,13 +99,13 @@ private slots:
             TakeTopCard();
         program::state.deck[0] = CardKey(0);
         program::state.cardsOut[0] = kNoCard;
-        DeckWindow::instance()->SetHeight(3409);
-        DeckWindow::instance()->SetWidth(2244);
+        DeckWindow::instance()->setHeightTwips(3409);
+        DeckWindow::instance()->setWidthTwips(2244);
         program::state.returnPending = true;
         DeckWindow::instance()->AddtoDeck();
-        QVERIFY(DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Height(), float(3409 + 3.68));
-        QCOMPARE(DeckWindow::instance()->Width(), float(2244 + 6.15));
+        QVERIFY(DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), float(3409 + 3.68));
+        QCOMPARE(DeckWindow::instance()->widthTwips(), float(2244 + 6.15));
         QCOMPARE(program::state.returnPending, false);
     }
 
@@ -113,11 +113,11 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        DeckWindow::instance()->Hide();
-        const float height = DeckWindow::instance()->Height();
+        DeckWindow::instance()->hideWindow();
+        const float height = DeckWindow::instance()->heightTwips();
         DeckWindow::instance()->AddtoDeck();
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Height(), height);
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), height);
     }
 
     void emptyDeckPictureComesBackWithCards()
@@ -128,10 +128,10 @@ private slots:
         program::state.deck.fill(kNoCard);
         DeckWindow::instance()->Image1_MouseUp();
         QVERIFY(DeckWindow::instance()->Image1->isHidden());
-        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
+        QVERIFY(DeckWindow::instance()->isShown());
         program::state.deck = full;
-        DeckWindow::instance()->Show();
+        DeckWindow::instance()->showWindow();
         QVERIFY(!DeckWindow::instance()->Image1->isHidden());
     }
 
@@ -140,8 +140,8 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         program::state.deck.fill(kNoCard);
-        DeckWindow::instance()->Activated();
-        QVERIFY(!DeckWindow::instance()->Visible());
+        DeckWindow::instance()->handleActivated();
+        QVERIFY(!DeckWindow::instance()->isShown());
     }
 
     void aDealtCardOpensOnTopOfTheDeck()
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(program::state.cardsOut[0], CardKey(0));
         platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(0));
         QVERIFY(window);
-        QVERIFY(window->Unload());
+        QVERIFY(window->unload());
         QCOMPARE(program::state.cardsOut[0], kNoCard);
         QCOMPARE(program::state.deck[77], CardKey(0));
         QCOMPARE(program::state.deck[4], CardKey(0));
@@ -181,10 +181,10 @@ private slots:
         f.Start(true);
         new FakeCardWindow(QStringLiteral("The Fool"), -1);
         f.dialogs.ExpectQuestion(kCloseQuestion, false);
-        QVERIFY(!DeckWindow::instance()->Unload(platform::vbFormControlMenu));
+        QVERIFY(!DeckWindow::instance()->unload(platform::UnloadReason::CloseBox));
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(FakeCardWindow::closed.isEmpty());
-        QVERIFY(DeckWindow::instance()->IsLoaded());
+        QVERIFY(DeckWindow::instance()->isLoaded());
         QCOMPARE(int(program::state.deckState), 1);
         QCOMPARE(program::state.deckClosed, false);
     }
@@ -199,7 +199,7 @@ private slots:
         new FakeCardWindow(QStringLiteral("Pick A Card"), -1);
         new FakeCardWindow(QStringLiteral("The Magus"), 1);
         f.dialogs.ExpectQuestion(kCloseQuestion, true);
-        QVERIFY(DeckWindow::instance()->Unload(platform::vbFormControlMenu));
+        QVERIFY(DeckWindow::instance()->unload(platform::UnloadReason::CloseBox));
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(FakeCardWindow::closed,
                  QStringList({QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus")}));

@@ -38,8 +38,8 @@ public:
         for (float r : draws)
             m_draws.enqueue(r);
     }
-    void Randomize() override { log += QLatin1Char('S'); }
-    float Rnd() override
+    void reseed() override { log += QLatin1Char('S'); }
+    float next() override
     {
         log += QLatin1Char('D');
         return m_draws.isEmpty() ? 0.0f : m_draws.dequeue();

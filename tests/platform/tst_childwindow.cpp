@@ -19,17 +19,17 @@ public:
     int loads = 0;
     int unloads = 0;
     bool refuse = false;
-    QList<int> closeModes;
+    QList<platform::UnloadReason> closeModes;
 
 protected:
-    void ResetDesign() override { SetCaption(designCaption); }
-    void Form_Load() override { ++loads; }
-    void Form_QueryUnload(bool &cancel, int mode) override
+    void resetControls() override { setCaption(designCaption); }
+    void loadEvent() override { ++loads; }
+    void queryUnloadEvent(bool &cancel, platform::UnloadReason reason) override
     {
-        closeModes << mode;
+        closeModes << reason;
         cancel = refuse;
     }
-    void Form_Unload() override { ++unloads; }
+    void unloadEvent() override { ++unloads; }
 };
 
 } // namespace
@@ -43,15 +43,15 @@ private slots:
     {
         ProgramFixture f;
         TestWindow form;
-        QVERIFY(!form.IsLoaded());
+        QVERIFY(!form.isLoaded());
         QCOMPARE(platform::OpenWindows().size(), 0);
-        QCOMPARE(form.Height(), 2850.0f + platform::kFrameHeight);
-        QVERIFY(form.IsLoaded());
-        QVERIFY(form.Visible());
+        QCOMPARE(form.heightTwips(), 2850.0f + platform::kFrameHeight);
+        QVERIFY(form.isLoaded());
+        QVERIFY(form.isShown());
         QCOMPARE(form.loads, 1);
-        QCOMPARE(form.ScaleWidth(), 2100.0f);
-        QCOMPARE(form.ScaleHeight(), 2850.0f);
-        form.SetTop(10);
+        QCOMPARE(form.innerWidthTwips(), 2100.0f);
+        QCOMPARE(form.innerHeightTwips(), 2850.0f);
+        form.setTopTwips(10);
         QCOMPARE(form.loads, 1);
     }
 
@@ -59,64 +59,65 @@ private slots:
     {
         ProgramFixture f;
         TestWindow form(QStringLiteral("Card "));
-        form.Load();
-        form.Hide();
-        QVERIFY(form.IsLoaded());
-        QVERIFY(!form.Visible());
+        form.ensureLoaded();
+        form.hideWindow();
+        QVERIFY(form.isLoaded());
+        QVERIFY(!form.isShown());
         QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card ")), &form);
         QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card")), nullptr);
 
-        QVERIFY(form.Unload());
-        QVERIFY(!form.IsLoaded());
+        QVERIFY(form.unload());
+        QVERIFY(!form.isLoaded());
         QCOMPARE(form.unloads, 1);
         QCOMPARE(platform::OpenWindows().size(), 0);
 
         // Loaded again: design size and caption, load handler runs again.
-        form.SetCaption(QStringLiteral("changed"));
-        form.Show();
+        form.setCaption(QStringLiteral("changed"));
+        form.showWindow();
         QCOMPARE(form.loads, 2);
-        QCOMPARE(form.Caption(), QStringLiteral("Card "));
-        QCOMPARE(form.Width(), 2100.0f + platform::kFrameWidth);
+        QCOMPARE(form.caption(), QStringLiteral("Card "));
+        QCOMPARE(form.widthTwips(), 2100.0f + platform::kFrameWidth);
     }
 
     void refusedCloseKeepsTheWindow()
     {
         ProgramFixture f;
         TestWindow form;
-        form.Load();
+        form.ensureLoaded();
         form.refuse = true;
-        QVERIFY(!form.Unload());
-        QVERIFY(form.IsLoaded());
+        QVERIFY(!form.unload());
+        QVERIFY(form.isLoaded());
         QCOMPARE(form.unloads, 0);
         // The close box asks the window the same way, as a close by the user.
-        form.SubWindow()->close();
-        QVERIFY(form.IsLoaded());
+        form.subWindow()->close();
+        QVERIFY(form.isLoaded());
         form.refuse = false;
-        form.SubWindow()->close();
-        QVERIFY(!form.IsLoaded());
+        form.subWindow()->close();
+        QVERIFY(!form.isLoaded());
         QCOMPARE(form.closeModes,
-            QList<int>({ platform::vbFormCode, platform::vbFormControlMenu, platform::vbFormControlMenu }));
+            QList<platform::UnloadReason>({ platform::UnloadReason::Program, platform::UnloadReason::CloseBox,
+                platform::UnloadReason::CloseBox }));
     }
 
     void geometryKeepsTheTwipsAsSet()
     {
         ProgramFixture f;
         TestWindow form;
-        form.SetHeight(3412.68f);
-        form.SetWidth(2250.15f);
-        form.Move(1001, 7);
-        QCOMPARE(form.Height(), 3412.68f);
-        QCOMPARE(form.Width(), 2250.15f);
-        QCOMPARE(form.Left(), 1001.0f);
-        QCOMPARE(form.Top(), 7.0f);
-        QCOMPARE(form.SubWindow()->pos(), QPoint(67, 0));
+        form.setHeightTwips(3412.68f);
+        form.setWidthTwips(2250.15f);
+        form.moveTwips(1001, 7);
+        QCOMPARE(form.heightTwips(), 3412.68f);
+        QCOMPARE(form.widthTwips(), 2250.15f);
+        QCOMPARE(form.leftTwips(), 1001.0f);
+        QCOMPARE(form.topTwips(), 7.0f);
+        QCOMPARE(form.subWindow()->pos(), QPoint(67, 0));
         QCOMPARE(form.size(), QSize(145, 197)); // the inner size in pixels
 
         // The user dragging the window: the new pixel position becomes the position.
         platform::Workspace()->show();
-        form.SubWindow()->move(100, 50);
-        QCOMPARE(form.Left(), 1500.0f);
-        QCOMPARE(form.Top(), 750.0f);
+        form.subWindow()->move(100, 50);
+        QCOMPARE(form.leftTwips(), 1500.0f);
+        QCOMPARE(form.topTwips(), 750.0f);
     }
 
     void openWindowsInLoadOrder()
@@ -125,13 +126,13 @@ private slots:
         TestWindow a(QStringLiteral("a"));
         TestWindow b(QStringLiteral("b"));
         TestWindow c(QStringLiteral("c"));
-        b.Load();
-        a.Load();
-        c.Load();
-        a.Hide();
+        b.ensureLoaded();
+        a.ensureLoaded();
+        c.ensureLoaded();
+        a.hideWindow();
         QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *>({ &b, &a, &c }));
-        b.Unload();
-        b.Load();
+        b.unload();
+        b.ensureLoaded();
         QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *>({ &a, &c, &b }));
     }
 
@@ -139,9 +140,9 @@ private slots:
     {
         ProgramFixture f;
         QPointer<TestWindow> form = new TestWindow;
-        form->SetDeleteOnUnload(true);
-        form->Load();
-        QVERIFY(form->Unload());
+        form->setDeleteOnUnload(true);
+        form->ensureLoaded();
+        QVERIFY(form->unload());
         FlushDeletes();
         QVERIFY(form.isNull());
     }

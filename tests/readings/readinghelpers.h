@@ -44,7 +44,7 @@ inline QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->Caption() == CardTitle(n))
+        if (form->caption() == CardTitle(n))
             windows << qobject_cast<CardWindow *>(form);
     }
     return windows;
@@ -66,7 +66,7 @@ inline QStringList OpenCaptions()
 {
     QStringList captions;
     for (platform::ChildWindow *form : platform::OpenWindows())
-        captions << form->Caption();
+        captions << form->caption();
     return captions;
 }
 
@@ -74,14 +74,14 @@ inline QStringList OpenCaptions()
 class AcceptingDialogs : public platform::Dialogs
 {
 public:
-    void MsgBox(const QString &text, const QString &) override { shown << text; }
-    bool AskYesNo(const QString &text) override
+    void message(const QString &text, const QString &) override { shown << text; }
+    bool askYesNo(const QString &text) override
     {
         shown << text;
         return false;
     }
-    QString OpenFileName(const QString &) override { return QString(); }
-    QString SaveFileName(const QString &) override { return QString(); }
+    QString openFileName(const QString &) override { return QString(); }
+    QString saveFileName(const QString &) override { return QString(); }
 
     QStringList shown;
 };

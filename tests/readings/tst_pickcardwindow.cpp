@@ -95,7 +95,7 @@ private slots:
         program::state.nextCardTop = 200;
         const CardKeys before = program::state.deck;
         const DeckWindowSize smaller
-            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
+            = SizeAfterCardTaken(DeckWindow::instance()->heightTwips(), DeckWindow::instance()->widthTwips());
 
         PickCardWindow *pick = OpenPickCard();
         ChoosePosition(pick, position);
@@ -103,25 +103,25 @@ private slots:
         CardWindow *window = WindowOf(card);
         QCOMPARE(window, DefaultCardWindow(card));
         QCOMPARE(WindowsOf(card).size(), 1);
-        QVERIFY(window->Visible());
-        QCOMPARE(window->Left(), 300.0f);
-        QCOMPARE(window->Top(), 200.0f);
-        QCOMPARE(window->ScaleWidth(), CardDataOf(card).clientWidth);
-        QCOMPARE(window->ScaleHeight(), CardDataOf(card).clientHeight);
-        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
-        QCOMPARE(window->PictureControl()->Height(), window->ScaleHeight());
-        QVERIFY(window->PictureControl()->HasPicture());
+        QVERIFY(window->isShown());
+        QCOMPARE(window->leftTwips(), 300.0f);
+        QCOMPARE(window->topTwips(), 200.0f);
+        QCOMPARE(window->innerWidthTwips(), CardDataOf(card).clientWidth);
+        QCOMPARE(window->innerHeightTwips(), CardDataOf(card).clientHeight);
+        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->PictureControl()->heightTwips(), window->innerHeightTwips());
+        QVERIFY(window->PictureControl()->hasPicture());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
         QCOMPARE(program::state.cardsOut[card], CardKey(card));
         // The other cards keep their order.
         for (int i = 0; i < 77; ++i)
             QCOMPARE(program::state.deck[i], before[i < position ? i : i + 1]);
         QCOMPARE(program::state.deck[77], kNoCard);
-        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
-        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
-        QVERIFY(DeckWindow::instance()->Visible());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), smaller.width);
+        QVERIFY(DeckWindow::instance()->isShown());
         // Outside the querent step the window stays open after the pick.
-        QVERIFY(pick->Visible());
+        QVERIFY(pick->isShown());
         QCOMPARE(program::state.reading, Reading::NoReading);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -147,7 +147,7 @@ private slots:
         const CardKeys out = program::state.cardsOut;
         const QStringList windows = OpenCaptions();
         const DeckWindowSize smaller
-            = SizeAfterCardTaken(DeckWindow::instance()->Height(), DeckWindow::instance()->Width());
+            = SizeAfterCardTaken(DeckWindow::instance()->heightTwips(), DeckWindow::instance()->widthTwips());
 
         pick->TakeCard(key);
 
@@ -155,8 +155,8 @@ private slots:
         QCOMPARE(program::state.cardsOut, out);
         QCOMPARE(OpenCaptions(), windows);
         QCOMPARE(program::state.pictureSuffix, QStringLiteral("x"));
-        QCOMPARE(DeckWindow::instance()->Height(), smaller.height);
-        QCOMPARE(DeckWindow::instance()->Width(), smaller.width);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), smaller.height);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), smaller.width);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -180,14 +180,14 @@ private slots:
         f.Start();
         program::state.deck.fill(kNoCard);
         program::state.deck[0] = CardKey(9);
-        DeckWindow::instance()->SetHeight(3409);
-        DeckWindow::instance()->SetWidth(2500);
+        DeckWindow::instance()->setHeightTwips(3409);
+        DeckWindow::instance()->setWidthTwips(2500);
         PickCardWindow *pick = OpenPickCard();
         ChoosePosition(pick, 0);
         QCOMPARE(program::state.deck[0], kNoCard);
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Height(), 3409.0f);
-        QCOMPARE(DeckWindow::instance()->Width(), 2244.0f);
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
+        QCOMPARE(DeckWindow::instance()->widthTwips(), 2244.0f);
         QVERIFY(WindowOf(9));
     }
 
@@ -215,17 +215,17 @@ private slots:
         f.dialogs.ExpectMessage(kAskForQuerentText);
         MainWindow::instance()->mnuViewBar0->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
-        CelticCrossWindow::instance()->Move(6000, 150);
+        CelticCrossWindow::instance()->moveTwips(6000, 150);
 
         bool checked = false;
         f.dialogs.ExpectMessage(kQuerentPickedText).During([&] {
             CardWindow *window = WindowOf(card);
             QVERIFY(window);
-            QCOMPARE(window->Height(), 1850.0f);
-            QCOMPARE(window->Width(), 1092.0f);
-            QCOMPARE(window->Top(), 6870.0f / 2 + 150);
-            QCOMPARE(window->Left(), 5505.0f / 3 + 6000);
-            QVERIFY(pick->Visible());
+            QCOMPARE(window->heightTwips(), 1850.0f);
+            QCOMPARE(window->widthTwips(), 1092.0f);
+            QCOMPARE(window->topTwips(), 6870.0f / 2 + 150);
+            QCOMPARE(window->leftTwips(), 5505.0f / 3 + 6000);
+            QVERIFY(pick->isShown());
             QCOMPARE(program::state.reading, Reading::CelticAwaitingQuerent);
             QVERIFY(!CacheFileExists(cacheFile));
             checked = true;
@@ -236,13 +236,13 @@ private slots:
             ChoosePosition(pick, 0);
 
         QVERIFY(checked);
-        QVERIFY(!pick->Visible());
-        QVERIFY(pick->IsLoaded());
+        QVERIFY(!pick->isShown());
+        QVERIFY(pick->isLoaded());
         QCOMPARE(program::state.reading, Reading::CelticCross);
         QVERIFY(CacheFileExists(cacheFile));
         QCOMPARE(program::state.cardsOut[card], CardKey(card));
         // Not shown again by the rest of the pick by name.
-        QCOMPARE(WindowOf(card)->Top(), 6870.0f / 2 + 150);
+        QCOMPARE(WindowOf(card)->topTwips(), 6870.0f / 2 + 150);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -260,12 +260,12 @@ private slots:
         QCOMPARE(pick->Combo1->count(), 78);
 
         const CardKeys deck = program::state.deck;
-        const float height = DeckWindow::instance()->Height();
+        const float height = DeckWindow::instance()->heightTwips();
         pick->Combo1->showPopup();
         QCOMPARE(pick->Combo1->count(), 77);
         pick->Combo1->hidePopup();
         QCOMPARE(program::state.deck, deck);
-        QCOMPARE(DeckWindow::instance()->Height(), height);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -279,11 +279,11 @@ private slots:
         ChooseName(pick, CardNumberOfKey(program::state.deck[5]));
         const CardKeys deck = program::state.deck;
         const QStringList windows = OpenCaptions();
-        const float height = DeckWindow::instance()->Height();
+        const float height = DeckWindow::instance()->heightTwips();
         ChoosePosition(pick, 77);
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(OpenCaptions(), windows);
-        QCOMPARE(DeckWindow::instance()->Height(), height);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), height);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -298,10 +298,10 @@ private slots:
         PickCardWindow *pick = PickCardWindow::instance();
         f.dialogs.ExpectMessage(kQuerentPickedText);
         ChoosePosition(pick, 0);
-        pick->Show(); // as if it were still on screen
+        pick->showWindow(); // as if it were still on screen
         f.dialogs.ExpectMessage(kQuerentChosenText);
         pick->Combo1->showPopup();
-        QVERIFY(!pick->Visible());
+        QVERIFY(!pick->isShown());
         QCOMPARE(pick->Combo1->count(), 77);
         QVERIFY(!pick->Combo1->view()->isVisible());
         VERIFY_DIALOGS(f.dialogs);
@@ -390,8 +390,8 @@ private slots:
         CardWindow *window = WindowOf(card);
         QCOMPARE(WindowsOf(card).size(), 1);
         QCOMPARE(window, DefaultCardWindow(card));
-        QCOMPARE(window->Left(), shownAgain ? 5000.0f : 300.0f);
-        QCOMPARE(window->Top(), shownAgain ? 2500.0f : 200.0f);
+        QCOMPARE(window->leftTwips(), shownAgain ? 5000.0f : 300.0f);
+        QCOMPARE(window->topTwips(), shownAgain ? 2500.0f : 200.0f);
         QCOMPARE(program::state.cardsOut[card], CardKey(card));
         QVERIFY(std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card))
             == program::state.deck.end());
@@ -445,7 +445,7 @@ private slots:
         program::state.nextCardTop = 200;
         const CardKeys deck = program::state.deck;
         const CardKeys out = program::state.cardsOut;
-        const float height = DeckWindow::instance()->Height();
+        const float height = DeckWindow::instance()->heightTwips();
 
         PickCardWindow *pick = OpenPickCard();
         const int listed = pick->Combo1->count();
@@ -454,16 +454,16 @@ private slots:
         QCOMPARE(WindowsOf(card).size(), 1);
         CardWindow *window = WindowOf(card);
         QCOMPARE(window, DefaultCardWindow(card));
-        QCOMPARE(window->Left(), 5000.0f);
-        QCOMPARE(window->Top(), 2500.0f);
-        QCOMPARE(window->ScaleWidth(), CardDataOf(card).clientWidth);
-        QCOMPARE(window->PictureControl()->Width(), window->ScaleWidth());
+        QCOMPARE(window->leftTwips(), 5000.0f);
+        QCOMPARE(window->topTwips(), 2500.0f);
+        QCOMPARE(window->innerWidthTwips(), CardDataOf(card).clientWidth);
+        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(program::state.cardsOut, out);
         QCOMPARE(program::state.viewStates[card], std::int16_t(4));
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
-        QCOMPARE(DeckWindow::instance()->Height(), height);
+        QCOMPARE(DeckWindow::instance()->heightTwips(), height);
         QCOMPARE(pick->Combo1->count(), listed);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -499,12 +499,12 @@ private slots:
         program::state.reading = Reading::CelticCross;
         f.dialogs.ExpectMessage(kQuerentChosenText);
         PickCardWindow *pick = PickCardWindow::instance();
-        pick->Load();
-        pick->Show();
+        pick->ensureLoaded();
+        pick->showWindow();
         const CardKeys deck = program::state.deck;
         f.dialogs.ExpectMessage(kQuerentChosenText);
         ChooseName(pick, 0);
-        QVERIFY(!pick->Visible());
+        QVERIFY(!pick->isShown());
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(program::state.cardsOut[0], kNoCard);
         VERIFY_DIALOGS(f.dialogs);
@@ -517,8 +517,8 @@ private slots:
         f.Start();
         PickCardWindow *pick = OpenPickCard();
         pick->Command1->click();
-        QVERIFY(!pick->Visible());
-        QVERIFY(pick->IsLoaded());
+        QVERIFY(!pick->isShown());
+        QVERIFY(pick->isLoaded());
         QCOMPARE(program::state.reading, Reading::NoReading);
         VERIFY_DIALOGS(f.dialogs);
     }

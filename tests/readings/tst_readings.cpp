@@ -43,11 +43,11 @@ void OpenCelticWithoutQuerent(ProgramFixture &f)
 void VerifyWindowAt(CardWindow *window, const Slot &slot)
 {
     QVERIFY(window);
-    QVERIFY(window->Visible());
-    QCOMPARE(window->Height(), float(slot.height));
-    QCOMPARE(window->Width(), float(slot.width));
-    QCOMPARE(window->Top(), float(slot.top));
-    QCOMPARE(window->Left(), float(slot.left));
+    QVERIFY(window->isShown());
+    QCOMPARE(window->heightTwips(), float(slot.height));
+    QCOMPARE(window->widthTwips(), float(slot.width));
+    QCOMPARE(window->topTwips(), float(slot.top));
+    QCOMPARE(window->leftTwips(), float(slot.left));
 }
 
 } // namespace
@@ -65,12 +65,12 @@ private slots:
         Stack(cards);
         OpenFiveCard(f);
         FiveCardWindow *layout = FiveCardWindow::instance();
-        QVERIFY(layout->Visible());
-        QCOMPARE(layout->Caption(), kFiveCardCaption);
-        QCOMPARE(layout->Left(), 3500.0f);
-        QCOMPARE(layout->Top(), 380.0f);
-        QCOMPARE(layout->ScaleWidth(), 8400.0f);
-        QCOMPARE(layout->ScaleHeight(), 5865.0f);
+        QVERIFY(layout->isShown());
+        QCOMPARE(layout->caption(), kFiveCardCaption);
+        QCOMPARE(layout->leftTwips(), 3500.0f);
+        QCOMPARE(layout->topTwips(), 380.0f);
+        QCOMPARE(layout->innerWidthTwips(), 8400.0f);
+        QCOMPARE(layout->innerHeightTwips(), 5865.0f);
         QCOMPARE(program::state.reading, Reading::FiveCard);
         QCOMPARE(program::state.readingBegun, false);
 
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(program::state.reading, Reading::NoReading);
         QCOMPARE(program::state.readingBegun, false);
         QCOMPARE(program::state.fiveCardDraws, std::int16_t(0));
-        QVERIFY(layout->Visible());
+        QVERIFY(layout->isShown());
 
         // The next click is a free draw: no message, the card where card windows open.
         program::state.nextCardLeft = 300;
@@ -102,9 +102,9 @@ private slots:
         Draw();
         CardWindow *free = WindowOf(cards[6]);
         QVERIFY(free);
-        QCOMPARE(free->Left(), 300.0f);
-        QCOMPARE(free->Top(), 200.0f);
-        QCOMPARE(free->ScaleWidth(), CardDataOf(cards[6]).clientWidth);
+        QCOMPARE(free->leftTwips(), 300.0f);
+        QCOMPARE(free->topTwips(), 200.0f);
+        QCOMPARE(free->innerWidthTwips(), CardDataOf(cards[6]).clientWidth);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -130,15 +130,15 @@ private slots:
         MainWindow::instance()->mnuViewBar0->trigger();
         CelticCrossWindow *layout = CelticCrossWindow::instance();
         PickCardWindow *pick = PickCardWindow::instance();
-        QVERIFY(layout->Visible());
-        QCOMPARE(layout->Caption(), kCelticCaption);
-        QCOMPARE(layout->Left(), 5900.0f);
-        QCOMPARE(layout->Top(), 100.0f);
-        QCOMPARE(layout->ScaleWidth(), 5505.0f);
-        QCOMPARE(layout->ScaleHeight(), 6870.0f);
+        QVERIFY(layout->isShown());
+        QCOMPARE(layout->caption(), kCelticCaption);
+        QCOMPARE(layout->leftTwips(), 5900.0f);
+        QCOMPARE(layout->topTwips(), 100.0f);
+        QCOMPARE(layout->innerWidthTwips(), 5505.0f);
+        QCOMPARE(layout->innerHeightTwips(), 6870.0f);
         QCOMPARE(program::state.reading, Reading::CelticAwaitingQuerent);
-        QVERIFY(pick->Visible());
-        QCOMPARE(pick->Caption(), kPickCardCaption);
+        QVERIFY(pick->isShown());
+        QCOMPARE(pick->caption(), kPickCardCaption);
         VERIFY_DIALOGS(f.dialogs);
 
         int firstDealt = 0;
@@ -161,7 +161,7 @@ private slots:
             QCOMPARE(WindowsOf(querentCard).size(), 1);
             firstDealt = 1;
         }
-        QVERIFY(!pick->Visible());
+        QVERIFY(!pick->isShown());
         QCOMPARE(program::state.reading, Reading::CelticCross);
         QCOMPARE(program::state.readingBegun, false);
         VERIFY_DIALOGS(f.dialogs);
@@ -253,7 +253,7 @@ private slots:
                 qobject_cast<ReadingLayoutWindow *>(readingWindow)->Command1->click();
                 break;
             case 'W':
-                readingWindow->SubWindow()->close();
+                readingWindow->subWindow()->close();
                 break;
             }
             FlushDeletes();
@@ -288,10 +288,10 @@ private slots:
             f.dialogs.ExpectMessage(kQuerentChosenText);
         MainWindow::instance()->mnuToolsOptions2->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
-        QVERIFY(pick->IsLoaded());
-        QCOMPARE(pick->Visible(), !refused);
-        QCOMPARE(pick->Left(), 0.0f);
-        QCOMPARE(pick->Top(), 3800.0f);
+        QVERIFY(pick->isLoaded());
+        QCOMPARE(pick->isShown(), !refused);
+        QCOMPARE(pick->leftTwips(), 0.0f);
+        QCOMPARE(pick->topTwips(), 3800.0f);
         QCOMPARE(pick->Combo1->count(), 78);
         VERIFY_DIALOGS(f.dialogs);
     }
@@ -370,7 +370,7 @@ private slots:
         Draw();
         QCOMPARE(program::state.fiveCardDraws, std::int16_t(0));
         QCOMPARE(program::state.readingBegun, true);
-        QVERIFY(!DeckWindow::instance()->Visible());
+        QVERIFY(!DeckWindow::instance()->isShown());
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -389,13 +389,13 @@ private slots:
         Draw();
         Draw();
         CardWindow *crossing = WindowOf(1);
-        QCOMPARE(crossing->Height(), 1430.0f);
-        QCOMPARE(crossing->Width(), 1650.0f);
+        QCOMPARE(crossing->heightTwips(), 1430.0f);
+        QCOMPARE(crossing->widthTwips(), 1650.0f);
         QCOMPARE(program::state.pictureSuffix, QStringLiteral("5"));
         QVERIFY(CacheFileExists(QStringLiteral("maguscardbg5")));
         QVERIFY(!CacheFileExists(QStringLiteral("maguscardbg6")));
-        QCOMPARE(crossing->PictureControl()->Height(), crossing->ScaleHeight());
-        QCOMPARE(crossing->PictureControl()->Width(), crossing->ScaleWidth());
+        QCOMPARE(crossing->PictureControl()->heightTwips(), crossing->innerHeightTwips());
+        QCOMPARE(crossing->PictureControl()->widthTwips(), crossing->innerWidthTwips());
 
         f.dialogs.ExpectMessage(kCelticPlaceTexts[2]);
         Draw();
@@ -429,7 +429,7 @@ private slots:
         if (byExit)
             CelticCrossWindow::instance()->Command1->click();
         else
-            CelticCrossWindow::instance()->SubWindow()->close();
+            CelticCrossWindow::instance()->subWindow()->close();
         FlushDeletes();
         QCOMPARE(program::state.dealingCrossingCard, false);
 
@@ -465,7 +465,7 @@ private slots:
         QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
         QCOMPARE(DeckWindow::instance()->ResName,
             traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
-        QVERIFY(WindowOf(17)->PictureControl()->HasPicture());
+        QVERIFY(WindowOf(17)->PictureControl()->hasPicture());
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -477,11 +477,11 @@ private slots:
         OpenCelticWithoutQuerent(f);
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]).ExpectMessage(kCelticPlaceTexts[1]);
         Draw();
-        CelticCrossWindow::instance()->Move(40000, 30000);
+        CelticCrossWindow::instance()->moveTwips(40000, 30000);
         const int n = CardNumberOfKey(program::state.deck[0]);
         Draw();
         VerifyWindowAt(WindowOf(n), CelticSlot(2, LayoutFrame { 40000, 30000, 5505, 6870 }));
-        QVERIFY(WindowOf(n)->Left() > 32767.0f);
+        QVERIFY(WindowOf(n)->leftTwips() > 32767.0f);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -498,13 +498,13 @@ private slots:
         MainWindow::instance()->mnuToolsOptions2->trigger();
         emit PickCardWindow::instance()->Combo1->activated(1); // position 2: card 50
         QCOMPARE(program::state.cardsOut[50], CardKey(50));
-        DeckWindow::instance()->Move(4000, 3000);
+        DeckWindow::instance()->moveTwips(4000, 3000);
         const int inDeck = FirstFreePosition(program::state.deck);
         QCOMPARE(inDeck, 74);
 
         OpenFiveCard(f);
-        QCOMPARE(DeckWindow::instance()->Left(), 0.0f);
-        QCOMPARE(DeckWindow::instance()->Top(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->leftTwips(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->topTwips(), 0.0f);
         QCOMPARE(program::state.deck[74], CardKey(10));
         QCOMPARE(program::state.deck[75], CardKey(20));
         QCOMPARE(program::state.deck[76], CardKey(30));
@@ -520,13 +520,13 @@ private slots:
     {
         ProgramFixture f;
         f.Start();
-        DeckWindow::instance()->Move(1500, 900);
-        DeckWindow::instance()->Hide();
+        DeckWindow::instance()->moveTwips(1500, 900);
+        DeckWindow::instance()->hideWindow();
         MainWindow::instance()->PrepareReading();
-        QVERIFY(DeckWindow::instance()->IsLoaded());
-        QVERIFY(!DeckWindow::instance()->Visible());
-        QCOMPARE(DeckWindow::instance()->Left(), 0.0f);
-        QCOMPARE(DeckWindow::instance()->Top(), 0.0f);
+        QVERIFY(DeckWindow::instance()->isLoaded());
+        QVERIFY(!DeckWindow::instance()->isShown());
+        QCOMPARE(DeckWindow::instance()->leftTwips(), 0.0f);
+        QCOMPARE(DeckWindow::instance()->topTwips(), 0.0f);
         QCOMPARE(OpenCaptions(), QStringList { QLatin1String(kDeckCaption) });
     }
 
@@ -540,12 +540,12 @@ private slots:
         f.dialogs.ExpectMessage(kCelticPlaceTexts[0]);
         Draw();
         CelticCrossWindow *layout = CelticCrossWindow::instance();
-        platform::Workspace()->setActiveSubWindow(layout->SubWindow());
+        platform::Workspace()->setActiveSubWindow(layout->subWindow());
         layout->Image1_Click();
         const QList<platform::ChildWindow *> open = platform::OpenWindows();
-        QCOMPARE(platform::Workspace()->activeSubWindow(), open.last()->SubWindow());
+        QCOMPARE(platform::Workspace()->activeSubWindow(), open.last()->subWindow());
         QVERIFY(open.last() != layout);
-        QVERIFY(!PickCardWindow::instance()->Visible());
+        QVERIFY(!PickCardWindow::instance()->isShown());
         VERIFY_DIALOGS(f.dialogs);
     }
 };

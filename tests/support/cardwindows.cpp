@@ -14,7 +14,7 @@ CardWindow *WindowOf(int n)
 {
     CardWindow *found = nullptr;
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->Caption() == CardTitle(n))
+        if (form->caption() == CardTitle(n))
             found = qobject_cast<CardWindow *>(form);
     }
     return found;

@@ -92,32 +92,32 @@ const ScriptedDialogs::Step *ScriptedDialogs::Take(Kind kind, const QString &tex
     return &m_current;
 }
 
-void ScriptedDialogs::MsgBox(const QString &text, const QString &title)
+void ScriptedDialogs::message(const QString &text, const QString &title)
 {
     Take(Kind::Message, text, title);
 }
 
-bool ScriptedDialogs::AskYesNo(const QString &text)
+bool ScriptedDialogs::askYesNo(const QString &text)
 {
     const Step *step = Take(Kind::Question, text, platform::kQuestionTitle);
     return step && step->yes;
 }
 
-QString ScriptedDialogs::OpenFileName(const QString &title)
+QString ScriptedDialogs::openFileName(const QString &title)
 {
     const Step *step = Take(Kind::Open, QString(), title);
     const QString path = step ? step->path : QString();
     if (!path.isEmpty())
-        SetFileName(path);
+        setFileName(path);
     return path;
 }
 
-QString ScriptedDialogs::SaveFileName(const QString &title)
+QString ScriptedDialogs::saveFileName(const QString &title)
 {
     const Step *step = Take(Kind::Save, QString(), title);
     const QString path = step ? step->path : QString();
     if (!path.isEmpty())
-        SetFileName(path);
+        setFileName(path);
     return path;
 }
 

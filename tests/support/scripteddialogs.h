@@ -29,10 +29,10 @@ public:
     // Runs `action` while the next box is open (after it was checked), e.g. to fire a timer.
     ScriptedDialogs &During(std::function<void()> action);
 
-    void MsgBox(const QString &text, const QString &title) override;
-    bool AskYesNo(const QString &text) override;
-    QString OpenFileName(const QString &title) override;
-    QString SaveFileName(const QString &title) override;
+    void message(const QString &text, const QString &title) override;
+    bool askYesNo(const QString &text) override;
+    QString openFileName(const QString &title) override;
+    QString saveFileName(const QString &title) override;
 
     // Everything that went against the script, plus any expected box that never came.
     QStringList Problems() const;

@@ -16,9 +16,9 @@ public:
         for (float r : draws)
             m_draws.enqueue(r);
     }
-    void Randomize() override { ++reseeds; }
+    void reseed() override { ++reseeds; }
     // Past the script every draw is 0 and counted as an overrun.
-    float Rnd() override
+    float next() override
     {
         ++draws;
         if (m_draws.isEmpty()) {

@@ -54,10 +54,10 @@ QString AboutText()
 AboutWindow::AboutWindow()
     : ChildWindow(QStringLiteral("Aboutform"), kClientWidth, kClientHeight)
 {
-    SetCaption(QString::fromUtf8(kAboutCaption));
+    setCaption(QString::fromUtf8(kAboutCaption));
     // An empty picture beneath the text, as in the window's design.
     Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Image1->SetBounds(0, 0, 3732, 2412);
+    Image1->setGeometryTwips(0, 0, 3732, 2412);
     Label1 = new QLabel(AboutText(), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
@@ -73,7 +73,7 @@ AboutWindow::AboutWindow()
 
 void AboutWindow::Command1_Click()
 {
-    Hide();
+    hideWindow();
 }
 
 AboutWindow *AboutWindow::instance()

@@ -22,14 +22,14 @@ QPointer<HelpContentsWindow> g_window;
 HelpContentsWindow::HelpContentsWindow()
     : ChildWindow(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
 {
-    SetCaption(QStringLiteral("Help Contents"));
+    setCaption(QStringLiteral("Help Contents"));
     // The frame's title names the window; the pane inside has nothing to add.
     setAccessibleName(QString());
     Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     // The page is a picture: its words go to assistive technology from the same text it was drawn from.
     Image1->setAccessibleName(QStringLiteral("Help Contents page"));
     Image1->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
-    if (!Image1->SetPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
+    if (!Image1->setPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
         Image1->setText(QStringLiteral("The help page is missing from this copy of the program."));
         Image1->setAlignment(Qt::AlignCenter);
         Image1->setWordWrap(true);
@@ -41,35 +41,35 @@ HelpContentsWindow::HelpContentsWindow()
     connect(Command1, &QPushButton::clicked, this, &HelpContentsWindow::Command1_Click);
 }
 
-void HelpContentsWindow::ResetDesign()
+void HelpContentsWindow::resetControls()
 {
-    Image1->SetBounds(0, 0, 6852, 7452);
+    Image1->setGeometryTwips(0, 0, 6852, 7452);
 }
 
-void HelpContentsWindow::Form_Load()
+void HelpContentsWindow::loadEvent()
 {
     // The window keeps the left edge the workspace gives a new window and moves to the top.
-    if (QMdiSubWindow *frame = SubWindow(); frame && !frame->isVisible()) {
+    if (QMdiSubWindow *frame = subWindow(); frame && !frame->isVisible()) {
         frame->show();
-        Move(frame->x() * platform::kTwipsPerPixel, 0);
+        moveTwips(frame->x() * platform::kTwipsPerPixel, 0);
     } else {
-        SetTop(0);
+        setTopTwips(0);
     }
-    SetHeight(kLoadHeight);
-    SetWidth(kLoadWidth);
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
+    setHeightTwips(kLoadHeight);
+    setWidthTwips(kLoadWidth);
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
 }
 
-void HelpContentsWindow::Form_Resize()
+void HelpContentsWindow::innerResizeEvent()
 {
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
 }
 
 void HelpContentsWindow::Command1_Click()
 {
-    Hide();
+    hideWindow();
 }
 
 HelpContentsWindow *HelpContentsWindow::instance()

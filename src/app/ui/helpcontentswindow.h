@@ -24,7 +24,7 @@ public:
     void Command1_Click();
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
-    void Form_Resize() override;
+    void resetControls() override;
+    void loadEvent() override;
+    void innerResizeEvent() override;
 };

@@ -85,7 +85,7 @@ void WritePosition(const QString &key, float value)
 bool AnyChildWindowShown()
 {
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->Visible())
+        if (form->isShown())
             return true;
     }
     return false;
@@ -119,7 +119,7 @@ MainWindow::MainWindow()
 
     m_width = kDesignClientWidth + platform::kFrameWidth;
     m_height = kDesignClientHeight + platform::kFrameHeight;
-    ApplyGeometry();
+    applyGeometry();
     g_instance = this;
 }
 
@@ -225,16 +225,16 @@ void MainWindow::UpdateClock()
     m_statusTime->setText(locale.toString(QTime::currentTime(), QLocale::ShortFormat));
 }
 
-void MainWindow::SetBounds(float left, float top, float width, float height)
+void MainWindow::setGeometryTwips(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
     m_width = width;
     m_height = height;
-    ApplyGeometry();
+    applyGeometry();
 }
 
-void MainWindow::ApplyGeometry()
+void MainWindow::applyGeometry()
 {
     // The window may refuse a size below its minimum; the size as set is kept all the same.
     m_applyingGeometry = true;
@@ -290,7 +290,7 @@ void MainWindow::RestorePosition()
         m_width = kDefaultWidth;
         m_height = kDefaultHeight;
     }
-    ApplyGeometry();
+    applyGeometry();
 }
 
 void MainWindow::ShowAndLoad()
@@ -300,7 +300,7 @@ void MainWindow::ShowAndLoad()
     show();
     m_applyingGeometry = false;
     // The window is on screen before the deck question is asked.
-    ApplyGeometry();
+    applyGeometry();
     mnuFileOpen_Click();
 }
 
@@ -322,12 +322,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     // The deck window answers first: its No keeps everything as it is, and its Yes brings
     // every dealt card back before the other windows close.
-    if (DeckWindow *deck = DeckWindow::instance(); deck && deck->IsLoaded() && !deck->Unload(platform::vbFormMDIForm)) {
+    if (DeckWindow *deck = DeckWindow::instance();
+        deck && deck->isLoaded() && !deck->unload(platform::UnloadReason::MainWindowClosing)) {
         event->ignore();
         return;
     }
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (!form->Unload(platform::vbFormMDIForm)) {
+        if (!form->unload(platform::UnloadReason::MainWindowClosing)) {
             event->ignore();
             return;
         }
@@ -339,8 +340,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 void MainWindow::NewDeck()
 {
     DeckWindow *deck = DeckWindow::instance();
-    deck->SetCaption(QString::fromLatin1(kDeckCaption));
-    deck->Show();
+    deck->setCaption(QString::fromLatin1(kDeckCaption));
+    deck->showWindow();
     InitDeck(program::state);
 }
 
@@ -349,13 +350,13 @@ void MainWindow::mnuFileOpen_Click()
     if (AnyChildWindowShown())
         return;
     platform::Dialogs &dialogs = platform::dialogs();
-    if (!dialogs.AskYesNo(QStringLiteral(" Do you want to open an existing deck?"))) {
+    if (!dialogs.askYesNo(QStringLiteral(" Do you want to open an existing deck?"))) {
         program::state.deckState = DeckState::New;
         program::state.deckClosed = false;
         NewDeck();
         return;
     }
-    const QString path = dialogs.OpenFileName(QStringLiteral("Open"));
+    const QString path = dialogs.openFileName(QStringLiteral("Open"));
     if (path.isEmpty())
         return;
 
@@ -365,7 +366,7 @@ void MainWindow::mnuFileOpen_Click()
     // Only an ordinary file: a pipe or a device could keep the program waiting for ever.
     QFile file(path);
     if (!platform::IsOrdinaryFile(path) || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
-        dialogs.MsgBox(kBadDeckMessage);
+        dialogs.message(kBadDeckMessage);
         return;
     }
     file.close();
@@ -386,8 +387,8 @@ void MainWindow::mnuFileOpen_Click()
     else if (program::state.deckStyleName == QLatin1String("Thoth "))
         program::state.deckStyle = DeckStyle::Thoth;
     else
-        dialogs.MsgBox(kBadDeckMessage);
-    DeckWindow::instance()->Show();
+        dialogs.message(kBadDeckMessage);
+    DeckWindow::instance()->showWindow();
     program::state.cardReturn = CardReturn::ToDeck;
     program::state.deckClosed = false;
 }
@@ -398,7 +399,7 @@ bool MainWindow::SaveDeck()
     QString reason;
     if (WriteDeckFile(program::state, &reason))
         return true;
-    platform::dialogs().MsgBox(SaveFailedMessage(program::state.deckFileName, reason));
+    platform::dialogs().message(SaveFailedMessage(program::state.deckFileName, reason));
     return false;
 }
 
@@ -412,16 +413,16 @@ void MainWindow::mnuFileClose_Click()
     for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
         if (!form)
             continue;
-        const QString caption = form->Caption();
+        const QString caption = form->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->Unload();
+            form->unload();
     }
     program::state.fileSlots = program::state.deck;
 
     platform::Dialogs &dialogs = platform::dialogs();
     if (program::state.deckState != DeckState::NothingToSave
-        && dialogs.AskYesNo(QStringLiteral(" Do you want to Save the deck?"))) {
-        const QString path = dialogs.SaveFileName(QStringLiteral("Close"));
+        && dialogs.askYesNo(QStringLiteral(" Do you want to Save the deck?"))) {
+        const QString path = dialogs.saveFileName(QStringLiteral("Close"));
         if (path.isEmpty())
             return;
         program::state.deckFileName = path;
@@ -429,9 +430,9 @@ void MainWindow::mnuFileClose_Click()
         if (!SaveDeck())
             return;
     }
-    if (!program::state.deckClosed && dialogs.AskYesNo(QStringLiteral("     Close Deck?"))) {
+    if (!program::state.deckClosed && dialogs.askYesNo(QStringLiteral("     Close Deck?"))) {
         if (platform::ChildWindow *deck = platform::FindWindowByCaption(QLatin1String(kDeckCaption))) {
-            deck->Unload();
+            deck->unload();
             program::state.deckClosed = true;
         }
     }
@@ -445,7 +446,7 @@ void MainWindow::mnuFileSave_Click()
         mnuFileClose_Click();
         break;
     case DeckState::FromFile:
-        program::state.deckFileName = platform::dialogs().FileName();
+        program::state.deckFileName = platform::dialogs().fileName();
         if (SaveDeck())
             program::state.deckState = DeckState::FromFile;
         break;
@@ -457,7 +458,7 @@ void MainWindow::mnuFileSave_Click()
 void MainWindow::mnuFileSaveAs_Click()
 {
     program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
-    const QString path = platform::dialogs().SaveFileName(QStringLiteral("Save As"));
+    const QString path = platform::dialogs().saveFileName(QStringLiteral("Save As"));
     if (path.isEmpty())
         return;
     program::state.deckFileName = path;
@@ -468,18 +469,18 @@ void MainWindow::mnuFileSaveAs_Click()
 void MainWindow::mnuFileProperties_Click()
 {
     if (StyleCardOut(program::state.cardsOut)) {
-        if (PropertiesWindow *properties = PropertiesWindow::loadedInstance(); properties && properties->Visible())
-            properties->Hide();
-        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+        if (PropertiesWindow *properties = PropertiesWindow::loadedInstance(); properties && properties->isShown())
+            properties->hideWindow();
+        platform::dialogs().message(kStyleCardsOutMessage);
         return;
     }
-    PropertiesWindow::instance()->Show();
+    PropertiesWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuFileExit_Click()
 {
     if ((program::state.deckState == DeckState::New || program::state.deckState == DeckState::FromFile)
-        && platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
+        && platform::dialogs().askYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
         mnuFileSaveAs_Click();
     // The program ends here, whatever the save did: no window gives anything back, nothing is
     // asked, and the position is not stored.
@@ -490,8 +491,8 @@ void MainWindow::mnuFileExit_Click()
 void MainWindow::PrepareReading()
 {
     if (DeckWindow *deck = DeckWindow::instance()) {
-        deck->SetLeft(0);
-        deck->SetTop(0);
+        deck->setLeftTwips(0);
+        deck->setTopTwips(0);
     }
     // Each close runs to its end before the next: the cards go back to the bottom of the deck
     // in the order their windows were opened, and an open reading window ends its reading.
@@ -499,77 +500,77 @@ void MainWindow::PrepareReading()
     for (platform::ChildWindow *form : platform::OpenWindows())
         others << form;
     for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
-        if (!form || !form->IsLoaded())
+        if (!form || !form->isLoaded())
             continue;
-        const QString caption = form->Caption();
+        const QString caption = form->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->Unload();
+            form->unload();
     }
 }
 
 void MainWindow::mnuViewBar0_Click()
 {
     PrepareReading();
-    CelticCrossWindow::instance()->Show();
+    CelticCrossWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuViewOptions_Click()
 {
     PrepareReading();
-    FiveCardWindow::instance()->Show();
+    FiveCardWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuToolsOptions_Click()
 {
     platform::Dialogs &dialogs = platform::dialogs();
     if (program::state.readingBegun) {
-        dialogs.MsgBox(kShuffleDuringReadingText);
+        dialogs.message(kShuffleDuringReadingText);
         return;
     }
     // A shuffle window still open from an earlier shuffle is only shown: its timer goes on.
     ShuffleWindow *window = ShuffleWindow::instance();
     AnimationCommand command(window);
-    window->Show();
-    DeckWindow::instance()->Hide();
-    platform::Random().Randomize();
+    window->showWindow();
+    DeckWindow::instance()->hideWindow();
+    platform::Random().reseed();
     if (!CardsInDeck(program::state.deck).isEmpty()) {
         if (StartShuffle(program::state.deck, program::state.reversed, platform::Random())
             == ShuffleOutcome::TooFewCards)
-            dialogs.MsgBox(kShuffleTooFewText);
+            dialogs.message(kShuffleTooFewText);
     } else {
-        window->Hide();
-        DeckWindow::instance()->Hide();
-        dialogs.MsgBox(kShuffleNoCardsText);
+        window->hideWindow();
+        DeckWindow::instance()->hideWindow();
+        dialogs.message(kShuffleNoCardsText);
     }
 }
 
 void MainWindow::mnuToolsOptions3_Click()
 {
     if (program::state.readingBegun) {
-        platform::dialogs().MsgBox(kCutDuringReadingText);
+        platform::dialogs().message(kCutDuringReadingText);
         return;
     }
-    CutCardsWindow::instance()->Show();
+    CutCardsWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuToolsOptions2_Click()
 {
     if (program::state.reading == Reading::FiveCard || program::state.reading == Reading::CelticCross) {
-        platform::dialogs().MsgBox(kPickRefusedText);
-        PickCardWindow::instance()->Hide();
+        platform::dialogs().message(kPickRefusedText);
+        PickCardWindow::instance()->hideWindow();
         return;
     }
-    PickCardWindow::instance()->Show();
+    PickCardWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuHelpContents_Click()
 {
-    HelpContentsWindow::instance()->Show();
+    HelpContentsWindow::instance()->showWindow();
 }
 
 void MainWindow::mnuHelpAbout_Click()
 {
-    AboutWindow::instance()->Show();
+    AboutWindow::instance()->showWindow();
 }
 
 MainWindow *MainWindow::instance()

@@ -24,11 +24,11 @@ public:
     void ShowAndLoad();
 
     // Geometry in twips as last set, outer size.
-    float Left() const { return m_left; }
-    float Top() const { return m_top; }
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void SetBounds(float left, float top, float width, float height);
+    float leftTwips() const { return m_left; }
+    float topTwips() const { return m_top; }
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setGeometryTwips(float left, float top, float width, float height);
 
     QMdiArea *Workspace() const { return m_workspace; }
 
@@ -87,7 +87,7 @@ private:
     void CreateMenus();
     void CreateStatusBar();
     void UpdateClock();
-    void ApplyGeometry();
+    void applyGeometry();
     void RestorePosition();
     void MDIForm_Unload();
 

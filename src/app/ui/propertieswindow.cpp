@@ -26,7 +26,7 @@ bool StyleChoiceAllowed()
 {
     if (!StyleChoiceBlocked(program::state.cardsOut))
         return true;
-    platform::dialogs().MsgBox(kStyleCardsOutMessage);
+    platform::dialogs().message(kStyleCardsOutMessage);
     return false;
 }
 
@@ -35,14 +35,14 @@ bool StyleChoiceAllowed()
 PropertiesWindow::PropertiesWindow()
     : ChildWindow(QStringLiteral("frmProperties"), kClientWidth, kClientHeight)
 {
-    SetCaption(QStringLiteral("Brivet Tarot Properties"));
+    setCaption(QStringLiteral("Brivet Tarot Properties"));
     QFont windowFont = font();
     windowFont.setPointSizeF(8.25);
     setFont(windowFont);
 
     // Made first, so that it lies beneath every other control.
     Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Image1->SetBounds(0, 0, 2772, 2292);
+    Image1->setGeometryTwips(0, 0, 2772, 2292);
     Image1->setAccessibleName(QStringLiteral("Deck Style"));
 
     Option1 = new platform::GuardedRadioButton(QStringLiteral("Option1"), this);
@@ -81,47 +81,47 @@ PropertiesWindow::PropertiesWindow()
         setAutoFillBackground(true);
     }
 
-    Option1->SetMarkGuard(StyleChoiceAllowed);
-    Option2->SetMarkGuard(StyleChoiceAllowed);
-    connect(Option1, &platform::GuardedRadioButton::Click, this, &PropertiesWindow::Option1_Click);
-    connect(Option2, &platform::GuardedRadioButton::Click, this, &PropertiesWindow::Option2_Click);
-    connect(Check1, &platform::WrappingCheckBox::Click, this, &PropertiesWindow::Check1_Click);
-    connect(Check2, &platform::WrappingCheckBox::Click, this, &PropertiesWindow::Check2_Click);
+    Option1->setMarkGuard(StyleChoiceAllowed);
+    Option2->setMarkGuard(StyleChoiceAllowed);
+    connect(Option1, &platform::GuardedRadioButton::marked, this, &PropertiesWindow::Option1_Click);
+    connect(Option2, &platform::GuardedRadioButton::marked, this, &PropertiesWindow::Option2_Click);
+    connect(Check1, &platform::WrappingCheckBox::changed, this, &PropertiesWindow::Check1_Click);
+    connect(Check2, &platform::WrappingCheckBox::changed, this, &PropertiesWindow::Check2_Click);
     connect(Command1, &QPushButton::clicked, this, &PropertiesWindow::Command1_Click);
 }
 
-void PropertiesWindow::ResetDesign()
+void PropertiesWindow::resetControls()
 {
     // The state a newly made window has; making it runs no handler.
     const QSignalBlocker block1(Option1);
     const QSignalBlocker block2(Option2);
     const QSignalBlocker block3(Check1);
     const QSignalBlocker block4(Check2);
-    Option1->SetValue(false);
-    Option2->SetValue(false);
-    Check1->SetValue(false);
-    Check2->SetValue(true);
+    Option1->setMarked(false);
+    Option2->setMarked(false);
+    Check1->setTicked(false);
+    Check2->setTicked(true);
 }
 
-void PropertiesWindow::Form_Load()
+void PropertiesWindow::loadEvent()
 {
     // Marking the current style's button runs its choice.
-    Option1->SetValue(program::state.deckStyle == DeckStyle::Thoth);
-    Option2->SetValue(program::state.deckStyle == DeckStyle::Traditional);
-    Check1->SetValue(program::state.gypsieDeck == 1);
-    Check2->SetValue(program::state.gypsieDeck == 0);
+    Option1->setMarked(program::state.deckStyle == DeckStyle::Thoth);
+    Option2->setMarked(program::state.deckStyle == DeckStyle::Traditional);
+    Check1->setTicked(program::state.gypsieDeck == 1);
+    Check2->setTicked(program::state.gypsieDeck == 0);
 }
 
 void PropertiesWindow::Option1_Click()
 {
     if (!ChooseThoth(program::state))
-        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+        platform::dialogs().message(kStyleCardsOutMessage);
 }
 
 void PropertiesWindow::Option2_Click()
 {
     if (!ChooseTraditional(program::state))
-        platform::dialogs().MsgBox(kStyleCardsOutMessage);
+        platform::dialogs().message(kStyleCardsOutMessage);
 }
 
 // Each box sets the other to the opposite state; that box's handler then finds its partner
@@ -130,19 +130,19 @@ void PropertiesWindow::Check1_Click()
 {
     const bool on = Check1->isChecked();
     program::state.gypsieDeck = on ? 1 : 0;
-    Check2->SetValue(!on);
+    Check2->setTicked(!on);
 }
 
 void PropertiesWindow::Check2_Click()
 {
     const bool off = Check2->isChecked();
     program::state.gypsieDeck = off ? 0 : 1;
-    Check1->SetValue(!off);
+    Check1->setTicked(!off);
 }
 
 void PropertiesWindow::Command1_Click()
 {
-    Hide();
+    hideWindow();
 }
 
 PropertiesWindow *PropertiesWindow::instance()
@@ -152,5 +152,5 @@ PropertiesWindow *PropertiesWindow::instance()
 
 PropertiesWindow *PropertiesWindow::loadedInstance()
 {
-    return g_window && g_window->IsLoaded() ? g_window.data() : nullptr;
+    return g_window && g_window->isLoaded() ? g_window.data() : nullptr;
 }

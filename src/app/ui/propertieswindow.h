@@ -40,6 +40,6 @@ public:
     void Command1_Click();
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
+    void resetControls() override;
+    void loadEvent() override;
 };

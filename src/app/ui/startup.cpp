@@ -26,8 +26,8 @@ void EnsureDataFolder()
         return;
     QDir().mkdir(platform::DataFolder());
     if (!DataFolderEntryExists())
-        platform::dialogs().MsgBox(QStringLiteral("programstuff folder not created.  A programstuff folder needs "
-                                                  "to be created in the same directory as the .exe"));
+        platform::dialogs().message(QStringLiteral("programstuff folder not created.  A programstuff folder needs "
+                                                   "to be created in the same directory as the .exe"));
 }
 
 void PrepareEnvironment()

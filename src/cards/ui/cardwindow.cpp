@@ -109,7 +109,7 @@ CardWindow::CardWindow(int cardNumber)
         m_picture = Image1;
     }
     m_picture->setAccessibleName(card.title);
-    connect(m_picture, &platform::PictureLabel::Click, this, [this] { Image1_Click(); });
+    connect(m_picture, &platform::PictureLabel::clicked, this, [this] { Image1_Click(); });
 
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
@@ -151,15 +151,15 @@ const CardData &CardWindow::Data() const
     return CardDataOf(m_card);
 }
 
-void CardWindow::ResetDesign()
+void CardWindow::resetControls()
 {
     const CardData &card = Data();
-    SetCaption(card.title);
+    setCaption(card.title);
     if (Image2) {
-        Image1->SetBounds(0, 0, kSpareImageSize, kSpareImageSize);
-        Image1->ClearPicture();
+        Image1->setGeometryTwips(0, 0, kSpareImageSize, kSpareImageSize);
+        Image1->clearPicture();
     }
-    m_picture->SetBounds(0, 0, card.pictureWidth, card.pictureHeight);
+    m_picture->setGeometryTwips(0, 0, card.pictureWidth, card.pictureHeight);
     ShowDesignPicture();
     List1->setCurrentRow(-1);
     List1->clearSelection();
@@ -174,10 +174,10 @@ void CardWindow::ShowDesignPicture()
 
 bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resource)
 {
-    if (m_picture->SetPictureBytes(platform::CachedFileBytes(cacheFilePath, resource)))
+    if (m_picture->setPictureBytes(platform::CachedFileBytes(cacheFilePath, resource)))
         return true;
     // The cache folder failed us: the embedded picture itself is just as good to look at.
-    if (m_picture->SetPictureBytes(platform::Resource(resource)))
+    if (m_picture->setPictureBytes(platform::Resource(resource)))
         return true;
     qWarning("Card picture %s could not be shown.", qPrintable(resource));
     return false;
@@ -188,11 +188,11 @@ void CardWindow::SetReturnFlag()
     program::state.cardReturn = CardReturn::ToDeck;
 }
 
-void CardWindow::Form_Load()
+void CardWindow::loadEvent()
 {
     List1->hide();
-    SetTop(program::state.nextCardTop);
-    SetLeft(program::state.nextCardLeft);
+    setTopTwips(program::state.nextCardTop);
+    setLeftTwips(program::state.nextCardLeft);
 }
 
 void CardWindow::Image1_Click()
@@ -222,8 +222,8 @@ void CardWindow::List1_LostFocus()
 
 void CardWindow::List1_MouseMove()
 {
-    program::state.nextCardLeft = platform::RoundToInt16(Left());
-    program::state.nextCardTop = platform::RoundToInt16(Top());
+    program::state.nextCardLeft = platform::RoundToInt16(leftTwips());
+    program::state.nextCardTop = platform::RoundToInt16(topTwips());
 }
 
 bool CardWindow::eventFilter(QObject *watched, QEvent *event)
@@ -237,7 +237,7 @@ bool CardWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool CardWindow::CaptionIsOpen() const
 {
-    return IsLoaded() && platform::FindWindowByCaption(Data().title) != nullptr;
+    return isLoaded() && platform::FindWindowByCaption(Data().title) != nullptr;
 }
 
 void CardWindow::UnloadCard()
@@ -245,13 +245,13 @@ void CardWindow::UnloadCard()
     program::state.cardReturn = CardReturn::StaysOut;
     // Only this window closes, once, however many windows of the card are open.
     if (CaptionIsOpen())
-        Unload();
+        unload();
 }
 
 void CardWindow::ReturnToDeck()
 {
     if (CaptionIsOpen())
-        Unload();
+        unload();
 }
 
 void CardWindow::List1_Click()
@@ -259,10 +259,10 @@ void CardWindow::List1_Click()
     const int n = m_card;
     switch (List1->currentItem() && List1->currentItem()->isSelected() ? List1->currentRow() : -1) {
     case kEnlarge:
-        Redisplay(EnlargeTarget(DefaultCardWindow(n)->Height()), Route::Enlarge);
+        Redisplay(EnlargeTarget(DefaultCardWindow(n)->heightTwips()), Route::Enlarge);
         break;
     case kShrink:
-        Redisplay(ShrinkTarget(DefaultCardWindow(n)->Height()), Route::Shrink);
+        Redisplay(ShrinkTarget(DefaultCardWindow(n)->heightTwips()), Route::Shrink);
         break;
     case kRotate:
         if (const int to = RotateTarget(program::state.viewStates[n]); to >= 0)
@@ -270,7 +270,7 @@ void CardWindow::List1_Click()
         break;
     case kMeaning:
         List1->hide();
-        platform::dialogs().MsgBox(Data().meaningText, Data().meaningTitle);
+        platform::dialogs().message(Data().meaningText, Data().meaningTitle);
         break;
     case kReturnToDeck:
         ReturnToDeck();
@@ -295,14 +295,14 @@ void CardWindow::Redisplay(int state, Route route)
     // step that can fail: writing the picture.
     CardWindow *target = DefaultCardWindow(n);
     const WindowSize size = SizeOfState(card, state, route);
-    target->SetHeight(size.height);
-    target->SetWidth(size.width);
+    target->setHeightTwips(size.height);
+    target->setWidthTwips(size.width);
     const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
     const QString path = picture.IsDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
     if (!picture.IsDesignPicture())
         platform::SaveResToFile(picture.resource, path);
-    target->PictureControl()->SetHeight(target->ScaleHeight());
-    target->PictureControl()->SetWidth(target->ScaleWidth());
+    target->PictureControl()->setHeightTwips(target->innerHeightTwips());
+    target->PictureControl()->setWidthTwips(target->innerWidthTwips());
     if (picture.IsDesignPicture())
         target->ShowDesignPicture();
     else
@@ -311,10 +311,10 @@ void CardWindow::Redisplay(int state, Route route)
     program::state.viewStates[n] = static_cast<std::int16_t>(state);
 }
 
-void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
+void CardWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason reason)
 {
     Q_UNUSED(cancel);
-    Q_UNUSED(unloadMode);
+    Q_UNUSED(reason);
     if (program::state.cardReturn != CardReturn::ToDeck)
         return;
     const CardData &card = Data();
@@ -327,9 +327,9 @@ void CardWindow::Form_QueryUnload(bool &cancel, int unloadMode)
         return;
     DeckWindow *deck = DeckWindow::instance();
     if (slot == 0 && deck) {
-        deck->Show();
-        deck->SetHeight(card.refillHeight);
-        deck->SetWidth(static_cast<float>(kDeckFloorWidth));
+        deck->showWindow();
+        deck->setHeightTwips(card.refillHeight);
+        deck->setWidthTwips(static_cast<float>(kDeckFloorWidth));
     }
     program::state.deck[slot] = card.key;
     program::state.cardsOut[m_card] = kNoCard;
@@ -354,6 +354,6 @@ CardWindow *DefaultCardWindow(int cardNumber)
 CardWindow *NewCardWindow(int cardNumber)
 {
     auto *window = new CardWindow(cardNumber);
-    window->SetDeleteOnUnload(true);
+    window->setDeleteOnUnload(true);
     return window;
 }

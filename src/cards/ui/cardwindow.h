@@ -56,9 +56,9 @@ public:
     void Form_MouseDown();
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
-    void Form_QueryUnload(bool &cancel, int unloadMode) override;
+    void resetControls() override;
+    void loadEvent() override;
+    void queryUnloadEvent(bool &cancel, platform::UnloadReason reason) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -38,7 +38,7 @@ AnimationLabel::AnimationLabel(const QString &name, QWidget *parent)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void AnimationLabel::SetBounds(float left, float top, float width, float height)
+void AnimationLabel::setGeometryTwips(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
@@ -47,13 +47,13 @@ void AnimationLabel::SetBounds(float left, float top, float width, float height)
     Apply();
 }
 
-void AnimationLabel::SetWidth(float twips)
+void AnimationLabel::setWidthTwips(float twips)
 {
     m_width = twips;
     Apply();
 }
 
-void AnimationLabel::SetHeight(float twips)
+void AnimationLabel::setHeightTwips(float twips)
 {
     m_height = twips;
     Apply();
@@ -165,14 +165,14 @@ AnimationWindow::AnimationWindow(
     connect(Timer1, &QTimer::timeout, this, &AnimationWindow::Timer1_Timer);
 }
 
-void AnimationWindow::ResetDesign()
+void AnimationWindow::resetControls()
 {
-    SetCaption(m_caption);
+    setCaption(m_caption);
     // The animation is heard by what it shows, as the still picture is.
     for (AnimationLabel *control : findChildren<AnimationLabel *>())
         control->setAccessibleName(m_caption);
     Timer1->stop();
-    Image1->ClearPicture();
+    Image1->clearPicture();
     m_closePending = false;
 }
 
@@ -185,11 +185,11 @@ void AnimationWindow::ShowStill(AnimationLabel *control, const QString &resource
 {
     const QString path = control->FileName();
     platform::SaveResToFile(resourceName, path);
-    if (Image1->SetPictureBytes(platform::CachedFileBytes(path, resourceName)))
+    if (Image1->setPictureBytes(platform::CachedFileBytes(path, resourceName)))
         return;
     // No usable cache file (it could not be written, or it is damaged): the embedded
     // animation itself gives the picture.
-    if (!Image1->SetPictureBytes(platform::Resource(resourceName)))
+    if (!Image1->setPictureBytes(platform::Resource(resourceName)))
         qWarning("The animation %s could not be shown: neither %s nor the embedded copy can be read.",
             qPrintable(resourceName), qPrintable(path));
 }
@@ -203,13 +203,13 @@ void AnimationWindow::PlayAnimation(AnimationLabel *control, const QString &reso
 void AnimationWindow::Timer1_Timer()
 {
     Timer1->stop();
-    if (!IsLoaded())
+    if (!isLoaded())
         return;
     if (CommandRunning()) {
         m_closePending = true;
         return;
     }
-    Unload();
+    unload();
     ShowDeckWindowAgain();
 }
 
@@ -222,7 +222,7 @@ void AnimationWindow::CommandEnded()
     }
 }
 
-void AnimationWindow::Form_Unload()
+void AnimationWindow::unloadEvent()
 {
     Timer1->stop();
     m_closePending = false;
@@ -248,9 +248,9 @@ void ShowDeckWindowAgain()
     DeckWindow *deck = DeckWindow::instance();
     if (!deck)
         return;
-    deck->Show();
+    deck->showWindow();
     // Shown, it becomes the active window, as a window the program shows does; a deck window
     // with no cards then hides itself again.
-    if (QMdiSubWindow *sub = deck->SubWindow(); sub && deck->Visible())
+    if (QMdiSubWindow *sub = deck->subWindow(); sub && deck->isShown())
         platform::Workspace()->setActiveSubWindow(sub);
 }

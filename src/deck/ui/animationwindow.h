@@ -25,11 +25,11 @@ public:
     // `name` is the control's name inside the program; the window names it for assistive technology.
     AnimationLabel(const QString &name, QWidget *parent);
 
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void SetBounds(float left, float top, float width, float height);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setGeometryTwips(float left, float top, float width, float height);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
 
     // The file it plays, and whether it starts again after the last frame.
     QString FileName() const { return m_fileName; }
@@ -87,8 +87,8 @@ protected:
     AnimationWindow(
         const QString &objectName, const QString &caption, float clientWidth, float clientHeight, int durationMs);
 
-    void ResetDesign() override;
-    void Form_Unload() override;
+    void resetControls() override;
+    void unloadEvent() override;
 
     // The timer runs from the start of the load.
     void StartTimer();

@@ -30,10 +30,10 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &text, 
 template <class Window> void ShowCutWindow(Window *window, platform::ChildWindow *chooser)
 {
     AnimationCommand command(window);
-    window->Show();
-    chooser->Hide();
+    window->showWindow();
+    chooser->hideWindow();
     if (DeckWindow *deck = DeckWindow::instance())
-        deck->Hide();
+        deck->hideWindow();
 }
 
 } // namespace
@@ -57,9 +57,9 @@ CutCardsWindow::CutCardsWindow()
     connect(Command3, &QPushButton::clicked, this, &CutCardsWindow::Command3_Click);
 }
 
-void CutCardsWindow::ResetDesign()
+void CutCardsWindow::resetControls()
 {
-    SetCaption(QStringLiteral("Cut Cards"));
+    setCaption(QStringLiteral("Cut Cards"));
 }
 
 void CutCardsWindow::Command1_Click()
@@ -74,7 +74,7 @@ void CutCardsWindow::Command2_Click()
 
 void CutCardsWindow::Command3_Click()
 {
-    Hide();
+    hideWindow();
 }
 
 CutCardsWindow *CutCardsWindow::instance()

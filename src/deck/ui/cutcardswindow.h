@@ -26,5 +26,5 @@ public:
     QPushButton *Command3 = nullptr;
 
 protected:
-    void ResetDesign() override;
+    void resetControls() override;
 };

@@ -28,29 +28,29 @@ CutOnceWindow::CutOnceWindow()
     connect(CutCards, &AnimationLabel::LostFocus, this, &CutOnceWindow::CutCards_LostFocus);
 }
 
-void CutOnceWindow::ResetDesign()
+void CutOnceWindow::resetControls()
 {
-    AnimationWindow::ResetDesign();
+    AnimationWindow::resetControls();
     m_ending = false;
-    Image1->SetBounds(0, 0, 6972, 4692);
+    Image1->setGeometryTwips(0, 0, 6972, 4692);
     CutCards->Stop();
-    CutCards->SetBounds(0, 0, 6852, 4692);
+    CutCards->setGeometryTwips(0, 0, 6852, 4692);
     CutCards->SetFileName(platform::DataPath(kCacheName));
     CutCards->SetLoopAnimation(false);
     CutCards->show();
     CutCards->raise();
 }
 
-void CutOnceWindow::Form_Load()
+void CutOnceWindow::loadEvent()
 {
     StartTimer();
-    Move(2700, 2000);
-    CutCards->SetHeight(ScaleHeight());
-    CutCards->SetWidth(ScaleWidth());
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
+    moveTwips(2700, 2000);
+    CutCards->setHeightTwips(innerHeightTwips());
+    CutCards->setWidthTwips(innerWidthTwips());
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
     ShowStill(CutCards, kResourceName);
-    platform::Random().Randomize();
+    platform::Random().reseed();
     StartCut();
     PlayAnimation(CutCards, kResourceName);
 }
@@ -58,14 +58,14 @@ void CutOnceWindow::Form_Load()
 void CutOnceWindow::StartCut()
 {
     if (::StartCut(program::state.deck, platform::Random()) == CutOutcome::OneCard)
-        platform::dialogs().MsgBox(kCutOneCardText);
+        platform::dialogs().message(kCutOneCardText);
 }
 
 void CutOnceWindow::EndEarly()
 {
     // Hiding the window may hand the focus to another one, which ends the animation once more: the
     // window closes only once, and a window that is gone is not loaded again (it would cut).
-    if (!IsLoaded() || m_ending)
+    if (!isLoaded() || m_ending)
         return;
     if (CommandRunning()) {
         CloseAfterCommand();
@@ -73,9 +73,9 @@ void CutOnceWindow::EndEarly()
     }
     m_ending = true;
     CutCards->hide();
-    Hide();
+    hideWindow();
     ShowDeckWindowAgain();
-    Unload();
+    unload();
 }
 
 CutOnceWindow *CutOnceWindow::instance()

@@ -24,8 +24,8 @@ public:
     AnimationLabel *CutCards = nullptr;
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
+    void resetControls() override;
+    void loadEvent() override;
 
 private:
     void EndEarly();

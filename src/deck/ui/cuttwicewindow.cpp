@@ -25,28 +25,28 @@ CutTwiceWindow::CutTwiceWindow()
     QProGIF1 = new AnimationLabel(QStringLiteral("QProGIF1"), this);
 }
 
-void CutTwiceWindow::ResetDesign()
+void CutTwiceWindow::resetControls()
 {
-    AnimationWindow::ResetDesign();
-    Image1->SetBounds(0, 0, 8400, 5028);
+    AnimationWindow::resetControls();
+    Image1->setGeometryTwips(0, 0, 8400, 5028);
     QProGIF1->Stop();
-    QProGIF1->SetBounds(0, 0, 6972, 4572);
+    QProGIF1->setGeometryTwips(0, 0, 6972, 4572);
     QProGIF1->SetFileName(platform::DataPath(kCacheName));
     QProGIF1->SetLoopAnimation(false);
     QProGIF1->raise();
 }
 
-void CutTwiceWindow::Form_Load()
+void CutTwiceWindow::loadEvent()
 {
     StartTimer();
-    Move(2700, 2000);
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
-    QProGIF1->SetHeight(ScaleHeight());
-    QProGIF1->SetWidth(ScaleWidth());
+    moveTwips(2700, 2000);
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
+    QProGIF1->setHeightTwips(innerHeightTwips());
+    QProGIF1->setWidthTwips(innerWidthTwips());
     ShowStill(QProGIF1, kResourceName);
     // The double cut draws no random value; the generator is reseeded all the same.
-    platform::Random().Randomize();
+    platform::Random().reseed();
     StartCutTwice();
     PlayAnimation(QProGIF1, kResourceName);
 }
@@ -54,7 +54,7 @@ void CutTwiceWindow::Form_Load()
 void CutTwiceWindow::StartCutTwice()
 {
     if (::StartCutTwice(program::state.deck) == CutOutcome::TooFewCards)
-        platform::dialogs().MsgBox(kCutTwiceTooFewText);
+        platform::dialogs().message(kCutTwiceTooFewText);
 }
 
 CutTwiceWindow *CutTwiceWindow::instance()

@@ -18,6 +18,6 @@ public:
     AnimationLabel *QProGIF1 = nullptr;
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
+    void resetControls() override;
+    void loadEvent() override;
 };

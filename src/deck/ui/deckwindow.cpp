@@ -55,8 +55,8 @@ DeckWindow::DeckWindow()
 {
     Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
     Image1->setAccessibleName(QStringLiteral("Deck"));
-    connect(Image1, &platform::PictureLabel::MouseUp, this, [this] { Image1_MouseUp(); });
-    connect(Image1, &platform::PictureLabel::Click, this, [this] { Image1_Click(); });
+    connect(Image1, &platform::PictureLabel::released, this, [this] { Image1_MouseUp(); });
+    connect(Image1, &platform::PictureLabel::clicked, this, [this] { Image1_Click(); });
     setCursor(HandCursor());
     // The same picture lies behind the control as the window's own background.
     const QPixmap picture = DeckPicture();
@@ -69,10 +69,10 @@ DeckWindow::DeckWindow()
     g_instance = this;
 }
 
-void DeckWindow::ResetDesign()
+void DeckWindow::resetControls()
 {
-    SetCaption(QString::fromLatin1(kDeckCaption));
-    Image1->SetBounds(0, 0, kPictureWidth, kPictureHeight);
+    setCaption(QString::fromLatin1(kDeckCaption));
+    Image1->setGeometryTwips(0, 0, kPictureWidth, kPictureHeight);
     Image1->setPixmap(DeckPicture());
     Image1->show();
 }
@@ -84,20 +84,20 @@ void DeckWindow::ShiftDeck()
 
 void DeckWindow::SetFloorSize()
 {
-    SetHeight(static_cast<float>(kDeckFloorHeight));
-    SetWidth(static_cast<float>(kDeckFloorWidth));
+    setHeightTwips(static_cast<float>(kDeckFloorHeight));
+    setWidthTwips(static_cast<float>(kDeckFloorWidth));
 }
 
 void DeckWindow::SizeDeck()
 {
-    const DeckWindowSize size = SizeAfterCardTaken(Height(), Width());
-    SetHeight(size.height);
-    SetWidth(size.width);
+    const DeckWindowSize size = SizeAfterCardTaken(heightTwips(), widthTwips());
+    setHeightTwips(size.height);
+    setWidthTwips(size.width);
     if (DeckIsEmpty(program::state.deck)) {
         SetFloorSize();
-        Hide();
+        hideWindow();
     } else {
-        Show();
+        showWindow();
     }
 }
 
@@ -106,14 +106,14 @@ void DeckWindow::AddtoDeck()
     if (!program::state.returnPending)
         return;
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->Caption() == QLatin1String(kDeckCaption))
-            form->Hide();
+        if (form->caption() == QLatin1String(kDeckCaption))
+            form->hideWindow();
     }
-    if (const auto size = SizeAfterCardReturned(Height(), Width(), program::state.deck)) {
-        SetHeight(size->height);
-        SetWidth(size->width);
+    if (const auto size = SizeAfterCardReturned(heightTwips(), widthTwips(), program::state.deck)) {
+        setHeightTwips(size->height);
+        setWidthTwips(size->width);
     }
-    Show();
+    showWindow();
     program::state.returnPending = false;
 }
 
@@ -140,7 +140,7 @@ void DeckWindow::CelticRead()
         SetSlot(CelticSlot(place, FrameOf(*CelticCrossWindow::instance())));
         if (place == 1)
             program::state.pictureSuffix = CelticPicSuffix(place);
-        platform::dialogs().MsgBox(kCelticPlaceTexts[place - 1]);
+        platform::dialogs().message(kCelticPlaceTexts[place - 1]);
         if (place > 1)
             program::state.pictureSuffix = CelticPicSuffix(place);
     } else if (place == kCelticPlaces + 1) {
@@ -148,7 +148,7 @@ void DeckWindow::CelticRead()
         program::state.reading = Reading::NoReading;
         program::state.readingBegun = false;
         program::state.celticDraws = 0;
-        platform::dialogs().MsgBox(kCelticPlaceTexts[kCelticPlaces]);
+        platform::dialogs().message(kCelticPlaceTexts[kCelticPlaces]);
     }
 }
 
@@ -159,9 +159,9 @@ void DeckWindow::FiveCardRead()
     if (place >= 1 && place <= kFiveCardPlaces) {
         SetSlot(FiveCardSlot(place, FrameOf(*layout)));
         program::state.pictureSuffix = QString();
-        platform::dialogs().MsgBox(kFiveCardPlaceTexts[place - 1]);
+        platform::dialogs().message(kFiveCardPlaceTexts[place - 1]);
     } else if (place == kFiveCardPlaces + 1) {
-        platform::dialogs().MsgBox(kFiveCardPlaceTexts[kFiveCardPlaces]);
+        platform::dialogs().message(kFiveCardPlaceTexts[kFiveCardPlaces]);
         SetSlot(kClosingSlot);
         program::state.reading = Reading::NoReading;
         program::state.readingBegun = false;
@@ -174,7 +174,7 @@ void DeckWindow::Image1_Click()
     ReleaseCardInstances();
     switch (program::state.reading) {
     case Reading::CelticAwaitingQuerent:
-        platform::dialogs().MsgBox(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
+        platform::dialogs().message(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
         break;
     case Reading::FiveCard:
     case Reading::CelticCross:
@@ -192,7 +192,7 @@ void DeckWindow::ReleaseCardInstances()
     // A window made by an earlier click but never opened is dropped; an open one lives on
     // until it is closed.
     for (QPointer<CardWindow> &instance : CardInstance) {
-        if (instance && !instance->IsLoaded())
+        if (instance && !instance->isLoaded())
             delete instance.data();
         instance = nullptr;
     }
@@ -218,7 +218,7 @@ CardWindow *DeckWindow::OpenDealtCard(int cardNumber, const QString &cacheFile)
     platform::SaveResToFile(ResName, path);
     CardWindow *window = NewCardWindow(cardNumber);
     CardInstance[cardNumber + 1] = window;
-    window->Load();
+    window->ensureLoaded();
     window->ShowPicture(path, ResName);
     return window;
 }
@@ -236,10 +236,10 @@ void DeckWindow::Image1_MouseUp()
 void DeckWindow::Form_MouseUp()
 {
     if (!DeckIsEmpty(program::state.deck)) {
-        Show();
+        showWindow();
     } else {
         SetFloorSize();
-        Hide();
+        hideWindow();
     }
 }
 
@@ -249,22 +249,22 @@ void DeckWindow::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void DeckWindow::Form_Activate()
+void DeckWindow::activateEvent()
 {
     if (DeckIsEmpty(program::state.deck))
-        Hide();
+        hideWindow();
 }
 
-void DeckWindow::VisibilityChanged(bool visible)
+void DeckWindow::visibilityChangeEvent(bool visible)
 {
     // A pile hidden while the deck was empty shows again once there are cards to draw.
     if (visible && !DeckIsEmpty(program::state.deck))
         Image1->show();
 }
 
-void DeckWindow::Form_QueryUnload(bool &cancel, int)
+void DeckWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason)
 {
-    if (!platform::dialogs().AskYesNo(QStringLiteral(" Do you want to Close the Deck without saving? "))) {
+    if (!platform::dialogs().askYesNo(QStringLiteral(" Do you want to Close the Deck without saving? "))) {
         cancel = true;
         return;
     }
@@ -276,9 +276,9 @@ void DeckWindow::Form_QueryUnload(bool &cancel, int)
 void DeckWindow::UnloadOtherWindows()
 {
     for (platform::ChildWindow *form : platform::OpenWindows()) {
-        const QString caption = form->Caption();
+        const QString caption = form->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->Unload();
+            form->unload();
     }
 }
 

@@ -59,10 +59,10 @@ public:
     void Form_MouseUp();
 
 protected:
-    void ResetDesign() override;
-    void Form_QueryUnload(bool &cancel, int unloadMode) override;
-    void Form_Activate() override;
-    void VisibilityChanged(bool visible) override;
+    void resetControls() override;
+    void queryUnloadEvent(bool &cancel, platform::UnloadReason reason) override;
+    void activateEvent() override;
+    void visibilityChangeEvent(bool visible) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:

@@ -19,25 +19,25 @@ ShuffleWindow::ShuffleWindow()
     ShuffleDeck = new AnimationLabel(QStringLiteral("ShuffleDeck"), this);
 }
 
-void ShuffleWindow::ResetDesign()
+void ShuffleWindow::resetControls()
 {
-    AnimationWindow::ResetDesign();
-    Image1->SetBounds(0, 0, 6672, 4764);
+    AnimationWindow::resetControls();
+    Image1->setGeometryTwips(0, 0, 6672, 4764);
     ShuffleDeck->Stop();
-    ShuffleDeck->SetBounds(0, 0, 5292, 2772);
+    ShuffleDeck->setGeometryTwips(0, 0, 5292, 2772);
     ShuffleDeck->SetFileName(platform::DataPath(kResourceName));
     ShuffleDeck->SetLoopAnimation(false);
     ShuffleDeck->raise();
 }
 
-void ShuffleWindow::Form_Load()
+void ShuffleWindow::loadEvent()
 {
     StartTimer();
-    Move(2700, 2000);
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
-    ShuffleDeck->SetHeight(ScaleHeight());
-    ShuffleDeck->SetWidth(ScaleWidth());
+    moveTwips(2700, 2000);
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
+    ShuffleDeck->setHeightTwips(innerHeightTwips());
+    ShuffleDeck->setWidthTwips(innerWidthTwips());
     ShowStill(ShuffleDeck, kResourceName);
     PlayAnimation(ShuffleDeck, kResourceName);
 }

@@ -17,6 +17,6 @@ public:
     AnimationLabel *ShuffleDeck = nullptr;
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
+    void resetControls() override;
+    void loadEvent() override;
 };

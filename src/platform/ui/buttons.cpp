@@ -47,15 +47,15 @@ GuardedRadioButton::GuardedRadioButton(const QString &name, QWidget *parent)
     : QRadioButton(parent)
 {
     setObjectName(name);
-    connect(this, &QRadioButton::toggled, this, [this](bool marked) {
-        if (marked)
-            emit Click();
+    connect(this, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            emit marked();
     });
 }
 
-void GuardedRadioButton::SetValue(bool marked)
+void GuardedRadioButton::setMarked(bool on)
 {
-    if (marked) {
+    if (on) {
         setChecked(true);
         return;
     }
@@ -68,7 +68,7 @@ void GuardedRadioButton::SetValue(bool marked)
 
 void GuardedRadioButton::nextCheckState()
 {
-    // Clicks and keys reach the state change here; the program's SetValue does not.
+    // Clicks and keys reach the state change here; the program's setMarked does not.
     if (!isChecked() && m_guard && !m_guard())
         return;
     QRadioButton::nextCheckState();
@@ -78,10 +78,10 @@ WrappingCheckBox::WrappingCheckBox(const QString &name, const QString &caption, 
     : QCheckBox(caption, parent)
 {
     setObjectName(name);
-    connect(this, &QCheckBox::toggled, this, &WrappingCheckBox::Click);
+    connect(this, &QCheckBox::toggled, this, &WrappingCheckBox::changed);
 }
 
-QRect WrappingCheckBox::CaptionRect() const
+QRect WrappingCheckBox::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -94,14 +94,14 @@ QRect WrappingCheckBox::CaptionRect() const
 void WrappingCheckBox::resizeEvent(QResizeEvent *event)
 {
     QCheckBox::resizeEvent(event);
-    FitCaptionFont(this, CaptionRect(), text());
+    FitCaptionFont(this, captionRect(), text());
 }
 
 void WrappingCheckBox::changeEvent(QEvent *event)
 {
     QCheckBox::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        FitCaptionFont(this, CaptionRect(), text());
+        FitCaptionFont(this, captionRect(), text());
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)
@@ -111,7 +111,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_CheckBox, option);
-    painter.drawText(CaptionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
+    painter.drawText(captionRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
 }
 
 WrappingButton::WrappingButton(const QString &name, const QString &caption, QWidget *parent)
@@ -120,7 +120,7 @@ WrappingButton::WrappingButton(const QString &name, const QString &caption, QWid
     setObjectName(name);
 }
 
-QRect WrappingButton::CaptionRect() const
+QRect WrappingButton::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -130,14 +130,14 @@ QRect WrappingButton::CaptionRect() const
 void WrappingButton::resizeEvent(QResizeEvent *event)
 {
     QPushButton::resizeEvent(event);
-    FitCaptionFont(this, CaptionRect(), text());
+    FitCaptionFont(this, captionRect(), text());
 }
 
 void WrappingButton::changeEvent(QEvent *event)
 {
     QPushButton::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        FitCaptionFont(this, CaptionRect(), text());
+        FitCaptionFont(this, captionRect(), text());
 }
 
 void WrappingButton::paintEvent(QPaintEvent *)
@@ -148,7 +148,7 @@ void WrappingButton::paintEvent(QPaintEvent *)
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(palette().color(QPalette::ButtonText));
-    painter.drawText(CaptionRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    painter.drawText(captionRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
 } // namespace platform

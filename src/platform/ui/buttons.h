@@ -1,8 +1,8 @@
 // Controls of the small windows of the main window (Properties, About, Help Contents), placed
 // in twips, with the click behaviour the windows rely on:
-// - an option button runs Click whenever it becomes marked, by the user or by the program;
+// - an option button signals marked whenever it becomes marked, by the user or by the program;
 //   clearing it runs nothing, and a click on the button already marked runs nothing;
-// - a check box runs Click whenever its state changes, by the user or by the program;
+// - a check box signals changed whenever its state changes, by the user or by the program;
 //   setting the state it already has runs nothing.
 // Captions wrap inside the control's size instead of being cut off, in a smaller font where
 // wrapping alone is not enough.
@@ -26,13 +26,13 @@ class GuardedRadioButton : public QRadioButton
 public:
     GuardedRadioButton(const QString &name, QWidget *parent);
 
-    // Marks (running Click) or clears (running nothing) the button.
-    void SetValue(bool marked);
+    // Marks (signalling marked) or clears (signalling nothing) the button.
+    void setMarked(bool on);
     // Asked before the user's click or key marks the button; false leaves everything as it was.
-    void SetMarkGuard(std::function<bool()> guard) { m_guard = std::move(guard); }
+    void setMarkGuard(std::function<bool()> guard) { m_guard = std::move(guard); }
 
 signals:
-    void Click();
+    void marked();
 
 protected:
     void nextCheckState() override;
@@ -48,10 +48,10 @@ class WrappingCheckBox : public QCheckBox
 public:
     WrappingCheckBox(const QString &name, const QString &caption, QWidget *parent);
 
-    void SetValue(bool ticked) { setChecked(ticked); }
+    void setTicked(bool ticked) { setChecked(ticked); }
 
 signals:
-    void Click();
+    void changed();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -59,7 +59,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect CaptionRect() const;
+    QRect captionRect() const;
 };
 
 class WrappingButton : public QPushButton
@@ -75,7 +75,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QRect CaptionRect() const;
+    QRect captionRect() const;
 };
 
 } // namespace platform

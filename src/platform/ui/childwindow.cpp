@@ -43,7 +43,7 @@ void SetWorkspace(QMdiArea *area)
         if (!sub)
             return;
         if (auto *form = qobject_cast<ChildWindow *>(sub->widget()))
-            form->Activated();
+            form->handleActivated();
     });
 }
 
@@ -60,7 +60,7 @@ QList<ChildWindow *> OpenWindows()
 ChildWindow *FindWindowByCaption(const QString &caption)
 {
     for (ChildWindow *form : std::as_const(g_openWindows)) {
-        if (form->Caption() == caption)
+        if (form->caption() == caption)
             return form;
     }
     return nullptr;
@@ -91,7 +91,7 @@ ChildWindow::~ChildWindow()
     }
 }
 
-void ChildWindow::Load()
+void ChildWindow::ensureLoaded()
 {
     if (m_loaded)
         return;
@@ -100,16 +100,16 @@ void ChildWindow::Load()
     m_width = m_designClientWidth + kFrameWidth;
     m_height = m_designClientHeight + kFrameHeight;
     m_positionSet = false;
-    ResetDesign();
-    CreateSubWindow();
-    ApplyGeometry();
-    Form_Load();
+    resetControls();
+    createSubWindow();
+    applyGeometry();
+    loadEvent();
     if (!m_loaded)
-        return; // Form_Load closed the window again
+        return; // loadEvent closed the window again
     if (!m_positionSet) {
         // Placed by the workspace like any new child window.
         m_subWindow->show();
-        TakePositionFromScreen();
+        takePositionFromScreen();
     }
     show();
     m_subWindow->show();
@@ -120,27 +120,27 @@ void ChildWindow::Load()
     // The focus moves along, or the window that had it would be made active again.
     m_subWindow->setFocus(Qt::OtherFocusReason);
     // The frame measures itself again for each layout request queued while it was set up:
-    // done now, while it is still untitled (see CreateSubWindow), that is much cheaper.
+    // done now, while it is still untitled (see createSubWindow), that is much cheaper.
     QCoreApplication::sendPostedEvents(m_subWindow, QEvent::LayoutRequest);
     QCoreApplication::sendPostedEvents(this, QEvent::LayoutRequest);
-    ShowTitle();
-    Form_Resize();
-    VisibilityChanged(true);
+    showTitle();
+    innerResizeEvent();
+    visibilityChangeEvent(true);
 }
 
-bool ChildWindow::Unload(int mode)
+bool ChildWindow::unload(UnloadReason reason)
 {
     if (!m_loaded || m_unloading)
         return true;
     bool cancel = false;
-    Form_QueryUnload(cancel, mode);
+    queryUnloadEvent(cancel, reason);
     if (cancel || !m_loaded)
         return !m_loaded;
     m_unloading = true;
-    Form_Unload();
+    unloadEvent();
     m_loaded = false;
     g_openWindows.removeAll(this);
-    DestroySubWindow();
+    destroySubWindow();
     m_unloading = false;
     emit unloaded();
     if (m_deleteOnUnload)
@@ -148,31 +148,31 @@ bool ChildWindow::Unload(int mode)
     return true;
 }
 
-bool ChildWindow::Visible() const
+bool ChildWindow::isShown() const
 {
     // Visible as the program set it, whether or not the main window is on screen.
     return m_loaded && m_subWindow && !m_subWindow->isHidden();
 }
 
-void ChildWindow::SetVisible(bool visible)
+void ChildWindow::setShown(bool visible)
 {
-    Load();
+    ensureLoaded();
     if (!m_subWindow)
         return;
     if (visible) {
-        // A hidden frame comes back untitled, for the same reason as at load (CreateSubWindow).
+        // A hidden frame comes back untitled, for the same reason as at load (createSubWindow).
         if (m_subWindow->isHidden())
             m_subWindow->setWindowTitle(QString());
         show();
         m_subWindow->show();
-        ShowTitle();
+        showTitle();
     } else {
         m_subWindow->hide();
     }
-    VisibilityChanged(visible);
+    visibilityChangeEvent(visible);
 }
 
-void ChildWindow::SetCaption(const QString &caption)
+void ChildWindow::setCaption(const QString &caption)
 {
     m_caption = caption;
     setWindowTitle(caption);
@@ -182,84 +182,84 @@ void ChildWindow::SetCaption(const QString &caption)
         m_subWindow->setWindowTitle(caption);
 }
 
-float ChildWindow::Left()
+float ChildWindow::leftTwips()
 {
-    Load();
+    ensureLoaded();
     return m_left;
 }
 
-float ChildWindow::Top()
+float ChildWindow::topTwips()
 {
-    Load();
+    ensureLoaded();
     return m_top;
 }
 
-float ChildWindow::Width()
+float ChildWindow::widthTwips()
 {
-    Load();
+    ensureLoaded();
     return m_width;
 }
 
-float ChildWindow::Height()
+float ChildWindow::heightTwips()
 {
-    Load();
+    ensureLoaded();
     return m_height;
 }
 
-void ChildWindow::SetLeft(float twips)
+void ChildWindow::setLeftTwips(float twips)
 {
-    Load();
+    ensureLoaded();
     m_left = twips;
     m_positionSet = true;
-    ApplyGeometry();
+    applyGeometry();
 }
 
-void ChildWindow::SetTop(float twips)
+void ChildWindow::setTopTwips(float twips)
 {
-    Load();
+    ensureLoaded();
     m_top = twips;
     m_positionSet = true;
-    ApplyGeometry();
+    applyGeometry();
 }
 
-void ChildWindow::SetWidth(float twips)
+void ChildWindow::setWidthTwips(float twips)
 {
-    Load();
+    ensureLoaded();
     m_width = twips;
-    ApplyGeometry();
-    Form_Resize();
+    applyGeometry();
+    innerResizeEvent();
 }
 
-void ChildWindow::SetHeight(float twips)
+void ChildWindow::setHeightTwips(float twips)
 {
-    Load();
+    ensureLoaded();
     m_height = twips;
-    ApplyGeometry();
-    Form_Resize();
+    applyGeometry();
+    innerResizeEvent();
 }
 
-void ChildWindow::Move(float left, float top)
+void ChildWindow::moveTwips(float left, float top)
 {
-    Load();
+    ensureLoaded();
     m_left = left;
     m_top = top;
     m_positionSet = true;
-    ApplyGeometry();
+    applyGeometry();
 }
 
-float ChildWindow::ScaleWidth()
+float ChildWindow::innerWidthTwips()
 {
-    Load();
+    ensureLoaded();
     return std::max(0.0f, m_width - kFrameWidth);
 }
 
-float ChildWindow::ScaleHeight()
+float ChildWindow::innerHeightTwips()
 {
-    Load();
+    ensureLoaded();
     return std::max(0.0f, m_height - kFrameHeight);
 }
 
-void ChildWindow::CreateSubWindow()
+void ChildWindow::createSubWindow()
 {
     Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;
@@ -278,13 +278,13 @@ void ChildWindow::CreateSubWindow()
     m_subWindow = sub;
 }
 
-void ChildWindow::ShowTitle()
+void ChildWindow::showTitle()
 {
     if (m_subWindow && m_subWindow->windowTitle() != m_caption)
         m_subWindow->setWindowTitle(m_caption);
 }
 
-void ChildWindow::DestroySubWindow()
+void ChildWindow::destroySubWindow()
 {
     QMdiSubWindow *sub = m_subWindow;
     if (!sub)
@@ -302,7 +302,7 @@ void ChildWindow::DestroySubWindow()
     sub->deleteLater();
 }
 
-void ChildWindow::ApplyGeometry()
+void ChildWindow::applyGeometry()
 {
     if (!m_subWindow)
         return;
@@ -319,7 +319,7 @@ void ChildWindow::ApplyGeometry()
         m_subWindow->move(ToPixels(m_left), ToPixels(m_top));
 }
 
-void ChildWindow::TakePositionFromScreen()
+void ChildWindow::takePositionFromScreen()
 {
     if (!m_subWindow)
         return;
@@ -337,7 +337,7 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Close:
         // The close box: the form decides through its own unload handling.
         event->ignore();
-        Unload(vbFormControlMenu);
+        unload(UnloadReason::CloseBox);
         return true;
     case QEvent::Move: {
         // A move the program did not ask for (the user dragged the window) becomes the new
@@ -365,7 +365,7 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
                 changed = true;
             }
             if (changed)
-                Form_Resize();
+                innerResizeEvent();
         }
         break;
     default:

@@ -3,7 +3,7 @@
 // A form keeps its position and size in twips exactly as the program last set them
 // (single-precision values) and shows them at 15 twips per pixel. It is loaded when first
 // touched, shown as soon as it is loaded, can be hidden while staying loaded, and is
-// unloaded through Form_QueryUnload (which may refuse) and Form_Unload. The program's list
+// unloaded through queryUnloadEvent (which may refuse) and unloadEvent. The program's list
 // of open windows holds every loaded form in load order, hidden ones included.
 #pragma once
 
@@ -19,15 +19,15 @@ namespace platform {
 
 constexpr float kTwipsPerPixel = 15.0f;
 // Outer size minus inner size of a child window: a window shown at its design client size
-// reports exactly that client size as ScaleWidth x ScaleHeight.
+// reports exactly that client size as innerWidthTwips x innerHeightTwips.
 constexpr float kFrameWidth = 72.0f;
 constexpr float kFrameHeight = 462.0f;
 
-// Why a form is being closed.
-enum UnloadMode {
-    vbFormControlMenu = 0, // the user's close box
-    vbFormCode = 1, // the program closed it
-    vbFormMDIForm = 4, // the main window is closing
+// Why a window is being closed (the numbers are the old codes; nothing stores them).
+enum class UnloadReason {
+    CloseBox = 0, // the user's close box
+    Program = 1, // the program closed it
+    MainWindowClosing = 4, // the main window is closing
 };
 
 class ChildWindow;
@@ -51,76 +51,76 @@ public:
     ChildWindow(const QString &objectName, float designClientWidth, float designClientHeight, bool fixedBorder = true);
     ~ChildWindow() override;
 
-    bool IsLoaded() const { return m_loaded; }
-    // Loads the form when it is not loaded: design state, Form_Load, then shown.
-    void Load();
-    // Closes the form: Form_QueryUnload (may refuse), Form_Unload, then it leaves the list of
+    bool isLoaded() const { return m_loaded; }
+    // Loads the form when it is not loaded: design state, loadEvent, then shown.
+    void ensureLoaded();
+    // Closes the form: queryUnloadEvent (may refuse), unloadEvent, then it leaves the list of
     // open windows at once. Returns false when the close was refused. A form created with
     // DeleteOnUnload is deleted later; otherwise the object stays for the next load.
-    bool Unload(int mode = vbFormCode);
+    bool unload(UnloadReason reason = UnloadReason::Program);
 
-    bool Visible() const;
+    bool isShown() const;
     // Loads the form when needed; false hides it but keeps it loaded.
-    void SetVisible(bool visible);
-    void Show() { SetVisible(true); }
-    void Hide() { SetVisible(false); }
+    void setShown(bool visible);
+    void showWindow() { setShown(true); }
+    void hideWindow() { setShown(false); }
 
-    QString Caption() const { return m_caption; }
-    void SetCaption(const QString &caption);
+    QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
 
     // Geometry in twips, as last set (touching it loads the form).
-    float Left();
-    float Top();
-    float Width();
-    float Height();
-    void SetLeft(float twips);
-    void SetTop(float twips);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
-    void Move(float left, float top);
+    float leftTwips();
+    float topTwips();
+    float widthTwips();
+    float heightTwips();
+    void setLeftTwips(float twips);
+    void setTopTwips(float twips);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
+    void moveTwips(float left, float top);
     // Inner size: outer size minus the frame allowance (never below zero).
-    float ScaleWidth();
-    float ScaleHeight();
+    float innerWidthTwips();
+    float innerHeightTwips();
 
-    float DesignClientWidth() const { return m_designClientWidth; }
-    float DesignClientHeight() const { return m_designClientHeight; }
+    float designInnerWidthTwips() const { return m_designClientWidth; }
+    float designInnerHeightTwips() const { return m_designClientHeight; }
 
     // Forms that are deleted after they were unloaded (windows made afresh for one use).
-    void SetDeleteOnUnload(bool on) { m_deleteOnUnload = on; }
+    void setDeleteOnUnload(bool on) { m_deleteOnUnload = on; }
 
-    QMdiSubWindow *SubWindow() const { return m_subWindow; }
+    QMdiSubWindow *subWindow() const { return m_subWindow; }
 
-    // Runs Form_Activate; the workspace calls this when the form becomes the active child.
-    void Activated() { Form_Activate(); }
+    // Runs activateEvent; the workspace calls this when the form becomes the active child.
+    void handleActivated() { activateEvent(); }
 
 signals:
     void unloaded();
 
 protected:
     // Puts the controls back into their design state before each load.
-    virtual void ResetDesign() { }
-    virtual void Form_Load() { }
-    virtual void Form_QueryUnload(bool &cancel, int unloadMode)
+    virtual void resetControls() { }
+    virtual void loadEvent() { }
+    virtual void queryUnloadEvent(bool &cancel, UnloadReason reason)
     {
         Q_UNUSED(cancel);
-        Q_UNUSED(unloadMode);
+        Q_UNUSED(reason);
     }
-    virtual void Form_Unload() { }
-    virtual void Form_Activate() { }
+    virtual void unloadEvent() { }
+    virtual void activateEvent() { }
     // After every change of the inner size, also at load.
-    virtual void Form_Resize() { }
+    virtual void innerResizeEvent() { }
     // After the program showed the window (also at load) or hid it.
-    virtual void VisibilityChanged(bool visible) { Q_UNUSED(visible); }
+    virtual void visibilityChangeEvent(bool visible) { Q_UNUSED(visible); }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void ApplyGeometry();
-    void TakePositionFromScreen();
-    void CreateSubWindow();
+    void applyGeometry();
+    void takePositionFromScreen();
+    void createSubWindow();
     // Gives the frame the caption as its title, when it does not have it yet.
-    void ShowTitle();
-    void DestroySubWindow();
+    void showTitle();
+    void destroySubWindow();
 
     float m_designClientWidth;
     float m_designClientHeight;
@@ -144,7 +144,7 @@ template <class T> T *SingleWindow(QPointer<T> &slot)
 {
     if (!slot) {
         slot = new T;
-        slot->SetDeleteOnUnload(true);
+        slot->setDeleteOnUnload(true);
         T *form = slot.data();
         QObject::connect(form, &ChildWindow::unloaded, form, [&slot, form] {
             if (slot == form)

@@ -22,14 +22,14 @@ QWidget *DialogParent()
 class QtDialogs final : public Dialogs
 {
 public:
-    void MsgBox(const QString &text, const QString &title) override
+    void message(const QString &text, const QString &title) override
     {
         QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, DialogParent());
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 
-    bool AskYesNo(const QString &text) override
+    bool askYesNo(const QString &text) override
     {
         QMessageBox box(
             QMessageBox::Question, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No, DialogParent());
@@ -38,14 +38,14 @@ public:
         return box.exec() == QMessageBox::Yes;
     }
 
-    QString OpenFileName(const QString &title) override
+    QString openFileName(const QString &title) override
     {
-        return Remember(QFileDialog::getOpenFileName(DialogParent(), title, FileName(), QtFilter()));
+        return Remember(QFileDialog::getOpenFileName(DialogParent(), title, fileName(), QtFilter()));
     }
 
-    QString SaveFileName(const QString &title) override
+    QString saveFileName(const QString &title) override
     {
-        QFileDialog dialog(DialogParent(), title, FileName(), QtFilter());
+        QFileDialog dialog(DialogParent(), title, fileName(), QtFilter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         // A name typed without an extension gets the deck files' one, so that Open lists it; the
         // dialog asks before replacing a file under that full name.
@@ -59,7 +59,7 @@ private:
     QString Remember(const QString &chosen)
     {
         if (!chosen.isEmpty())
-            SetFileName(chosen);
+            setFileName(chosen);
         return chosen;
     }
 };

@@ -18,18 +18,18 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
     // A message with an OK button. Messages have no title unless one is given.
-    virtual void MsgBox(const QString &text, const QString &title = QString()) = 0;
+    virtual void message(const QString &text, const QString &title = QString()) = 0;
     // A question with Yes and No buttons titled "Enter Choice"; true for Yes.
-    virtual bool AskYesNo(const QString &text) = 0;
+    virtual bool askYesNo(const QString &text) = 0;
     // The Open / Save dialog with the given title and the deck-file filter. Returns the chosen
     // full path, or an empty string when cancelled. Save adds kDeckFileSuffix to a name typed
     // without an extension.
-    virtual QString OpenFileName(const QString &title) = 0;
-    virtual QString SaveFileName(const QString &title) = 0;
+    virtual QString openFileName(const QString &title) = 0;
+    virtual QString saveFileName(const QString &title) = 0;
 
     // The name the dialog holds from its last use; Save reuses it without showing the dialog.
-    QString FileName() const { return m_fileName; }
-    void SetFileName(const QString &name) { m_fileName = name; }
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &name) { m_fileName = name; }
 
 private:
     QString m_fileName;

@@ -16,7 +16,7 @@ PictureLabel::PictureLabel(const QString &name, QWidget *parent)
     setScaledContents(true);
 }
 
-void PictureLabel::SetBounds(float left, float top, float width, float height)
+void PictureLabel::setGeometryTwips(float left, float top, float width, float height)
 {
     m_left = left;
     m_top = top;
@@ -25,19 +25,19 @@ void PictureLabel::SetBounds(float left, float top, float width, float height)
     Apply();
 }
 
-void PictureLabel::SetWidth(float twips)
+void PictureLabel::setWidthTwips(float twips)
 {
     m_width = twips;
     Apply();
 }
 
-void PictureLabel::SetHeight(float twips)
+void PictureLabel::setHeightTwips(float twips)
 {
     m_height = twips;
     Apply();
 }
 
-bool PictureLabel::SetPictureBytes(const QByteArray &bytes)
+bool PictureLabel::setPictureBytes(const QByteArray &bytes)
 {
     QPixmap picture;
     if (!picture.loadFromData(bytes))
@@ -46,12 +46,12 @@ bool PictureLabel::SetPictureBytes(const QByteArray &bytes)
     return true;
 }
 
-void PictureLabel::ClearPicture()
+void PictureLabel::clearPicture()
 {
     setPixmap(QPixmap());
 }
 
-bool PictureLabel::HasPicture() const
+bool PictureLabel::hasPicture() const
 {
     return !pixmap().isNull();
 }
@@ -59,7 +59,7 @@ bool PictureLabel::HasPicture() const
 void PictureLabel::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
-    emit MouseDown(event->button());
+    emit pressed(event->button());
     event->accept();
 }
 
@@ -67,9 +67,9 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressed = false;
-    emit MouseUp(event->button());
+    emit released(event->button());
     if (click)
-        emit Click();
+        emit clicked();
     event->accept();
 }
 

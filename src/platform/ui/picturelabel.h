@@ -14,24 +14,24 @@ public:
     // shows is its accessible name, which the window sets.
     PictureLabel(const QString &name, QWidget *parent);
 
-    float Left() const { return m_left; }
-    float Top() const { return m_top; }
-    float Width() const { return m_width; }
-    float Height() const { return m_height; }
-    void SetBounds(float left, float top, float width, float height);
-    void SetWidth(float twips);
-    void SetHeight(float twips);
+    float leftTwips() const { return m_left; }
+    float topTwips() const { return m_top; }
+    float widthTwips() const { return m_width; }
+    float heightTwips() const { return m_height; }
+    void setGeometryTwips(float left, float top, float width, float height);
+    void setWidthTwips(float twips);
+    void setHeightTwips(float twips);
 
     // Shows a picture from bytes (an embedded picture); false when they do not decode.
-    bool SetPictureBytes(const QByteArray &bytes);
-    void ClearPicture();
-    bool HasPicture() const;
+    bool setPictureBytes(const QByteArray &bytes);
+    void clearPicture();
+    bool hasPicture() const;
 
 signals:
-    void MouseDown(Qt::MouseButton button);
-    void MouseUp(Qt::MouseButton button);
-    // Comes after MouseUp, for a press and release of the left button over the control.
-    void Click();
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button);
+    // Comes after released, for a press and release of the left button over the control.
+    void clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

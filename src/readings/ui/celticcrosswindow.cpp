@@ -33,34 +33,34 @@ CelticCrossWindow::CelticCrossWindow()
 {
 }
 
-void CelticCrossWindow::ResetDesign()
+void CelticCrossWindow::resetControls()
 {
-    ReadingLayoutWindow::ResetDesign();
-    SetCaption(kCelticCaption);
+    ReadingLayoutWindow::resetControls();
+    setCaption(kCelticCaption);
 }
 
-void CelticCrossWindow::Form_Load()
+void CelticCrossWindow::loadEvent()
 {
-    SetLeft(kLeft);
-    SetTop(kTop);
+    setLeftTwips(kLeft);
+    setTopTwips(kTop);
     FitPicture();
     AskForQuerent();
 }
 
 void CelticCrossWindow::AskForQuerent()
 {
-    platform::dialogs().MsgBox(kAskForQuerentText);
+    platform::dialogs().message(kAskForQuerentText);
     program::state.reading = Reading::CelticAwaitingQuerent;
-    PickCardWindow::instance()->Show();
+    PickCardWindow::instance()->showWindow();
 }
 
 void CelticCrossWindow::Command1_Click()
 {
-    Hide();
+    hideWindow();
     EndCelticReading();
 }
 
-void CelticCrossWindow::Form_Unload()
+void CelticCrossWindow::unloadEvent()
 {
     EndCelticReading();
 }

@@ -20,7 +20,7 @@ public:
     void Command1_Click() override;
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
-    void Form_Unload() override;
+    void resetControls() override;
+    void loadEvent() override;
+    void unloadEvent() override;
 };

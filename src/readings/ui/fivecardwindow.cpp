@@ -29,38 +29,38 @@ FiveCardWindow::FiveCardWindow()
 {
 }
 
-void FiveCardWindow::ResetDesign()
+void FiveCardWindow::resetControls()
 {
-    ReadingLayoutWindow::ResetDesign();
-    SetCaption(kFiveCardCaption);
+    ReadingLayoutWindow::resetControls();
+    setCaption(kFiveCardCaption);
 }
 
-void FiveCardWindow::Form_Load()
+void FiveCardWindow::loadEvent()
 {
     program::state.reading = Reading::FiveCard;
-    SetLeft(kLeft);
-    SetTop(kTop);
+    setLeftTwips(kLeft);
+    setTopTwips(kTop);
     FitPicture();
     ShowFiveCardIntro();
 }
 
 void FiveCardWindow::ShowFiveCardIntro()
 {
-    platform::dialogs().MsgBox(kFiveCardIntroText);
+    platform::dialogs().message(kFiveCardIntroText);
 }
 
-void FiveCardWindow::Form_Resize()
+void FiveCardWindow::innerResizeEvent()
 {
     FitPicture();
 }
 
 void FiveCardWindow::Command1_Click()
 {
-    Hide();
+    hideWindow();
     EndFiveCardReading();
 }
 
-void FiveCardWindow::Form_Unload()
+void FiveCardWindow::unloadEvent()
 {
     EndFiveCardReading();
 }

@@ -18,8 +18,8 @@ public:
     void Command1_Click() override;
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
-    void Form_Unload() override;
-    void Form_Resize() override;
+    void resetControls() override;
+    void loadEvent() override;
+    void unloadEvent() override;
+    void innerResizeEvent() override;
 };

@@ -19,10 +19,10 @@ constexpr float kExitHeight = 252;
 LayoutFrame FrameOf(platform::ChildWindow &form)
 {
     LayoutFrame frame;
-    frame.left = form.Left();
-    frame.top = form.Top();
-    frame.scaleWidth = form.ScaleWidth();
-    frame.scaleHeight = form.ScaleHeight();
+    frame.left = form.leftTwips();
+    frame.top = form.topTwips();
+    frame.scaleWidth = form.innerWidthTwips();
+    frame.scaleHeight = form.innerHeightTwips();
     return frame;
 }
 
@@ -36,32 +36,32 @@ ReadingLayoutWindow::ReadingLayoutWindow(const LayoutDesign &design)
         qWarning("Layout picture %s is missing; the reading goes on without it.", design.picture);
     Image1->setPixmap(picture);
     Image1->setAccessibleName(QStringLiteral("Spread layout"));
-    connect(Image1, &platform::PictureLabel::Click, this, &ReadingLayoutWindow::Image1_Click);
+    connect(Image1, &platform::PictureLabel::clicked, this, &ReadingLayoutWindow::Image1_Click);
 
     Command1 = new platform::WrappingButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
     platform::PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
 }
 
-void ReadingLayoutWindow::ResetDesign()
+void ReadingLayoutWindow::resetControls()
 {
-    Image1->SetBounds(0, 0, m_design.pictureWidth, m_design.pictureHeight);
+    Image1->setGeometryTwips(0, 0, m_design.pictureWidth, m_design.pictureHeight);
     Command1->raise();
 }
 
 void ReadingLayoutWindow::FitPicture()
 {
-    Image1->SetHeight(ScaleHeight());
-    Image1->SetWidth(ScaleWidth());
+    Image1->setHeightTwips(innerHeightTwips());
+    Image1->setWidthTwips(innerWidthTwips());
 }
 
 void ReadingLayoutWindow::Image1_Click()
 {
     QMdiArea *workspace = platform::Workspace();
     for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
-        if (!form || form->Caption() == Caption() || !form->Visible())
+        if (!form || form->caption() == caption() || !form->isShown())
             continue;
-        if (QMdiSubWindow *sub = form->SubWindow())
+        if (QMdiSubWindow *sub = form->subWindow())
             workspace->setActiveSubWindow(sub);
     }
 }

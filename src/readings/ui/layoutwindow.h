@@ -13,8 +13,8 @@ class PictureLabel;
 class WrappingButton;
 } // namespace platform
 
-// Where the places of a spread are computed from: the window's Left, Top, ScaleWidth and
-// ScaleHeight, read in that order (the first read loads a window that is not open).
+// Where the places of a spread are computed from: the window's Left, Top, innerWidthTwips and
+// innerHeightTwips, read in that order (the first read loads a window that is not open).
 LayoutFrame FrameOf(platform::ChildWindow &form);
 
 struct LayoutDesign
@@ -46,7 +46,7 @@ public:
     void Image1_Click();
 
 protected:
-    void ResetDesign() override;
+    void resetControls() override;
     // The picture covers the inner area.
     void FitPicture();
 

@@ -156,11 +156,11 @@ PickCardWindow::PickCardWindow()
     connect(Command1, &QPushButton::clicked, this, &PickCardWindow::Command1_Click);
 }
 
-void PickCardWindow::ResetDesign()
+void PickCardWindow::resetControls()
 {
-    SetCaption(kPickCardCaption);
-    Image2->SetBounds(0, 0, 5196, 1608);
-    Image1->SetBounds(0, 0, 5172, 1572);
+    setCaption(kPickCardCaption);
+    Image2->setGeometryTwips(0, 0, 5196, 1608);
+    Image1->setGeometryTwips(0, 0, 5172, 1572);
     platform::PlaceControl(Label2, 3000, 0, 1932, 252);
     platform::PlaceControl(List1, 3000, 240, 2052, 255);
     platform::PlaceControl(Label1, 3000, 720, 972, 252);
@@ -174,10 +174,10 @@ void PickCardWindow::ResetDesign()
     Combo1->clear();
 }
 
-void PickCardWindow::Form_Load()
+void PickCardWindow::loadEvent()
 {
-    SetLeft(kLeft);
-    SetTop(kTop);
+    setLeftTwips(kLeft);
+    setTopTwips(kTop);
     RefreshPickList();
 }
 
@@ -207,8 +207,8 @@ void PickCardWindow::RefreshPickList()
 void PickCardWindow::FillPickList(int count)
 {
     if (program::state.reading == Reading::CelticCross) {
-        platform::dialogs().MsgBox(kQuerentChosenText);
-        Hide();
+        platform::dialogs().message(kQuerentChosenText);
+        hideWindow();
     }
     Combo1->addItems(PositionEntries(count));
     // Nothing is chosen until the user chooses.
@@ -230,8 +230,8 @@ void PickCardWindow::List1_Click()
         return;
     const QString name = item->text();
     if (program::state.reading == Reading::CelticCross) {
-        platform::dialogs().MsgBox(kQuerentChosenText);
-        Hide();
+        platform::dialogs().message(kQuerentChosenText);
+        hideWindow();
         return;
     }
     // The whole deck is scanned: a card taken here whose card number lies beyond the position
@@ -247,10 +247,10 @@ void PickCardWindow::List1_Click()
 void PickCardWindow::Command1_Click()
 {
     if (program::state.reading == Reading::CelticAwaitingQuerent) {
-        platform::dialogs().MsgBox(kQuerentSkippedText);
+        platform::dialogs().message(kQuerentSkippedText);
         program::state.reading = Reading::CelticCross;
     }
-    Hide();
+    hideWindow();
 }
 
 PickCardWindow *PickCardWindow::instance()

@@ -79,7 +79,7 @@ public:
     void ShowOutCard(const QString &key);
 
 protected:
-    void ResetDesign() override;
-    void Form_Load() override;
+    void resetControls() override;
+    void loadEvent() override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 };

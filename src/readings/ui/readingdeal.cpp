@@ -25,10 +25,10 @@ void DealReadingCard(DeckWindow &deck)
     // The first touch opens the window where card windows open; it then moves to its place.
     CardWindow *window = NewCardWindow(n);
     deck.CardInstance[n + 1] = window;
-    window->SetHeight(static_cast<float>(program::state.slotHeight));
-    window->SetWidth(static_cast<float>(program::state.slotWidth));
-    window->SetTop(static_cast<float>(program::state.slotTop));
-    window->SetLeft(static_cast<float>(program::state.slotLeft));
+    window->setHeightTwips(static_cast<float>(program::state.slotHeight));
+    window->setWidthTwips(static_cast<float>(program::state.slotWidth));
+    window->setTopTwips(static_cast<float>(program::state.slotTop));
+    window->setLeftTwips(static_cast<float>(program::state.slotLeft));
 
     // The crossing card keeps the quarter turn its place asked for.
     if (!program::state.dealingCrossingCard)
@@ -40,9 +40,9 @@ void DealReadingCard(DeckWindow &deck)
         platform::SaveResToFile(deck.ResName, path);
     }
     window->ShowPicture(path, deck.ResName);
-    window->PictureControl()->SetHeight(window->ScaleHeight());
-    window->PictureControl()->SetWidth(window->ScaleWidth());
-    window->Show();
+    window->PictureControl()->setHeightTwips(window->innerHeightTwips());
+    window->PictureControl()->setWidthTwips(window->innerWidthTwips());
+    window->showWindow();
     program::state.cardsOut[n] = CardKey(n);
     deck.ShiftDeck();
 }

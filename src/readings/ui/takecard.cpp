@@ -28,8 +28,8 @@ constexpr float kOutCardLeft = 5000;
 
 void FitPicture(CardWindow *window)
 {
-    window->PictureControl()->SetHeight(window->ScaleHeight());
-    window->PictureControl()->SetWidth(window->ScaleWidth());
+    window->PictureControl()->setHeightTwips(window->innerHeightTwips());
+    window->PictureControl()->setWidthTwips(window->innerWidthTwips());
 }
 
 // Opens `window` (when it is not open) showing `picture` from its cache file, which is
@@ -38,7 +38,7 @@ void ShowCachedPicture(CardWindow *window, const DealPicture &picture)
 {
     const QString path = platform::DataPath(picture.cacheFile);
     platform::SaveResToFile(picture.resource, path);
-    window->Load();
+    window->ensureLoaded();
     window->ShowPicture(path, picture.resource);
     FitPicture(window);
 }
@@ -46,16 +46,16 @@ void ShowCachedPicture(CardWindow *window, const DealPicture &picture)
 // Lays the querent on the Celtic Cross at the place of the spread's first card.
 void PlaceQuerent(CardWindow *window)
 {
-    window->SetHeight(kQuerentHeight);
-    window->SetWidth(kQuerentWidth);
+    window->setHeightTwips(kQuerentHeight);
+    window->setWidthTwips(kQuerentWidth);
     FitPicture(window);
     CelticCrossWindow *layout = CelticCrossWindow::instance();
-    const double scaleHeight = layout->ScaleHeight();
-    const double top = layout->Top();
-    window->SetTop(static_cast<float>(scaleHeight / 2 + top));
-    const double scaleWidth = layout->ScaleWidth();
-    const double left = layout->Left();
-    window->SetLeft(static_cast<float>(scaleWidth / 3 + left));
+    const double scaleHeight = layout->innerHeightTwips();
+    const double top = layout->topTwips();
+    window->setTopTwips(static_cast<float>(scaleHeight / 2 + top));
+    const double scaleWidth = layout->innerWidthTwips();
+    const double left = layout->leftTwips();
+    window->setLeftTwips(static_cast<float>(scaleWidth / 3 + left));
 }
 
 } // namespace
@@ -68,21 +68,21 @@ void PickCardWindow::TakeCard(const QString &key)
         CardWindow *window = DefaultCardWindow(n);
         if (program::state.reading == Reading::CelticAwaitingQuerent) {
             PlaceQuerent(window);
-            platform::dialogs().MsgBox(kQuerentPickedText);
-            Hide();
+            platform::dialogs().message(kQuerentPickedText);
+            hideWindow();
             program::state.reading = Reading::CelticCross;
         }
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
         ShowCachedPicture(window, TakeCardPicture(n, program::state.deckStyle, program::state.pictureSuffix));
-        window->Show();
+        window->showWindow();
         program::state.cardsOut[n] = CardKey(n);
         RemoveFromDeck(position);
     }
     // One step smaller whether or not a card was taken; the visibility stays as it is.
     if (DeckWindow *deck = DeckWindow::instance()) {
-        const DeckWindowSize size = SizeAfterCardTaken(deck->Height(), deck->Width());
-        deck->SetHeight(size.height);
-        deck->SetWidth(size.width);
+        const DeckWindowSize size = SizeAfterCardTaken(deck->heightTwips(), deck->widthTwips());
+        deck->setHeightTwips(size.height);
+        deck->setWidthTwips(size.width);
     }
 }
 
@@ -91,7 +91,7 @@ void PickCardWindow::RemoveFromDeck(int position)
     RemoveDeckEntry(program::state.deck, position);
     DeckWindow *deck = DeckWindow::instance();
     if (DeckIsEmpty(program::state.deck) && deck)
-        deck->Hide();
+        deck->hideWindow();
 }
 
 void PickCardWindow::ShowOutCard(const QString &key)
@@ -102,14 +102,14 @@ void PickCardWindow::ShowOutCard(const QString &key)
     if (n >= 0) {
         const QString title = CardTitle(n);
         for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
-            if (form && form->Caption() == title)
-                form->Unload();
+            if (form && form->caption() == title)
+                form->unload();
         }
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
         CardWindow *window = DefaultCardWindow(n);
         ShowCachedPicture(window, OutCardPicture(n, program::state.deckStyle, program::state.pictureSuffix));
-        window->SetTop(kOutCardTop);
-        window->SetLeft(kOutCardLeft);
+        window->setTopTwips(kOutCardTop);
+        window->setLeftTwips(kOutCardLeft);
     }
     program::state.cardReturn = CardReturn::ToDeck;
 }
