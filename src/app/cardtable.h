@@ -7,7 +7,7 @@
 struct CardEntry
 {
     int number;
-    const char *className; // Form1 .. Form78
+    const char *className; // "Form1" .. "Form78"
     const char *key;
     const char *title;
 };

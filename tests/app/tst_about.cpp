@@ -38,25 +38,25 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         const ProgramState before = program::state;
-        MainWindow::instance()->mnuHelpAbout->trigger();
+        MainWindow::instance()->aboutAction->trigger();
         auto *about = qobject_cast<AboutWindow *>(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         QVERIFY(about && about->isShown());
-        QVERIFY(!about->Label1->text().trimmed().isEmpty());
-        QCOMPARE(about->Command1->text(), QStringLiteral("Exit"));
+        QVERIFY(!about->aboutText->text().trimmed().isEmpty());
+        QCOMPARE(about->exitButton->text(), QStringLiteral("Exit"));
         QCOMPARE(about->innerWidthTwips(), 3750.0f);
         QCOMPARE(about->innerHeightTwips(), 2400.0f);
 
-        QTest::mouseClick(about->Command1, Qt::LeftButton);
+        QTest::mouseClick(about->exitButton, Qt::LeftButton);
         QVERIFY(!about->isShown());
         QVERIFY(about->isLoaded());
-        MainWindow::instance()->mnuHelpAbout_Click();
+        MainWindow::instance()->showAbout();
         QCOMPARE(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)), about);
         QVERIFY(about->isShown());
 
         // The close box unloads it; the next command makes it again.
         about->subWindow()->close();
         QVERIFY(!platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
-        MainWindow::instance()->mnuHelpAbout_Click();
+        MainWindow::instance()->showAbout();
         QVERIFY(platform::FindWindowByCaption(QString::fromUtf8(kAboutCaption)));
         // It touches no deck state.
         QVERIFY(program::state.deck == before.deck);
@@ -69,12 +69,12 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         CloseDeckWindow(f);
-        MainWindow::instance()->mnuHelpAbout_Click();
-        MainWindow::instance()->mnuFileOpen->trigger(); // a child window is shown: no question
+        MainWindow::instance()->showAbout();
+        MainWindow::instance()->openAction->trigger(); // a child window is shown: no question
         VERIFY_DIALOGS(f.dialogs);
-        AboutWindow::instance()->Command1->click();
+        AboutWindow::instance()->exitButton->click();
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainWindow::instance()->mnuFileOpen->trigger();
+        MainWindow::instance()->openAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -82,7 +82,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuHelpContents->trigger();
+        MainWindow::instance()->helpContentsAction->trigger();
         HelpContentsWindow *help = HelpContentsWindow::instance();
         QVERIFY(help->isShown());
         QCOMPARE(help->caption(), QStringLiteral("Help Contents"));
@@ -90,18 +90,18 @@ private slots:
         QCOMPARE(help->heightTwips(), 7896.0f);
         QCOMPARE(help->widthTwips(), 6888.0f);
         QCOMPARE(help->subWindow()->y(), 0);
-        QCOMPARE(help->Image1->widthTwips(), help->innerWidthTwips());
-        QCOMPARE(help->Image1->heightTwips(), help->innerHeightTwips());
-        QCOMPARE(help->Command1->text(), QStringLiteral("EXIT"));
+        QCOMPARE(help->page->widthTwips(), help->innerWidthTwips());
+        QCOMPARE(help->page->heightTwips(), help->innerHeightTwips());
+        QCOMPARE(help->exitButton->text(), QStringLiteral("EXIT"));
     }
 
     void contentsSpeaksThePageItShows()
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuHelpContents_Click();
+        MainWindow::instance()->showHelpContents();
         HelpContentsWindow *help = HelpContentsWindow::instance();
-        QAccessibleInterface *page = QAccessible::queryAccessibleInterface(help->Image1);
+        QAccessibleInterface *page = QAccessible::queryAccessibleInterface(help->page);
         QVERIFY(page);
         QCOMPARE(page->text(QAccessible::Name), QStringLiteral("Help Contents page"));
         const QString text = page->text(QAccessible::Description);
@@ -120,30 +120,30 @@ private slots:
             QVERIFY2(!internal.match(name).hasMatch(), qPrintable(w->objectName() + QStringLiteral(": ") + name));
         }
         QCOMPARE(
-            QAccessible::queryAccessibleInterface(help->Command1)->text(QAccessible::Name), QStringLiteral("EXIT"));
+            QAccessible::queryAccessibleInterface(help->exitButton)->text(QAccessible::Name), QStringLiteral("EXIT"));
     }
 
     void contentsKeepsTheUsersSizeAndRefits()
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuHelpContents_Click();
+        MainWindow::instance()->showHelpContents();
         HelpContentsWindow *help = HelpContentsWindow::instance();
-        const QRect button = help->Command1->geometry();
+        const QRect button = help->exitButton->geometry();
 
         // The user makes it smaller than the button's place.
         help->subWindow()->resize(200, 150);
         const float width = help->widthTwips();
         const float height = help->heightTwips();
         QVERIFY(width < 6888.0f && height < 7896.0f);
-        QCOMPARE(help->Image1->widthTwips(), help->innerWidthTwips());
-        QCOMPARE(help->Image1->heightTwips(), help->innerHeightTwips());
-        QCOMPARE(help->Command1->geometry(), button);
+        QCOMPARE(help->page->widthTwips(), help->innerWidthTwips());
+        QCOMPARE(help->page->heightTwips(), help->innerHeightTwips());
+        QCOMPARE(help->exitButton->geometry(), button);
 
         // Hidden by EXIT and shown again: the same window at the user's size.
-        QTest::mouseClick(help->Command1, Qt::LeftButton);
+        QTest::mouseClick(help->exitButton, Qt::LeftButton);
         QVERIFY(!help->isShown());
-        MainWindow::instance()->mnuHelpContents_Click();
+        MainWindow::instance()->showHelpContents();
         QCOMPARE(HelpContentsWindow::instance(), help);
         QVERIFY(help->isShown());
         QCOMPARE(help->widthTwips(), width);
@@ -151,7 +151,7 @@ private slots:
 
         // Closed with its close box and opened again: the load size once more.
         help->subWindow()->close();
-        MainWindow::instance()->mnuHelpContents_Click();
+        MainWindow::instance()->showHelpContents();
         HelpContentsWindow *again = HelpContentsWindow::instance();
         QVERIFY(again->isShown());
         QCOMPARE(again->topTwips(), 0.0f);
@@ -164,12 +164,12 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuHelpContents_Click();
-        MainWindow::instance()->mnuHelpAbout_Click();
-        AboutWindow::instance()->Command1->click(); // hidden windows close too
+        MainWindow::instance()->showHelpContents();
+        MainWindow::instance()->showAbout();
+        AboutWindow::instance()->exitButton->click(); // hidden windows close too
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
             .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
-        MainWindow::instance()->mnuFileClose_Click();
+        MainWindow::instance()->closeDeck();
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *> { DeckWindow::instance() });
     }

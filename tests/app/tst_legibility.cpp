@@ -179,40 +179,40 @@ void OpenWindow(ProgramFixture &f, Open which)
         break;
     }
     case Open::CutCards:
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         break;
     case Open::Shuffle:
         platform::SetTimerScale(1); // the animation stays on screen while it is looked at
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         break;
     case Open::CutOnce:
     case Open::CutTwice: {
         platform::SetTimerScale(1);
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
         (which == Open::CutOnce ? chooser->Command1 : chooser->Command2)->click();
         break;
     }
     case Open::PickACard:
-        MainWindow::instance()->mnuToolsOptions2->trigger();
+        MainWindow::instance()->pickCardAction->trigger();
         break;
     case Open::Properties:
-        MainWindow::instance()->mnuFileProperties->trigger();
+        MainWindow::instance()->propertiesAction->trigger();
         break;
     case Open::About:
-        MainWindow::instance()->mnuHelpAbout->trigger();
+        MainWindow::instance()->aboutAction->trigger();
         break;
     case Open::HelpContents:
-        MainWindow::instance()->mnuHelpContents->trigger();
+        MainWindow::instance()->helpContentsAction->trigger();
         break;
     case Open::CelticCross:
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         break;
     case Open::FiveCard:
         f.dialogs.ExpectMessage(kFiveCardIntroText);
-        MainWindow::instance()->mnuViewOptions->trigger();
+        MainWindow::instance()->fiveCardAction->trigger();
         break;
     }
 }
@@ -305,13 +305,13 @@ private slots:
         QCOMPARE(AccessibleName(card->PictureControl()), CardTitle(2));
         QCOMPARE(AccessibleName(card->List1), CardTitle(2) + QStringLiteral(" menu"));
 
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
         QCOMPARE(AccessibleName(chooser->Command1), QStringLiteral("Cut Cards Once"));
         QCOMPARE(AccessibleName(chooser->Command3), QStringLiteral("Exit Form"));
 
-        MainWindow::instance()->mnuToolsOptions2->trigger();
+        MainWindow::instance()->pickCardAction->trigger();
         platform::ChildWindow *pick = platform::FindWindowByCaption(kPickCardCaption);
         QVERIFY(pick);
         QCOMPARE(AccessibleName(pick->findChild<QListWidget *>(QStringLiteral("List1"))), kPickListLabel);

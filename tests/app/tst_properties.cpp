@@ -142,11 +142,11 @@ private slots:
         QCOMPARE(int(program::state.deckState), deckState);
         const Places before = PlacesIn(program::state.deck);
 
-        MainWindow::instance()->mnuFileProperties->trigger();
+        MainWindow::instance()->propertiesAction->trigger();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w && w->isShown());
-        QCOMPARE(w->Option1->isChecked(), style == 0);
-        QCOMPARE(w->Option2->isChecked(), style == 1);
+        QCOMPARE(w->thothButton->isChecked(), style == 0);
+        QCOMPARE(w->traditionalButton->isChecked(), style == 1);
         QCOMPARE(int(program::state.deckStyle), style);
         QCOMPARE(program::state.deckStyleName, style == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
         const Places after = PlacesIn(program::state.deck);
@@ -154,10 +154,10 @@ private slots:
         QCOMPARE(after.justice, swapped ? before.strength : before.justice);
 
         // Shown again after "Exit Properties": nothing moves.
-        QTest::mouseClick(w->Command1, Qt::LeftButton);
+        QTest::mouseClick(w->exitButton, Qt::LeftButton);
         QVERIFY(!w->isShown());
         QVERIFY(w->isLoaded());
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         QCOMPARE(PropertiesWindow::loadedInstance(), w);
         QVERIFY(w->isShown());
         QCOMPARE(PlacesIn(program::state.deck).strength, after.strength);
@@ -165,9 +165,9 @@ private slots:
         // Closed by File Close and opened again: loaded anew, the choice runs again.
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Save the deck?"), false)
             .ExpectQuestion(QStringLiteral("     Close Deck?"), false);
-        MainWindow::instance()->mnuFileClose_Click();
+        MainWindow::instance()->closeDeck();
         QVERIFY(!PropertiesWindow::loadedInstance());
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         QVERIFY(PropertiesWindow::loadedInstance());
         // A second swap brings the keys back where they were before the first load.
         QCOMPARE(PlacesIn(program::state.deck).strength, before.strength);
@@ -197,17 +197,17 @@ private slots:
         QFETCH(bool, swapped);
         ProgramFixture f;
         StartWith(f, style, deckState);
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         const Places before = PlacesIn(program::state.deck);
 
-        QTest::mouseClick(clicked == 1 ? w->Option1 : w->Option2, Qt::LeftButton);
+        QTest::mouseClick(clicked == 1 ? w->thothButton : w->traditionalButton, Qt::LeftButton);
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(int(program::state.deckStyle), newStyle);
         QCOMPARE(program::state.deckStyleName, newStyle == 1 ? QStringLiteral("Tradl ") : QStringLiteral("Thoth "));
-        QCOMPARE(w->Option1->isChecked(), newStyle == 0);
-        QCOMPARE(w->Option2->isChecked(), newStyle == 1);
+        QCOMPARE(w->thothButton->isChecked(), newStyle == 0);
+        QCOMPARE(w->traditionalButton->isChecked(), newStyle == 1);
         const Places after = PlacesIn(program::state.deck);
         QCOMPARE(after.strength, swapped ? before.justice : before.strength);
         QCOMPARE(after.justice, swapped ? before.strength : before.justice);
@@ -229,12 +229,12 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         if (loadedBefore)
-            MainWindow::instance()->mnuFileProperties_Click();
+            MainWindow::instance()->showProperties();
         TakeOut(card);
         const ProgramState before = program::state;
 
         f.dialogs.ExpectMessage(kRefusal);
-        MainWindow::instance()->mnuFileProperties->trigger();
+        MainWindow::instance()->propertiesAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QCOMPARE(bool(w), loadedBefore);
@@ -246,7 +246,7 @@ private slots:
 
         // With the card back the window opens.
         GiveBack(card);
-        MainWindow::instance()->mnuFileProperties->trigger();
+        MainWindow::instance()->propertiesAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->isShown());
     }
@@ -257,7 +257,7 @@ private slots:
         f.Start(true);
         TakeOut(0);
         TakeOut(12);
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(PropertiesWindow::loadedInstance() && PropertiesWindow::loadedInstance()->isShown());
     }
@@ -277,7 +277,7 @@ private slots:
         QFETCH(bool, refused);
         ProgramFixture f;
         StartWith(f, 0, 2);
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         TakeOut(card); // dealt while the window is open
@@ -285,10 +285,10 @@ private slots:
 
         if (refused)
             f.dialogs.ExpectMessage(kRefusal);
-        w->Option2->click();
+        w->traditionalButton->click();
         VERIFY_DIALOGS(f.dialogs);
-        QCOMPARE(w->Option1->isChecked(), refused);
-        QCOMPARE(w->Option2->isChecked(), !refused);
+        QCOMPARE(w->thothButton->isChecked(), refused);
+        QCOMPARE(w->traditionalButton->isChecked(), !refused);
         QCOMPARE(int(program::state.deckStyle), refused ? 0 : 1);
         if (refused)
             QVERIFY(program::state.deck == deck);
@@ -318,17 +318,17 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         program::state.gypsieDeck = static_cast<std::int16_t>(gypsie);
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         QCOMPARE(int(program::state.gypsieDeck), gypsie);
-        QSignalSpy on(w->Check1, &platform::WrappingCheckBox::changed);
-        QSignalSpy off(w->Check2, &platform::WrappingCheckBox::changed);
+        QSignalSpy on(w->gypsieOnBox, &platform::WrappingCheckBox::changed);
+        QSignalSpy off(w->gypsieOffBox, &platform::WrappingCheckBox::changed);
         if (clicked)
-            QTest::mouseClick(clicked == 1 ? w->Check1 : w->Check2, Qt::LeftButton);
+            QTest::mouseClick(clicked == 1 ? w->gypsieOnBox : w->gypsieOffBox, Qt::LeftButton);
         QCOMPARE(int(program::state.gypsieDeck), expected);
-        QCOMPARE(w->Check1->isChecked(), expected == 1);
-        QCOMPARE(w->Check2->isChecked(), expected == 0);
+        QCOMPARE(w->gypsieOnBox->isChecked(), expected == 1);
+        QCOMPARE(w->gypsieOffBox->isChecked(), expected == 0);
         // Each box's handler ran once: the chain ends at the box that started it.
         QCOMPARE(on.count(), clicked ? 1 : 0);
         QCOMPARE(off.count(), clicked ? 1 : 0);
@@ -338,21 +338,21 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuFileProperties_Click();
+        MainWindow::instance()->showProperties();
         PropertiesWindow *w = PropertiesWindow::loadedInstance();
         QVERIFY(w);
         QCOMPARE(w->caption(), QStringLiteral("Brivet Tarot Properties"));
         QCOMPARE(w->innerWidthTwips(), 2745.0f);
         QCOMPARE(w->innerHeightTwips(), 2310.0f);
-        QVERIFY(w->Option1->text().isEmpty());
-        QVERIFY(w->Option2->text().isEmpty());
-        QVERIFY(w->Option1->y() < w->Option2->y()); // Thoth above Traditional, as the picture says
-        QCOMPARE(w->Command1->text(), QStringLiteral("Exit Properties"));
-        QCOMPARE(w->Label1->text(), QStringLiteral("Gypsie Deck Allows for Upside Down Dignity"));
-        QCOMPARE(w->Check1->text(), QStringLiteral("Turn Gypsie Deck ON"));
-        QCOMPARE(w->Check2->text(), QStringLiteral("Turn Gypsie Deck OFF"));
+        QVERIFY(w->thothButton->text().isEmpty());
+        QVERIFY(w->traditionalButton->text().isEmpty());
+        QVERIFY(w->thothButton->y() < w->traditionalButton->y()); // Thoth above Traditional, as the picture says
+        QCOMPARE(w->exitButton->text(), QStringLiteral("Exit Properties"));
+        QCOMPARE(w->gypsieLabel->text(), QStringLiteral("Gypsie Deck Allows for Upside Down Dignity"));
+        QCOMPARE(w->gypsieOnBox->text(), QStringLiteral("Turn Gypsie Deck ON"));
+        QCOMPARE(w->gypsieOffBox->text(), QStringLiteral("Turn Gypsie Deck OFF"));
         // The picture lies beneath every other control.
-        QCOMPARE(w->children().indexOf(w->Image1), 0);
+        QCOMPARE(w->children().indexOf(w->stylePicture), 0);
     }
 };
 

@@ -113,13 +113,13 @@ void Script(ScriptedDialogs &dialogs, const QStringList &tokens, const QString &
 void GiveSaveCommand(ScriptedDialogs &dialogs, const QString &command, const QString &path)
 {
     if (command == QLatin1String("Save")) {
-        MainWindow::instance()->mnuFileSave->trigger();
+        MainWindow::instance()->saveAction->trigger();
     } else if (command == QLatin1String("Save As")) {
         dialogs.ExpectSave(QStringLiteral("Save As"), path);
-        MainWindow::instance()->mnuFileSaveAs->trigger();
+        MainWindow::instance()->saveAsAction->trigger();
     } else {
         Script(dialogs, { "save?Y", "Close=file" }, path);
-        MainWindow::instance()->mnuFileClose->trigger();
+        MainWindow::instance()->closeAction->trigger();
     }
 }
 
@@ -270,7 +270,7 @@ private slots:
 
         const QString path = f.PathOf("deck.dek");
         f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
-        MainWindow::instance()->mnuFileSaveAs->trigger();
+        MainWindow::instance()->saveAsAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QCOMPARE(ReadFile(path), ExpectedFile(keys, QStringLiteral("Thoth "), QList<int>(kCardCount, 0), 0));
@@ -359,14 +359,14 @@ private slots:
         }
         if (start == QLatin1String("saved")) {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
-            MainWindow::instance()->mnuFileClose_Click();
+            MainWindow::instance()->closeDeck();
             QCOMPARE(int(program::state.deckState), 0);
         }
 
         Script(f.dialogs, script, f.PathOf("deck.dek"));
-        QAction *action = command == QLatin1String("Save") ? MainWindow::instance()->mnuFileSave
-            : command == QLatin1String("Save As")          ? MainWindow::instance()->mnuFileSaveAs
-                                                           : MainWindow::instance()->mnuFileClose;
+        QAction *action = command == QLatin1String("Save") ? MainWindow::instance()->saveAction
+            : command == QLatin1String("Save As")          ? MainWindow::instance()->saveAsAction
+                                                           : MainWindow::instance()->closeAction;
         action->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
@@ -382,9 +382,9 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         Script(f.dialogs, { "save?N", "closedeck?Y", "unsaved?N" }, QString());
-        MainWindow::instance()->mnuFileClose_Click();
+        MainWindow::instance()->closeDeck();
         Script(f.dialogs, { "save?N" }, QString());
-        MainWindow::instance()->mnuFileClose_Click();
+        MainWindow::instance()->closeDeck();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(program::state.deckClosed, true);
@@ -397,7 +397,7 @@ private slots:
         // Dealt 2, 1, 0: their windows close in that order and the cards go to the bottom so.
         std::swap(program::state.deck[0], program::state.deck[2]);
         DealTopCard();
-        MainWindow::instance()->mnuFileProperties_Click(); // a window that is not a card's closes as well
+        MainWindow::instance()->showProperties(); // a window that is not a card's closes as well
         DealTopCard();
         DealTopCard();
         QCOMPARE(platform::OpenWindows().size(), 5);
@@ -405,7 +405,7 @@ private slots:
         CardKeys whenAsked;
         f.dialogs.ExpectQuestion(kSaveQuestion, true).During([&] { whenAsked = program::state.deck; });
         f.dialogs.ExpectSave(QStringLiteral("Close"), path).ExpectQuestion(kCloseDeckQuestion, false);
-        MainWindow::instance()->mnuFileClose->trigger();
+        MainWindow::instance()->closeAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QStringList expected = Keys(program::state.deck);
@@ -540,13 +540,13 @@ private slots:
         }
         if (start == QLatin1String("saved")) {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, f.PathOf("first.dek"));
-            MainWindow::instance()->mnuFileClose_Click();
+            MainWindow::instance()->closeDeck();
         }
         const int card = DealTopCard();
         const CardKeys deck = program::state.deck;
 
         Script(f.dialogs, script, f.PathOf(target));
-        MainWindow::instance()->mnuFileExit->trigger();
+        MainWindow::instance()->exitAction->trigger();
         if (target.startsWith(QLatin1String("missing"))) {
             QCOMPARE(f.dialogs.Problems().size(), 1); // the failed save's message
             f.dialogs.Clear();
@@ -591,14 +591,14 @@ private slots:
         CardKeys expected;
         if (command == QLatin1String("Save As")) {
             f.dialogs.ExpectSave(QStringLiteral("Save As"), path);
-            MainWindow::instance()->mnuFileSaveAs_Click();
+            MainWindow::instance()->saveAs();
             expected = SlotsForSave(program::state.deck, program::state.cardsOut);
         } else if (command == QLatin1String("Save")) {
-            MainWindow::instance()->mnuFileSave_Click();
+            MainWindow::instance()->save();
             expected = SlotsForSave(program::state.deck, program::state.cardsOut);
         } else {
             Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, path);
-            MainWindow::instance()->mnuFileClose_Click();
+            MainWindow::instance()->closeDeck();
             expected = program::state.deck;
         }
         VERIFY_DIALOGS(f.dialogs);

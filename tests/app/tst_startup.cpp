@@ -112,8 +112,9 @@ private slots:
         QVERIFY(QDir().mkdir(gone));
         QVERIFY(QDir::setCurrent(gone));
         QVERIFY(QDir().rmdir(gone));
-        f.dialogs.ExpectMessage(QStringLiteral("programstuff folder not created.  A programstuff folder needs to be "
-                                               "created in the same directory as the .exe"))
+        f.dialogs
+            .ExpectMessage(QStringLiteral("programstuff folder not created.  A programstuff folder needs to be "
+                                          "created in the same directory as the .exe"))
             .ExpectQuestion(kOpenQuestion, false);
         StartProgram();
         VERIFY_DIALOGS(f.dialogs);
@@ -128,17 +129,17 @@ private slots:
         for (QAction *a : MainWindow::instance()->menuBar()->actions())
             top << a->text() + (a->isEnabled() ? "" : "[disabled]");
         QCOMPARE(top.join('|'), QStringLiteral("&File|&Edit[disabled]|&Readings|&Shuffle|&Help"));
-        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuFile),
+        QCOMPARE(MenuCaptions(MainWindow::instance()->fileMenu),
             QStringLiteral("&New[hidden]|&Open...|&Close|-|&Save|Save &As...|-|Propert&ies|-|E&xit"));
-        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuEdit), QStringLiteral("&Undo|-"));
-        QCOMPARE(
-            MenuCaptions(MainWindow::instance()->mnuView), QStringLiteral("&Celtic Cross Spread|&Five Card Spread"));
-        QCOMPARE(
-            MenuCaptions(MainWindow::instance()->mnuTools), QStringLiteral("&Shuffle Cards|&Cut Cards|&Pick A Card"));
-        QCOMPARE(MenuCaptions(MainWindow::instance()->mnuHelp),
+        QCOMPARE(MenuCaptions(MainWindow::instance()->editMenu), QStringLiteral("&Undo|-"));
+        QCOMPARE(MenuCaptions(MainWindow::instance()->readingsMenu),
+            QStringLiteral("&Celtic Cross Spread|&Five Card Spread"));
+        QCOMPARE(MenuCaptions(MainWindow::instance()->shuffleMenu),
+            QStringLiteral("&Shuffle Cards|&Cut Cards|&Pick A Card"));
+        QCOMPARE(MenuCaptions(MainWindow::instance()->helpMenu),
             QStringLiteral("&Contents|&Search For Help On...[hidden]|-|&About "));
-        QCOMPARE(MainWindow::instance()->mnuFileOpen->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
-        QVERIFY(!MainWindow::instance()->mnuFileNew->isEnabled());
+        QCOMPARE(MainWindow::instance()->openAction->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QVERIFY(!MainWindow::instance()->newAction->isEnabled());
         QCOMPARE(MainWindow::instance()->statusBar()->findChild<QLabel *>(QStringLiteral("Panel1"))->text(),
             QStringLiteral("Status"));
         QVERIFY(!MainWindow::instance()->statusBar()->findChild<QLabel *>(QStringLiteral("Panel3"))->text().isEmpty());
@@ -274,7 +275,7 @@ private slots:
         QVERIFY(program::state.deck[0].isEmpty());
         // File Open from the menu asks again.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainWindow::instance()->mnuFileOpen->trigger();
+        MainWindow::instance()->openAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(int(program::state.deckState), 1);
@@ -339,7 +340,7 @@ private slots:
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path);
         if (complains)
             f.dialogs.ExpectMessage(kBadDeck);
-        MainWindow::instance()->mnuFileOpen_Click();
+        MainWindow::instance()->openDeck();
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(int(program::state.deckStyle), style);
         QCOMPARE(program::state.deckStyleName, word);
@@ -353,7 +354,8 @@ private slots:
         QTest::newRow("missing file") << QByteArray() << false;
         QTest::newRow("not a deck file") << QByteArray("hello\r\n") << true;
         QTest::newRow("cut short") << QByteArray("\"The Fool \",\"The Magus \"") << true;
-        QTest::newRow("number too large") << QByteArray("\"a\",").repeated(79) + "70000," + QByteArray("0,").repeated(78) << true;
+        QTest::newRow("number too large")
+            << QByteArray("\"a\",").repeated(79) + "70000," + QByteArray("0,").repeated(78) << true;
         QTest::newRow("larger than the read limit") << "\"" + QByteArray(2 * kDeckFileReadLimit, 'k') + "\","
                 + QByteArray("\"a\",").repeated(78)
                 + QByteArray("0,").repeated(79) << true;
@@ -376,12 +378,12 @@ private slots:
 
         // Over an open deck: the deck and its state stay exactly as they were.
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainWindow::instance()->mnuFileOpen_Click();
+        MainWindow::instance()->openDeck();
         program::state.deck[0] = QStringLiteral("marker ");
         const ProgramState before = program::state;
         DeckWindow::instance()->hideWindow();
         f.dialogs.ExpectQuestion(kOpenQuestion, true).ExpectOpen(QStringLiteral("Open"), path).ExpectMessage(kBadDeck);
-        MainWindow::instance()->mnuFileOpen_Click();
+        MainWindow::instance()->openDeck();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(program::state.deck == before.deck);
         QCOMPARE(program::state.deckState, before.deckState);
@@ -416,13 +418,13 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuFileOpen->trigger(); // the deck window is shown: no question
+        MainWindow::instance()->openAction->trigger(); // the deck window is shown: no question
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(f.dialogs.Shown().size() == 1);
         // A hidden window does not count.
         DeckWindow::instance()->hideWindow();
         f.dialogs.ExpectQuestion(kOpenQuestion, false);
-        MainWindow::instance()->mnuFileOpen->trigger();
+        MainWindow::instance()->openAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
     }
 };

@@ -69,11 +69,11 @@ void Give(Command command)
 {
     switch (command) {
     case Command::Shuffle:
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         break;
     case Command::CutOnce:
     case Command::CutTwice: {
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
@@ -129,7 +129,7 @@ private slots:
         ScriptedRandom random;
         // One turn (card 5); bottom part of 36; clumps of one, bottom side first.
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
 
         QCOMPARE(program::state.deck[0], before[42]);
@@ -181,7 +181,7 @@ private slots:
         ScriptedRandom random;
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
 
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         QVERIFY(chooser->isShown());
@@ -226,7 +226,7 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         const CardKeys before = program::state.deck;
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         chooser->Command3->click();
@@ -235,7 +235,7 @@ private slots:
         QVERIFY(DeckWindow::instance()->isShown());
         QVERIFY(program::state.deck == before);
         // The menu shows the same chooser again.
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         QCOMPARE(OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards")), chooser);
         QVERIFY(chooser->isShown());
     }
@@ -258,8 +258,7 @@ private slots:
         const CardFlags reversed = program::state.reversed;
         ScriptedRandom random;
         f.dialogs.ExpectMessage(message);
-        (command == Command::Shuffle ? MainWindow::instance()->mnuToolsOptions
-                                     : MainWindow::instance()->mnuToolsOptions3)
+        (command == Command::Shuffle ? MainWindow::instance()->shuffleAction : MainWindow::instance()->cutCardsAction)
             ->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QVERIFY(program::state.deck == deck);
@@ -273,7 +272,7 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         program::state.readingBegun = true;
         const CardKeys before = program::state.deck;
         OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"))->Command2->click();
@@ -337,7 +336,7 @@ private slots:
         KeepCards(0);
         ScriptedRandom random;
         f.dialogs.ExpectMessage(QStringLiteral("Can't shuffle no cards"));
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(random.draws, 0);
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
@@ -482,7 +481,7 @@ private slots:
         random.Push({ OneTo(1, 2), OneTo(3, 5) });
         MainWindow::instance()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainWindow::instance()));
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
         QTest::mouseClick(command == Command::CutOnce ? chooser->Command1 : chooser->Command2, Qt::LeftButton);
@@ -506,7 +505,7 @@ private slots:
         f.Start(true);
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         QVERIFY(platform::FindWindowByCaption(QStringLiteral("Shuffle")));
         f.dialogs.ExpectQuestion(QStringLiteral(" Do you want to Close the Deck without saving? "), true);
         QVERIFY(DeckWindow::instance()->unload(platform::UnloadReason::CloseBox));
@@ -523,7 +522,7 @@ private slots:
         f.Start(true);
         ScriptedRandom random;
         random.Push({ Below(0, 3), Below(5, 77), OneTo(1, 2), OneTo(3, 3), OneTo(1, 15), OneTo(1, 5), OneTo(2, 2) });
-        MainWindow::instance()->mnuToolsOptions->trigger();
+        MainWindow::instance()->shuffleAction->trigger();
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
         QVERIFY(window->Image1->hasPicture());

@@ -152,9 +152,9 @@ private slots:
             QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
             QCoreApplication::processEvents();
             const QList<QMdiSubWindow *> stack
-                = MainWindow::instance()->Workspace()->subWindowList(QMdiArea::StackingOrder);
+                = MainWindow::instance()->workspace()->subWindowList(QMdiArea::StackingOrder);
             QCOMPARE(stack.last()->windowTitle(), CardTitle(i));
-            QCOMPARE(MainWindow::instance()->Workspace()->activeSubWindow(), stack.last());
+            QCOMPARE(MainWindow::instance()->workspace()->activeSubWindow(), stack.last());
         }
     }
 
@@ -202,7 +202,7 @@ private slots:
         QVERIFY(DeckWindow::instance()->unload(platform::UnloadReason::CloseBox));
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(FakeCardWindow::closed,
-                 QStringList({QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus")}));
+            QStringList({ QStringLiteral("The Fool"), QStringLiteral("Pick A Card"), QStringLiteral("The Magus") }));
         QCOMPARE(platform::OpenWindows().size(), 0);
         // Both cards are back, at the bottom, in the order their windows closed.
         QCOMPARE(program::state.deck[75], CardKey(77));

@@ -21,7 +21,7 @@ namespace {
 // The Pick A Card window opened by its command outside a reading.
 PickCardWindow *OpenPickCard()
 {
-    MainWindow::instance()->mnuToolsOptions2->trigger();
+    MainWindow::instance()->pickCardAction->trigger();
     return PickCardWindow::instance();
 }
 
@@ -213,7 +213,7 @@ private slots:
         program::state.reversed[card] = 1;
         program::state.gypsieDeck = std::int16_t(gypsie);
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
         CelticCrossWindow::instance()->moveTwips(6000, 150);
 
@@ -294,7 +294,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
         f.dialogs.ExpectMessage(kQuerentPickedText);
         ChoosePosition(pick, 0);

@@ -28,14 +28,14 @@ const QString kCutRefusedText = QStringLiteral("The reading has begun.  You can'
 void OpenFiveCard(ProgramFixture &f)
 {
     f.dialogs.ExpectMessage(kFiveCardIntroText);
-    MainWindow::instance()->mnuViewOptions->trigger();
+    MainWindow::instance()->fiveCardAction->trigger();
 }
 
 // Opens the Celtic Cross from the menu and skips the querent.
 void OpenCelticWithoutQuerent(ProgramFixture &f)
 {
     f.dialogs.ExpectMessage(kAskForQuerentText);
-    MainWindow::instance()->mnuViewBar0->trigger();
+    MainWindow::instance()->celticCrossAction->trigger();
     f.dialogs.ExpectMessage(kQuerentSkippedText);
     PickCardWindow::instance()->Command1->click();
 }
@@ -127,7 +127,7 @@ private slots:
         Stack(cards);
 
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         CelticCrossWindow *layout = CelticCrossWindow::instance();
         PickCardWindow *pick = PickCardWindow::instance();
         QVERIFY(layout->isShown());
@@ -230,15 +230,15 @@ private slots:
         for (const QChar action : actions) {
             switch (action.toLatin1()) {
             case 'C':
-                MainWindow::instance()->mnuViewBar0->trigger();
+                MainWindow::instance()->celticCrossAction->trigger();
                 readingWindow = CelticCrossWindow::instance();
                 break;
             case 'F':
-                MainWindow::instance()->mnuViewOptions->trigger();
+                MainWindow::instance()->fiveCardAction->trigger();
                 readingWindow = FiveCardWindow::instance();
                 break;
             case 'K':
-                MainWindow::instance()->mnuToolsOptions2->trigger();
+                MainWindow::instance()->pickCardAction->trigger();
                 break;
             case 'E':
                 PickCardWindow::instance()->Command1->click();
@@ -286,7 +286,7 @@ private slots:
         // Loading the window hidden fills its position list, which tells that the querent is chosen.
         if (readingState == 2)
             f.dialogs.ExpectMessage(kQuerentChosenText);
-        MainWindow::instance()->mnuToolsOptions2->trigger();
+        MainWindow::instance()->pickCardAction->trigger();
         PickCardWindow *pick = PickCardWindow::instance();
         QVERIFY(pick->isLoaded());
         QCOMPARE(pick->isShown(), !refused);
@@ -320,10 +320,10 @@ private slots:
         for (const QChar action : actions) {
             switch (action.toLatin1()) {
             case 'C':
-                MainWindow::instance()->mnuViewBar0->trigger();
+                MainWindow::instance()->celticCrossAction->trigger();
                 break;
             case 'F':
-                MainWindow::instance()->mnuViewOptions->trigger();
+                MainWindow::instance()->fiveCardAction->trigger();
                 break;
             case 'E':
                 PickCardWindow::instance()->Command1->click();
@@ -337,7 +337,7 @@ private slots:
             }
         }
         any.shown.clear();
-        MainWindow::instance()->mnuToolsOptions3->trigger();
+        MainWindow::instance()->cutCardsAction->trigger();
         platform::SetDialogs(&f.dialogs);
         QCOMPARE(any.shown, refused ? QStringList { kCutRefusedText } : QStringList());
         QCOMPARE(OpenCaptions().contains(QStringLiteral("Cut Cards")), !refused);
@@ -350,7 +350,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         f.dialogs.ExpectMessage(kAskForQuerentText);
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         const CardKeys deck = program::state.deck;
         f.dialogs.ExpectMessage(kPickFirstText);
         Draw();
@@ -421,7 +421,7 @@ private slots:
         AcceptingDialogs any;
         platform::SetDialogs(&any);
         program::state.gypsieDeck = 1;
-        MainWindow::instance()->mnuViewBar0->trigger();
+        MainWindow::instance()->celticCrossAction->trigger();
         PickCardWindow::instance()->Command1->click();
         Draw();
         Draw();
@@ -433,7 +433,7 @@ private slots:
         FlushDeletes();
         QCOMPARE(program::state.dealingCrossingCard, false);
 
-        MainWindow::instance()->mnuViewOptions->trigger();
+        MainWindow::instance()->fiveCardAction->trigger();
         const int n = CardNumberOfKey(program::state.deck[0]);
         program::state.reversed[n] = 1;
         Draw();
@@ -495,7 +495,7 @@ private slots:
         Draw();
         Draw();
         Draw();
-        MainWindow::instance()->mnuToolsOptions2->trigger();
+        MainWindow::instance()->pickCardAction->trigger();
         emit PickCardWindow::instance()->Combo1->activated(1); // position 2: card 50
         QCOMPARE(program::state.cardsOut[50], CardKey(50));
         DeckWindow::instance()->moveTwips(4000, 3000);
@@ -522,7 +522,7 @@ private slots:
         f.Start();
         DeckWindow::instance()->moveTwips(1500, 900);
         DeckWindow::instance()->hideWindow();
-        MainWindow::instance()->PrepareReading();
+        MainWindow::instance()->clearForReading();
         QVERIFY(DeckWindow::instance()->isLoaded());
         QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->leftTwips(), 0.0f);

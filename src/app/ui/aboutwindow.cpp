@@ -56,22 +56,22 @@ AboutWindow::AboutWindow()
 {
     setCaption(QString::fromUtf8(kAboutCaption));
     // An empty picture beneath the text, as in the window's design.
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Image1->setGeometryTwips(0, 0, 3732, 2412);
-    Label1 = new QLabel(AboutText(), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    platform::PlaceControl(Label1, 120, 120, 3492, 2172);
-    Label1->setFont(TextFont(Label1->text(), Label1->width(), ToPixels(kButtonTop - 120)));
+    backdrop = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    backdrop->setGeometryTwips(0, 0, 3732, 2412);
+    aboutText = new QLabel(AboutText(), this);
+    aboutText->setObjectName(QStringLiteral("Label1"));
+    aboutText->setTextFormat(Qt::PlainText);
+    aboutText->setWordWrap(true);
+    aboutText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    platform::PlaceControl(aboutText, 120, 120, 3492, 2172);
+    aboutText->setFont(TextFont(aboutText->text(), aboutText->width(), ToPixels(kButtonTop - 120)));
     // The button stays in front of the text it overlaps.
-    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
-    platform::PlaceControl(Command1, 2760, kButtonTop, 852, 492);
-    connect(Command1, &QPushButton::clicked, this, &AboutWindow::Command1_Click);
+    exitButton = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
+    platform::PlaceControl(exitButton, 2760, kButtonTop, 852, 492);
+    connect(exitButton, &QPushButton::clicked, this, &AboutWindow::leave);
 }
 
-void AboutWindow::Command1_Click()
+void AboutWindow::leave()
 {
     hideWindow();
 }

@@ -23,9 +23,9 @@ public:
     // The About box, made when first needed.
     static AboutWindow *instance();
 
-    QLabel *Label1 = nullptr;
-    platform::WrappingButton *Command1 = nullptr;
-    platform::PictureLabel *Image1 = nullptr;
+    QLabel *aboutText = nullptr;
+    platform::WrappingButton *exitButton = nullptr;
+    platform::PictureLabel *backdrop = nullptr;
 
-    void Command1_Click();
+    void leave();
 };

@@ -25,25 +25,25 @@ HelpContentsWindow::HelpContentsWindow()
     setCaption(QStringLiteral("Help Contents"));
     // The frame's title names the window; the pane inside has nothing to add.
     setAccessibleName(QString());
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    page = new platform::PictureLabel(QStringLiteral("Image1"), this);
     // The page is a picture: its words go to assistive technology from the same text it was drawn from.
-    Image1->setAccessibleName(QStringLiteral("Help Contents page"));
-    Image1->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
-    if (!Image1->setPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
-        Image1->setText(QStringLiteral("The help page is missing from this copy of the program."));
-        Image1->setAlignment(Qt::AlignCenter);
-        Image1->setWordWrap(true);
+    page->setAccessibleName(QStringLiteral("Help Contents page"));
+    page->setAccessibleDescription(QString::fromStdString(art::help::pageText()));
+    if (!page->setPictureBytes(platform::Resource(QLatin1String(art::kHelpPage.name)))) {
+        page->setText(QStringLiteral("The help page is missing from this copy of the program."));
+        page->setAlignment(Qt::AlignCenter);
+        page->setWordWrap(true);
     }
-    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("EXIT"), this);
+    exitButton = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("EXIT"), this);
     // In front of the picture, at its design place whatever the window's size.
-    platform::PlaceControl(Command1, 5520, 6600, 852, 252);
-    Command1->raise();
-    connect(Command1, &QPushButton::clicked, this, &HelpContentsWindow::Command1_Click);
+    platform::PlaceControl(exitButton, 5520, 6600, 852, 252);
+    exitButton->raise();
+    connect(exitButton, &QPushButton::clicked, this, &HelpContentsWindow::leave);
 }
 
 void HelpContentsWindow::resetControls()
 {
-    Image1->setGeometryTwips(0, 0, 6852, 7452);
+    page->setGeometryTwips(0, 0, 6852, 7452);
 }
 
 void HelpContentsWindow::loadEvent()
@@ -57,17 +57,17 @@ void HelpContentsWindow::loadEvent()
     }
     setHeightTwips(kLoadHeight);
     setWidthTwips(kLoadWidth);
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
+    page->setHeightTwips(innerHeightTwips());
+    page->setWidthTwips(innerWidthTwips());
 }
 
 void HelpContentsWindow::innerResizeEvent()
 {
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
+    page->setHeightTwips(innerHeightTwips());
+    page->setWidthTwips(innerWidthTwips());
 }
 
-void HelpContentsWindow::Command1_Click()
+void HelpContentsWindow::leave()
 {
     hideWindow();
 }

@@ -18,10 +18,10 @@ public:
     // The Help Contents window, made when first needed.
     static HelpContentsWindow *instance();
 
-    platform::PictureLabel *Image1 = nullptr;
-    platform::WrappingButton *Command1 = nullptr;
+    platform::PictureLabel *page = nullptr;
+    platform::WrappingButton *exitButton = nullptr;
 
-    void Command1_Click();
+    void leave();
 
 protected:
     void resetControls() override;

@@ -114,8 +114,8 @@ MainWindow::MainWindow()
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
 
-    CreateMenus();
-    CreateStatusBar();
+    createMenus();
+    createStatusBar();
 
     m_width = kDesignClientWidth + platform::kFrameWidth;
     m_height = kDesignClientHeight + platform::kFrameHeight;
@@ -128,7 +128,7 @@ MainWindow::~MainWindow()
     platform::SetWorkspace(nullptr);
 }
 
-void MainWindow::CreateMenus()
+void MainWindow::createMenus()
 {
     auto action = [this](QMenu *menu, const char *name, const QString &caption, void (MainWindow::*handler)()) {
         QAction *a = menu->addAction(caption);
@@ -139,60 +139,56 @@ void MainWindow::CreateMenus()
     };
     auto separator = [](QMenu *menu, const char *name) { menu->addSeparator()->setObjectName(QLatin1String(name)); };
 
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuFileNew = action(mnuFile, "mnuFileNew", QStringLiteral("&New"), nullptr);
-    mnuFileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuFileNew->setEnabled(false);
-    mnuFileNew->setVisible(false);
-    mnuFileOpen = action(mnuFile, "mnuFileOpen", QStringLiteral("&Open..."), &MainWindow::mnuFileOpen_Click);
-    mnuFileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuFileClose = action(mnuFile, "mnuFileClose", QStringLiteral("&Close"), &MainWindow::mnuFileClose_Click);
-    separator(mnuFile, "mnuFileBar0");
-    mnuFileSave = action(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &MainWindow::mnuFileSave_Click);
-    mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &MainWindow::mnuFileSaveAs_Click);
-    separator(mnuFile, "mnuFileBar1");
-    mnuFileProperties
-        = action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &MainWindow::mnuFileProperties_Click);
-    separator(mnuFile, "mnuFileBar2");
-    mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &MainWindow::mnuFileExit_Click);
+    fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    newAction = action(fileMenu, "mnuFileNew", QStringLiteral("&New"), nullptr);
+    newAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    newAction->setEnabled(false);
+    newAction->setVisible(false);
+    openAction = action(fileMenu, "mnuFileOpen", QStringLiteral("&Open..."), &MainWindow::openDeck);
+    openAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    closeAction = action(fileMenu, "mnuFileClose", QStringLiteral("&Close"), &MainWindow::closeDeck);
+    separator(fileMenu, "mnuFileBar0");
+    saveAction = action(fileMenu, "mnuFileSave", QStringLiteral("&Save"), &MainWindow::save);
+    saveAsAction = action(fileMenu, "mnuFileSaveAs", QStringLiteral("Save &As..."), &MainWindow::saveAs);
+    separator(fileMenu, "mnuFileBar1");
+    propertiesAction
+        = action(fileMenu, "mnuFileProperties", QStringLiteral("Propert&ies"), &MainWindow::showProperties);
+    separator(fileMenu, "mnuFileBar2");
+    exitAction = action(fileMenu, "mnuFileExit", QStringLiteral("E&xit"), &MainWindow::exitProgram);
 
-    mnuEdit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuEditUndo = action(mnuEdit, "mnuEditUndo", QStringLiteral("&Undo"), nullptr);
-    separator(mnuEdit, "mnuEditBar0");
-    mnuEdit->setEnabled(false);
-    mnuEdit->menuAction()->setEnabled(false);
+    editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    editMenu->setObjectName(QStringLiteral("mnuEdit"));
+    undoAction = action(editMenu, "mnuEditUndo", QStringLiteral("&Undo"), nullptr);
+    separator(editMenu, "mnuEditBar0");
+    editMenu->setEnabled(false);
+    editMenu->menuAction()->setEnabled(false);
 
-    mnuView = menuBar()->addMenu(QStringLiteral("&Readings"));
-    mnuView->setObjectName(QStringLiteral("mnuView"));
-    mnuViewBar0
-        = action(mnuView, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &MainWindow::mnuViewBar0_Click);
-    mnuViewOptions
-        = action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &MainWindow::mnuViewOptions_Click);
+    readingsMenu = menuBar()->addMenu(QStringLiteral("&Readings"));
+    readingsMenu->setObjectName(QStringLiteral("mnuView"));
+    celticCrossAction
+        = action(readingsMenu, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &MainWindow::startCelticCross);
+    fiveCardAction
+        = action(readingsMenu, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &MainWindow::startFiveCard);
 
-    mnuTools = menuBar()->addMenu(QStringLiteral("&Shuffle"));
-    mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsOptions
-        = action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &MainWindow::mnuToolsOptions_Click);
-    mnuToolsOptions3
-        = action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &MainWindow::mnuToolsOptions3_Click);
-    mnuToolsOptions2
-        = action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &MainWindow::mnuToolsOptions2_Click);
+    shuffleMenu = menuBar()->addMenu(QStringLiteral("&Shuffle"));
+    shuffleMenu->setObjectName(QStringLiteral("mnuTools"));
+    shuffleAction = action(shuffleMenu, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &MainWindow::shuffleCards);
+    cutCardsAction = action(shuffleMenu, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &MainWindow::cutCards);
+    pickCardAction = action(shuffleMenu, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &MainWindow::pickCard);
 
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents
-        = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &MainWindow::mnuHelpContents_Click);
-    mnuHelpSearchForHelpOn
-        = action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
-    mnuHelpSearchForHelpOn->setEnabled(false);
-    mnuHelpSearchForHelpOn->setVisible(false);
-    separator(mnuHelp, "mnuHelpBar0");
-    mnuHelpAbout = action(mnuHelp, "mnuHelpAbout", QStringLiteral("&About "), &MainWindow::mnuHelpAbout_Click);
+    helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    helpContentsAction
+        = action(helpMenu, "mnuHelpContents", QStringLiteral("&Contents"), &MainWindow::showHelpContents);
+    searchHelpAction = action(helpMenu, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
+    searchHelpAction->setEnabled(false);
+    searchHelpAction->setVisible(false);
+    separator(helpMenu, "mnuHelpBar0");
+    aboutAction = action(helpMenu, "mnuHelpAbout", QStringLiteral("&About "), &MainWindow::showAbout);
 }
 
-void MainWindow::CreateStatusBar()
+void MainWindow::createStatusBar()
 {
     QStatusBar *bar = statusBar();
     bar->setObjectName(QStringLiteral("sbStatusBar"));
@@ -212,13 +208,13 @@ void MainWindow::CreateStatusBar()
     m_statusTime->setObjectName(QStringLiteral("Panel3"));
     // As high as designed, or higher where the panels' text needs it with their frames.
     bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), bar->sizeHint().height()));
-    UpdateClock();
+    updateClock();
     auto *clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &MainWindow::UpdateClock);
+    connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
     clock->start(1000);
 }
 
-void MainWindow::UpdateClock()
+void MainWindow::updateClock()
 {
     const QLocale locale;
     m_statusDate->setText(locale.toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -272,7 +268,7 @@ void MainWindow::resizeEvent(QResizeEvent *event)
         m_height = outer.height() * platform::kTwipsPerPixel;
 }
 
-void MainWindow::RestorePosition()
+void MainWindow::restorePosition()
 {
     m_left = ReadPosition(QStringLiteral("MainLeft"), kDefaultLeft);
     m_top = ReadPosition(QStringLiteral("MainTop"), kDefaultTop);
@@ -293,18 +289,18 @@ void MainWindow::RestorePosition()
     applyGeometry();
 }
 
-void MainWindow::ShowAndLoad()
+void MainWindow::showAndAskForDeck()
 {
-    RestorePosition();
+    restorePosition();
     m_applyingGeometry = true;
     show();
     m_applyingGeometry = false;
     // The window is on screen before the deck question is asked.
     applyGeometry();
-    mnuFileOpen_Click();
+    openDeck();
 }
 
-void MainWindow::MDIForm_Unload()
+void MainWindow::storePosition()
 {
     if (m_ended || isMinimized())
         return;
@@ -333,11 +329,11 @@ void MainWindow::closeEvent(QCloseEvent *event)
             return;
         }
     }
-    MDIForm_Unload();
+    storePosition();
     event->accept();
 }
 
-void MainWindow::NewDeck()
+void MainWindow::showNewDeck()
 {
     DeckWindow *deck = DeckWindow::instance();
     deck->setCaption(QString::fromLatin1(kDeckCaption));
@@ -345,7 +341,7 @@ void MainWindow::NewDeck()
     InitDeck(program::state);
 }
 
-void MainWindow::mnuFileOpen_Click()
+void MainWindow::openDeck()
 {
     if (AnyChildWindowShown())
         return;
@@ -353,7 +349,7 @@ void MainWindow::mnuFileOpen_Click()
     if (!dialogs.askYesNo(QStringLiteral(" Do you want to open an existing deck?"))) {
         program::state.deckState = DeckState::New;
         program::state.deckClosed = false;
-        NewDeck();
+        showNewDeck();
         return;
     }
     const QString path = dialogs.openFileName(QStringLiteral("Open"));
@@ -393,7 +389,7 @@ void MainWindow::mnuFileOpen_Click()
     program::state.deckClosed = false;
 }
 
-bool MainWindow::SaveDeck()
+bool MainWindow::saveDeck()
 {
     QDir::setCurrent(platform::ProgramFolder());
     QString reason;
@@ -403,7 +399,7 @@ bool MainWindow::SaveDeck()
     return false;
 }
 
-void MainWindow::mnuFileClose_Click()
+void MainWindow::closeDeck()
 {
     // Each window's own close runs to its end before the next: card windows give their cards
     // back to the bottom of the deck in this order.
@@ -427,7 +423,7 @@ void MainWindow::mnuFileClose_Click()
             return;
         program::state.deckFileName = path;
         // A save that failed ends the command as a cancel does: the deck stays open to try again.
-        if (!SaveDeck())
+        if (!saveDeck())
             return;
     }
     if (!program::state.deckClosed && dialogs.askYesNo(QStringLiteral("     Close Deck?"))) {
@@ -438,16 +434,16 @@ void MainWindow::mnuFileClose_Click()
     }
 }
 
-void MainWindow::mnuFileSave_Click()
+void MainWindow::save()
 {
     program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
     switch (program::state.deckState) {
     case DeckState::New:
-        mnuFileClose_Click();
+        closeDeck();
         break;
     case DeckState::FromFile:
         program::state.deckFileName = platform::dialogs().fileName();
-        if (SaveDeck())
+        if (saveDeck())
             program::state.deckState = DeckState::FromFile;
         break;
     default:
@@ -455,18 +451,18 @@ void MainWindow::mnuFileSave_Click()
     }
 }
 
-void MainWindow::mnuFileSaveAs_Click()
+void MainWindow::saveAs()
 {
     program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
     const QString path = platform::dialogs().saveFileName(QStringLiteral("Save As"));
     if (path.isEmpty())
         return;
     program::state.deckFileName = path;
-    if (SaveDeck())
+    if (saveDeck())
         program::state.deckState = DeckState::FromFile;
 }
 
-void MainWindow::mnuFileProperties_Click()
+void MainWindow::showProperties()
 {
     if (StyleCardOut(program::state.cardsOut)) {
         if (PropertiesWindow *properties = PropertiesWindow::loadedInstance(); properties && properties->isShown())
@@ -477,18 +473,18 @@ void MainWindow::mnuFileProperties_Click()
     PropertiesWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuFileExit_Click()
+void MainWindow::exitProgram()
 {
     if ((program::state.deckState == DeckState::New || program::state.deckState == DeckState::FromFile)
         && platform::dialogs().askYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
-        mnuFileSaveAs_Click();
+        saveAs();
     // The program ends here, whatever the save did: no window gives anything back, nothing is
     // asked, and the position is not stored.
     m_ended = true;
     EndProgram(0);
 }
 
-void MainWindow::PrepareReading()
+void MainWindow::clearForReading()
 {
     if (DeckWindow *deck = DeckWindow::instance()) {
         deck->setLeftTwips(0);
@@ -508,19 +504,19 @@ void MainWindow::PrepareReading()
     }
 }
 
-void MainWindow::mnuViewBar0_Click()
+void MainWindow::startCelticCross()
 {
-    PrepareReading();
+    clearForReading();
     CelticCrossWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuViewOptions_Click()
+void MainWindow::startFiveCard()
 {
-    PrepareReading();
+    clearForReading();
     FiveCardWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuToolsOptions_Click()
+void MainWindow::shuffleCards()
 {
     platform::Dialogs &dialogs = platform::dialogs();
     if (program::state.readingBegun) {
@@ -544,7 +540,7 @@ void MainWindow::mnuToolsOptions_Click()
     }
 }
 
-void MainWindow::mnuToolsOptions3_Click()
+void MainWindow::cutCards()
 {
     if (program::state.readingBegun) {
         platform::dialogs().message(kCutDuringReadingText);
@@ -553,7 +549,7 @@ void MainWindow::mnuToolsOptions3_Click()
     CutCardsWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuToolsOptions2_Click()
+void MainWindow::pickCard()
 {
     if (program::state.reading == Reading::FiveCard || program::state.reading == Reading::CelticCross) {
         platform::dialogs().message(kPickRefusedText);
@@ -563,12 +559,12 @@ void MainWindow::mnuToolsOptions2_Click()
     PickCardWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuHelpContents_Click()
+void MainWindow::showHelpContents()
 {
     HelpContentsWindow::instance()->showWindow();
 }
 
-void MainWindow::mnuHelpAbout_Click()
+void MainWindow::showAbout()
 {
     AboutWindow::instance()->showWindow();
 }

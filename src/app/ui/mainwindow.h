@@ -21,7 +21,7 @@ public:
     static MainWindow *instance();
 
     // Restores the remembered position and size, shows the window and asks for a deck.
-    void ShowAndLoad();
+    void showAndAskForDeck();
 
     // Geometry in twips as last set, outer size.
     float leftTwips() const { return m_left; }
@@ -30,53 +30,53 @@ public:
     float heightTwips() const { return m_height; }
     void setGeometryTwips(float left, float top, float width, float height);
 
-    QMdiArea *Workspace() const { return m_workspace; }
+    QMdiArea *workspace() const { return m_workspace; }
 
     // The deck window shown as a new deck, and the deck built.
-    void NewDeck();
+    void showNewDeck();
     // Writes the deck file; false (the user told why) when it could not be written.
-    bool SaveDeck();
+    bool saveDeck();
     // Clears the screen for a reading: the deck window to the top left corner, every other
     // window closed in the order they were opened, which gives every dealt card back.
-    void PrepareReading();
+    void clearForReading();
 
     // Menu commands.
-    void mnuFileOpen_Click();
-    void mnuFileClose_Click();
-    void mnuFileSave_Click();
-    void mnuFileSaveAs_Click();
-    void mnuFileProperties_Click();
-    void mnuFileExit_Click();
-    void mnuViewBar0_Click();
-    void mnuViewOptions_Click();
-    void mnuToolsOptions_Click();
-    void mnuToolsOptions3_Click();
-    void mnuToolsOptions2_Click();
-    void mnuHelpContents_Click();
-    void mnuHelpAbout_Click();
+    void openDeck();
+    void closeDeck();
+    void save();
+    void saveAs();
+    void showProperties();
+    void exitProgram();
+    void startCelticCross();
+    void startFiveCard();
+    void shuffleCards();
+    void cutCards();
+    void pickCard();
+    void showHelpContents();
+    void showAbout();
 
-    // The menu items, by their names.
-    QAction *mnuFileNew = nullptr;
-    QAction *mnuFileOpen = nullptr;
-    QAction *mnuFileClose = nullptr;
-    QAction *mnuFileSave = nullptr;
-    QAction *mnuFileSaveAs = nullptr;
-    QAction *mnuFileProperties = nullptr;
-    QAction *mnuFileExit = nullptr;
-    QAction *mnuEditUndo = nullptr;
-    QAction *mnuViewBar0 = nullptr;
-    QAction *mnuViewOptions = nullptr;
-    QAction *mnuToolsOptions = nullptr;
-    QAction *mnuToolsOptions3 = nullptr;
-    QAction *mnuToolsOptions2 = nullptr;
-    QAction *mnuHelpContents = nullptr;
-    QAction *mnuHelpSearchForHelpOn = nullptr;
-    QAction *mnuHelpAbout = nullptr;
-    QMenu *mnuFile = nullptr;
-    QMenu *mnuEdit = nullptr;
-    QMenu *mnuView = nullptr;
-    QMenu *mnuTools = nullptr;
-    QMenu *mnuHelp = nullptr;
+    // The menu items and menus.
+    QAction *newAction = nullptr;
+    QAction *openAction = nullptr;
+    QAction *closeAction = nullptr;
+    QAction *saveAction = nullptr;
+    QAction *saveAsAction = nullptr;
+    QAction *propertiesAction = nullptr;
+    QAction *exitAction = nullptr;
+    QAction *undoAction = nullptr;
+    QAction *celticCrossAction = nullptr;
+    QAction *fiveCardAction = nullptr;
+    QAction *shuffleAction = nullptr;
+    QAction *cutCardsAction = nullptr;
+    QAction *pickCardAction = nullptr;
+    QAction *helpContentsAction = nullptr;
+    QAction *searchHelpAction = nullptr;
+    QAction *aboutAction = nullptr;
+    QMenu *fileMenu = nullptr;
+    QMenu *editMenu = nullptr;
+    QMenu *readingsMenu = nullptr;
+    QMenu *shuffleMenu = nullptr;
+    QMenu *helpMenu = nullptr;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,12 +84,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void CreateMenus();
-    void CreateStatusBar();
-    void UpdateClock();
+    void createMenus();
+    void createStatusBar();
+    void updateClock();
     void applyGeometry();
-    void RestorePosition();
-    void MDIForm_Unload();
+    void restorePosition();
+    void storePosition();
 
     QMdiArea *m_workspace = nullptr;
     QLabel *m_statusDate = nullptr;

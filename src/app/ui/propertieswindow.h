@@ -25,19 +25,19 @@ public:
     // The Properties window while it is loaded, else nullptr.
     static PropertiesWindow *loadedInstance();
 
-    platform::GuardedRadioButton *Option1 = nullptr; // Thoth
-    platform::GuardedRadioButton *Option2 = nullptr; // Traditional
-    platform::WrappingButton *Command1 = nullptr;
-    QLabel *Label1 = nullptr;
-    platform::WrappingCheckBox *Check1 = nullptr; // "Turn Gypsie Deck ON"
-    platform::WrappingCheckBox *Check2 = nullptr; // "Turn Gypsie Deck OFF"
-    platform::PictureLabel *Image1 = nullptr;
+    platform::GuardedRadioButton *thothButton = nullptr;
+    platform::GuardedRadioButton *traditionalButton = nullptr;
+    platform::WrappingButton *exitButton = nullptr;
+    QLabel *gypsieLabel = nullptr;
+    platform::WrappingCheckBox *gypsieOnBox = nullptr; // "Turn Gypsie Deck ON"
+    platform::WrappingCheckBox *gypsieOffBox = nullptr; // "Turn Gypsie Deck OFF"
+    platform::PictureLabel *stylePicture = nullptr;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Check1_Click();
-    void Check2_Click();
-    void Command1_Click();
+    void chooseThoth();
+    void chooseTraditional();
+    void gypsieOnChanged();
+    void gypsieOffChanged();
+    void leave();
 
 protected:
     void resetControls() override;

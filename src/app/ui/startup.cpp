@@ -52,7 +52,7 @@ void StartProgram()
     PrepareEnvironment();
     // Both windows live until the program ends; they are reached through their instance().
     new DeckWindow;
-    (new MainWindow)->ShowAndLoad();
+    (new MainWindow)->showAndAskForDeck();
     if (program::state.deckState == DeckState::New)
         InitDeck(program::state);
 }

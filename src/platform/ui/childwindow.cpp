@@ -21,7 +21,7 @@ int ToPixels(float twips)
     return static_cast<int>(std::lround(twips / kTwipsPerPixel));
 }
 
-// A workspace for forms loaded before (or without) a main window, as in tests of one window.
+// A workspace for windows loaded before (or without) a main window, as in tests of one window.
 QMdiArea *FallbackWorkspace()
 {
     static QPointer<QMdiArea> area;
@@ -80,7 +80,7 @@ ChildWindow::ChildWindow(const QString &objectName, float designClientWidth, flo
 ChildWindow::~ChildWindow()
 {
     g_openWindows.removeAll(this);
-    // A frame that is being destroyed deletes the form as its child; it is then no longer a
+    // A frame that is being destroyed deletes the window as its child; it is then no longer a
     // QMdiSubWindow and there is nothing left to take apart.
     QMdiSubWindow *sub = m_subWindow.isNull() ? nullptr : qobject_cast<QMdiSubWindow *>(parent());
     if (sub) {
@@ -295,7 +295,7 @@ void ChildWindow::destroySubWindow()
     sub->setWindowTitle(QString());
     hide();
     sub->hide();
-    // The form outlives its frame: take it out before the frame goes.
+    // The window outlives its frame: take it out before the frame goes.
     setParent(nullptr);
     if (QMdiArea *area = sub->mdiArea())
         area->removeSubWindow(sub);
@@ -335,7 +335,7 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Close:
-        // The close box: the form decides through its own unload handling.
+        // The close box: the window decides through its own unload handling.
         event->ignore();
         unload(UnloadReason::CloseBox);
         return true;

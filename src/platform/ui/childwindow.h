@@ -1,10 +1,10 @@
 // ChildWindow: the base of every child window of the program.
 //
-// A form keeps its position and size in twips exactly as the program last set them
+// A window keeps its position and size in twips exactly as the program last set them
 // (single-precision values) and shows them at 15 twips per pixel. It is loaded when first
 // touched, shown as soon as it is loaded, can be hidden while staying loaded, and is
 // unloaded through queryUnloadEvent (which may refuse) and unloadEvent. The program's list
-// of open windows holds every loaded form in load order, hidden ones included.
+// of open windows holds every loaded window in load order, hidden ones included.
 #pragma once
 
 #include <QList>
@@ -32,13 +32,13 @@ enum class UnloadReason {
 
 class ChildWindow;
 
-// The main window's child-window area. Forms load into it.
+// The main window's child-window area. Child windows load into it.
 void SetWorkspace(QMdiArea *area);
 QMdiArea *Workspace();
 
-// The loaded forms in load order (a copy: safe to iterate while closing forms).
+// The loaded windows in load order (a copy: safe to iterate while closing windows).
 QList<ChildWindow *> OpenWindows();
-// The first loaded form whose caption is exactly `caption`, or nullptr.
+// The first loaded window whose caption is exactly `caption`, or nullptr.
 ChildWindow *FindWindowByCaption(const QString &caption);
 
 class ChildWindow : public QWidget
@@ -52,15 +52,15 @@ public:
     ~ChildWindow() override;
 
     bool isLoaded() const { return m_loaded; }
-    // Loads the form when it is not loaded: design state, loadEvent, then shown.
+    // Loads the window when it is not loaded: design state, loadEvent, then shown.
     void ensureLoaded();
-    // Closes the form: queryUnloadEvent (may refuse), unloadEvent, then it leaves the list of
-    // open windows at once. Returns false when the close was refused. A form created with
+    // Closes the window: queryUnloadEvent (may refuse), unloadEvent, then it leaves the list of
+    // open windows at once. Returns false when the close was refused. A window created with
     // DeleteOnUnload is deleted later; otherwise the object stays for the next load.
     bool unload(UnloadReason reason = UnloadReason::Program);
 
     bool isShown() const;
-    // Loads the form when needed; false hides it but keeps it loaded.
+    // Loads the window when needed; false hides it but keeps it loaded.
     void setShown(bool visible);
     void showWindow() { setShown(true); }
     void hideWindow() { setShown(false); }
@@ -68,7 +68,7 @@ public:
     QString caption() const { return m_caption; }
     void setCaption(const QString &caption);
 
-    // Geometry in twips, as last set (touching it loads the form).
+    // Geometry in twips, as last set (touching it loads the window).
     float leftTwips();
     float topTwips();
     float widthTwips();
@@ -85,12 +85,12 @@ public:
     float designInnerWidthTwips() const { return m_designClientWidth; }
     float designInnerHeightTwips() const { return m_designClientHeight; }
 
-    // Forms that are deleted after they were unloaded (windows made afresh for one use).
+    // Windows that are deleted after they were unloaded (windows made afresh for one use).
     void setDeleteOnUnload(bool on) { m_deleteOnUnload = on; }
 
     QMdiSubWindow *subWindow() const { return m_subWindow; }
 
-    // Runs activateEvent; the workspace calls this when the form becomes the active child.
+    // Runs activateEvent; the workspace calls this when the window becomes the active child.
     void handleActivated() { activateEvent(); }
 
 signals:

@@ -1,4 +1,4 @@
-// Controls placed on forms in twips: the picture control that stretches its picture.
+// Controls placed on windows in twips: the picture control that stretches its picture.
 #pragma once
 
 #include <QLabel>
@@ -10,7 +10,7 @@ class PictureLabel : public QLabel
     Q_OBJECT
 
 public:
-    // `name` is the control's name inside the program (Image1, Image2 ...). What the picture
+    // `name` is the control's name inside the program ("Image1", "Image2" ...). What the picture
     // shows is its accessible name, which the window sets.
     PictureLabel(const QString &name, QWidget *parent);
 
