@@ -32,7 +32,7 @@ void Deal()
 {
     const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(kCard));
     std::rotate(program::state.deck.begin(), it, it + 1);
-    DeckWindow::instance()->Image1_Click();
+    DeckWindow::instance()->drawTopCard();
     QCoreApplication::processEvents();
 }
 

@@ -172,7 +172,7 @@ void OpenWindow(ProgramFixture &f, Open which)
         std::rotate(program::state.deck.begin(),
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)),
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)) + 1);
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         QVERIFY(WindowOf(card));
         QTest::mouseClick(WindowOf(card)->PictureControl(), Qt::LeftButton);
         QVERIFY(WindowOf(card)->List1->isVisible());
@@ -191,7 +191,7 @@ void OpenWindow(ProgramFixture &f, Open which)
         MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
-        (which == Open::CutOnce ? chooser->Command1 : chooser->Command2)->click();
+        (which == Open::CutOnce ? chooser->cutOnceButton : chooser->cutTwiceButton)->click();
         break;
     }
     case Open::PickACard:
@@ -294,12 +294,12 @@ private slots:
     {
         ProgramFixture f;
         f.Start(true);
-        QCOMPARE(AccessibleName(DeckWindow::instance()->Image1), QStringLiteral("Deck"));
+        QCOMPARE(AccessibleName(DeckWindow::instance()->pile), QStringLiteral("Deck"));
         QCOMPARE(AccessibleName(DeckWindow::instance()), QString::fromLatin1(kDeckCaption));
         std::rotate(program::state.deck.begin(),
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(2)),
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(2)) + 1);
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         CardWindow *card = WindowOf(2);
         QVERIFY(card);
         QCOMPARE(AccessibleName(card->PictureControl()), CardTitle(2));
@@ -308,8 +308,8 @@ private slots:
         MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));
         QVERIFY(chooser);
-        QCOMPARE(AccessibleName(chooser->Command1), QStringLiteral("Cut Cards Once"));
-        QCOMPARE(AccessibleName(chooser->Command3), QStringLiteral("Exit Form"));
+        QCOMPARE(AccessibleName(chooser->cutOnceButton), QStringLiteral("Cut Cards Once"));
+        QCOMPARE(AccessibleName(chooser->exitButton), QStringLiteral("Exit Form"));
 
         MainWindow::instance()->pickCardAction->trigger();
         platform::ChildWindow *pick = platform::FindWindowByCaption(kPickCardCaption);

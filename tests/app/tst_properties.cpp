@@ -72,7 +72,7 @@ void TakeOut(int n)
     const auto at = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
     QVERIFY(at != program::state.deck.end());
     std::iter_swap(program::state.deck.begin(), at);
-    DeckWindow::instance()->Image1_Click();
+    DeckWindow::instance()->drawTopCard();
     QCOMPARE(program::state.cardsOut[n], CardKey(n));
 }
 

@@ -34,7 +34,7 @@ const QString kExitQuestion = QStringLiteral(" Do you want to Save the deck befo
 int DealTopCard()
 {
     const int card = CardNumberOfKey(program::state.deck[0]);
-    DeckWindow::instance()->Image1_Click();
+    DeckWindow::instance()->drawTopCard();
     return card;
 }
 

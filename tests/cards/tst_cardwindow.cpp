@@ -37,7 +37,7 @@ void PutOnTop(int n)
 
 void ClickDeck()
 {
-    QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+    QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
 }
 
 QList<CardWindow *> WindowsOf(int n)
@@ -522,7 +522,7 @@ private slots:
         PutOnTop(2);
         ClickDeck();
         program::state.deck.fill(kNoCard);
-        DeckWindow::instance()->SizeDeck(); // hidden at its smallest size
+        DeckWindow::instance()->shrinkAfterCardTaken(); // hidden at its smallest size
         QVERIFY(!DeckWindow::instance()->isShown());
 
         Choose(WindowOf(2), kReturnToDeck);

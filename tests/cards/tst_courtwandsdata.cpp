@@ -249,7 +249,7 @@ private slots:
         QVERIFY(it != program::state.deck.end());
         std::rotate(program::state.deck.begin(), it, it + 1);
 
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         CardWindow *window = WindowOf(kAceOfWands);
         QVERIFY(window);
         QCOMPARE(window->innerWidthTwips(), 2115.0f);

@@ -73,7 +73,7 @@ void Choose(int n, int item)
 void Deal(int n)
 {
     PutOnTop(n);
-    QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+    QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
     QVERIFY(WindowOf(n));
 }
 
@@ -413,7 +413,7 @@ private slots:
         f.Start(true);
         PutOnTop(18);
         std::fill(program::state.deck.begin() + 1, program::state.deck.end(), kNoCard);
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         QVERIFY(WindowOf(18));
         QVERIFY(!DeckWindow::instance()->isShown());
 

@@ -211,7 +211,7 @@ private slots:
         const auto top = std::find(program::state.deck.begin(), program::state.deck.end(), row.key);
         QVERIFY(top != program::state.deck.end());
         std::rotate(program::state.deck.begin(), top, top + 1);
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         QVERIFY(WindowOf(card));
 
         for (const QChar c : commands) {

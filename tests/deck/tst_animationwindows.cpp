@@ -76,7 +76,7 @@ void Give(Command command)
         MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
-        (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
+        (command == Command::CutOnce ? chooser->cutOnceButton : chooser->cutTwiceButton)->click();
         break;
     }
     }
@@ -147,11 +147,11 @@ private slots:
         QCOMPARE(window->topTwips(), 2000.0f);
         QCOMPARE(window->innerWidthTwips(), 6525.0f);
         QCOMPARE(window->innerHeightTwips(), 4620.0f);
-        QCOMPARE(window->ShuffleDeck->widthTwips(), 6525.0f);
-        QCOMPARE(window->ShuffleDeck->heightTwips(), 4620.0f);
-        QCOMPARE(window->Image1->widthTwips(), 6525.0f);
-        QCOMPARE(window->Image1->heightTwips(), 4620.0f);
-        QCOMPARE(window->Timer1->interval(), 0);
+        QCOMPARE(window->animation->widthTwips(), 6525.0f);
+        QCOMPARE(window->animation->heightTwips(), 4620.0f);
+        QCOMPARE(window->stillPicture->widthTwips(), 6525.0f);
+        QCOMPARE(window->stillPicture->heightTwips(), 4620.0f);
+        QCOMPARE(window->closeTimer->interval(), 0);
 
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Shuffle")));
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(chooser->innerWidthTwips(), 2805.0f);
         QCOMPARE(chooser->innerHeightTwips(), 1575.0f);
-        (command == Command::CutOnce ? chooser->Command1 : chooser->Command2)->click();
+        (command == Command::CutOnce ? chooser->cutOnceButton : chooser->cutTwiceButton)->click();
         VERIFY_DIALOGS(f.dialogs);
 
         int position = 0;
@@ -207,8 +207,8 @@ private slots:
         QCOMPARE(window->topTwips(), 2000.0f);
         QCOMPARE(window->innerWidthTwips(), clientWidth);
         QCOMPARE(window->innerHeightTwips(), clientHeight);
-        QCOMPARE(window->Image1->widthTwips(), clientWidth);
-        QCOMPARE(window->Image1->heightTwips(), clientHeight);
+        QCOMPARE(window->stillPicture->widthTwips(), clientWidth);
+        QCOMPARE(window->stillPicture->heightTwips(), clientHeight);
         QVERIFY(chooser->isLoaded());
         QVERIFY(!chooser->isShown());
         QVERIFY(!DeckWindow::instance()->isShown());
@@ -229,7 +229,7 @@ private slots:
         MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
-        chooser->Command3->click();
+        chooser->exitButton->click();
         QVERIFY(chooser->isLoaded());
         QVERIFY(!chooser->isShown());
         QVERIFY(DeckWindow::instance()->isShown());
@@ -275,7 +275,7 @@ private slots:
         MainWindow::instance()->cutCardsAction->trigger();
         program::state.readingBegun = true;
         const CardKeys before = program::state.deck;
-        OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"))->Command2->click();
+        OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"))->cutTwiceButton->click();
         QCOMPARE(program::state.deck[0], before[53]);
     }
 
@@ -390,7 +390,7 @@ private slots:
         Give(command);
         auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
-        const int timer = window->Timer1->timerId();
+        const int timer = window->closeTimer->timerId();
         QVERIFY(timer > 0);
         const CardKeys afterFirst = program::state.deck;
         const int reseedsAfterFirst = random.reseeds;
@@ -399,7 +399,7 @@ private slots:
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(platform::FindWindowByCaption(CaptionOf(command)), window);
         QCOMPARE(OpenCount(CaptionOf(command)), 1);
-        QCOMPARE(window->Timer1->timerId(), timer);
+        QCOMPARE(window->closeTimer->timerId(), timer);
         QVERIFY(window->isShown());
         QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(random.draws, draws);
@@ -435,10 +435,10 @@ private slots:
         RunTimers();
         CutOnceWindow *window = OpenWindow<CutOnceWindow>(QStringLiteral("Cut Cards Once "));
         QVERIFY(window);
-        QVERIFY(window->CutCards->hasFocus());
+        QVERIFY(window->animation->hasFocus());
         QWidget elsewhere; // another program's window
         const CardKeys cut = program::state.deck;
-        QPointer<AnimationLabel> control = window->CutCards;
+        QPointer<AnimationLabel> control = window->animation;
         if (event == QLatin1String("click")) {
             QTest::mouseClick(control, Qt::LeftButton);
         } else if (event == QLatin1String("drag")) {
@@ -455,7 +455,7 @@ private slots:
         QVERIFY(DeckWindow::instance()->isShown());
         // Further events and the timer find the window gone: nothing is cut or loaded again.
         if (control)
-            window->CutCards_LostFocus();
+            window->endEarly();
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(QStringLiteral("Cut Cards Once ")));
         QVERIFY(program::state.deck == cut);
@@ -484,16 +484,17 @@ private slots:
         MainWindow::instance()->cutCardsAction->trigger();
         CutCardsWindow *chooser = OpenWindow<CutCardsWindow>(QStringLiteral("Cut Cards"));
         QVERIFY(chooser);
-        QTest::mouseClick(command == Command::CutOnce ? chooser->Command1 : chooser->Command2, Qt::LeftButton);
+        QTest::mouseClick(
+            command == Command::CutOnce ? chooser->cutOnceButton : chooser->cutTwiceButton, Qt::LeftButton);
         RunTimers();
         auto *window = qobject_cast<AnimationWindow *>(platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(window);
         QVERIFY(window->isShown());
         QVERIFY(!chooser->isShown());
         QVERIFY(!DeckWindow::instance()->isShown());
-        QVERIFY(window->Timer1->isActive());
+        QVERIFY(window->closeTimer->isActive());
 
-        window->Timer1->setInterval(0); // its time is up
+        window->closeTimer->setInterval(0); // its time is up
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(DeckWindow::instance()->isShown());
@@ -525,11 +526,11 @@ private slots:
         MainWindow::instance()->shuffleAction->trigger();
         ShuffleWindow *window = OpenWindow<ShuffleWindow>(QStringLiteral("Shuffle"));
         QVERIFY(window);
-        QVERIFY(window->Image1->hasPicture());
-        QVERIFY(window->ShuffleDeck->Movie());
-        QCOMPARE(window->ShuffleDeck->Movie()->state(), QMovie::Running);
-        QVERIFY(window->ShuffleDeck->PlayBytes(TwoFrameGif()));
-        QMovie *movie = window->ShuffleDeck->Movie();
+        QVERIFY(window->stillPicture->hasPicture());
+        QVERIFY(window->animation->movie());
+        QCOMPARE(window->animation->movie()->state(), QMovie::Running);
+        QVERIFY(window->animation->playBytes(TwoFrameGif()));
+        QMovie *movie = window->animation->movie();
         QCOMPARE(movie->frameCount(), 2);
         QCOMPARE(movie->state(), QMovie::Running);
         // The file asks to loop for ever; the control stops on the last frame.
@@ -567,7 +568,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isShown());
         // The embedded animation stands in for the damaged file when the program carries it.
-        QCOMPARE(window->Image1->hasPicture(), platform::HasResource(resourceName));
+        QCOMPARE(window->stillPicture->hasPicture(), platform::HasResource(resourceName));
         RunTimers();
         QVERIFY(!platform::FindWindowByCaption(CaptionOf(command)));
         QVERIFY(DeckWindow::instance()->isShown());

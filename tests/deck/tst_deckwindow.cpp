@@ -42,7 +42,7 @@ protected:
         program::state.deck[i] = CardKey(m_card);
         program::state.cardsOut[m_card] = kNoCard;
         program::state.returnPending = true;
-        DeckWindow::instance()->AddtoDeck();
+        DeckWindow::instance()->growAfterCardReturned();
     }
 
 private:
@@ -54,8 +54,8 @@ void TakeTopCard()
 {
     const int card = CardNumberOfKey(program::state.deck[0]);
     program::state.cardsOut[card] = program::state.deck[0];
-    DeckWindow::instance()->ShiftDeck();
-    DeckWindow::instance()->SizeDeck();
+    DeckWindow::instance()->removeTopCard();
+    DeckWindow::instance()->shrinkAfterCardTaken();
 }
 
 } // namespace
@@ -102,7 +102,7 @@ private slots:
         DeckWindow::instance()->setHeightTwips(3409);
         DeckWindow::instance()->setWidthTwips(2244);
         program::state.returnPending = true;
-        DeckWindow::instance()->AddtoDeck();
+        DeckWindow::instance()->growAfterCardReturned();
         QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->heightTwips(), float(3409 + 3.68));
         QCOMPARE(DeckWindow::instance()->widthTwips(), float(2244 + 6.15));
@@ -115,7 +115,7 @@ private slots:
         f.Start(true);
         DeckWindow::instance()->hideWindow();
         const float height = DeckWindow::instance()->heightTwips();
-        DeckWindow::instance()->AddtoDeck();
+        DeckWindow::instance()->growAfterCardReturned();
         QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->heightTwips(), height);
     }
@@ -126,13 +126,13 @@ private slots:
         f.Start(true);
         const CardKeys full = program::state.deck;
         program::state.deck.fill(kNoCard);
-        DeckWindow::instance()->Image1_MouseUp();
-        QVERIFY(DeckWindow::instance()->Image1->isHidden());
+        DeckWindow::instance()->pileReleased();
+        QVERIFY(DeckWindow::instance()->pile->isHidden());
         QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
         QVERIFY(DeckWindow::instance()->isShown());
         program::state.deck = full;
         DeckWindow::instance()->showWindow();
-        QVERIFY(!DeckWindow::instance()->Image1->isHidden());
+        QVERIFY(!DeckWindow::instance()->pile->isHidden());
     }
 
     void activateHidesAnEmptyDeck()
@@ -149,7 +149,7 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         for (int i = 0; i < 2; ++i) {
-            QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
+            QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton, Qt::KeyboardModifiers(), QPoint(20, 20));
             QCoreApplication::processEvents();
             const QList<QMdiSubWindow *> stack
                 = MainWindow::instance()->workspace()->subWindowList(QMdiArea::StackingOrder);
@@ -165,7 +165,7 @@ private slots:
         ProgramFixture f;
         f.Start(true);
         program::state.deck[5] = CardKey(0);
-        DeckWindow::instance()->Image1_Click();
+        DeckWindow::instance()->drawTopCard();
         QCOMPARE(program::state.cardsOut[0], CardKey(0));
         platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(0));
         QVERIFY(window);

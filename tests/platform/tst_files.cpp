@@ -213,7 +213,7 @@ private slots:
         bool watchdogFired = false;
         {
             PipeWatchdog watchdog(path);
-            QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+            QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
             watchdogFired = watchdog.Fired();
         }
         QVERIFY2(!watchdogFired, "the deal waited on the pipe");
@@ -271,7 +271,7 @@ private slots:
         if (writeFails)
             platform::test::FailNextWrite();
 
-        QTest::mouseClick(DeckWindow::instance()->Image1, Qt::LeftButton);
+        QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
 
         CardWindow *window = WindowOf(0);
         QVERIFY(window);

@@ -36,7 +36,7 @@ inline void Stack(const QList<int> &cards)
 // A click on the deck picture.
 inline void Draw()
 {
-    DeckWindow::instance()->Image1_Click();
+    DeckWindow::instance()->drawTopCard();
     FlushDeletes();
 }
 

@@ -463,7 +463,7 @@ private slots:
         Draw();
         QVERIFY(CacheFileExists(QStringLiteral("starbg")));
         QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
-        QCOMPARE(DeckWindow::instance()->ResName,
+        QCOMPARE(DeckWindow::instance()->dealtPicture,
             traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
         QVERIFY(WindowOf(17)->PictureControl()->hasPicture());
         VERIFY_DIALOGS(f.dialogs);

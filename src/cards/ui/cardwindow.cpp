@@ -338,7 +338,7 @@ void CardWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason reason)
     program::state.nextCardTop = static_cast<std::int16_t>(card.returnPosition);
     program::state.returnPending = true;
     if (deck)
-        deck->AddtoDeck();
+        deck->growAfterCardReturned();
     else
         program::state.returnPending = false;
 }

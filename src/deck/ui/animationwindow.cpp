@@ -44,36 +44,36 @@ void AnimationLabel::setGeometryTwips(float left, float top, float width, float 
     m_top = top;
     m_width = width;
     m_height = height;
-    Apply();
+    applyGeometry();
 }
 
 void AnimationLabel::setWidthTwips(float twips)
 {
     m_width = twips;
-    Apply();
+    applyGeometry();
 }
 
 void AnimationLabel::setHeightTwips(float twips)
 {
     m_height = twips;
-    Apply();
+    applyGeometry();
 }
 
-void AnimationLabel::Apply()
+void AnimationLabel::applyGeometry()
 {
     setGeometry(ToPixels(m_left), ToPixels(m_top), std::max(0, ToPixels(m_width)), std::max(0, ToPixels(m_height)));
 }
 
-bool AnimationLabel::PlayBytes(const QByteArray &bytes)
+bool AnimationLabel::playBytes(const QByteArray &bytes)
 {
-    Stop();
+    stop();
     m_buffer = new QBuffer(this);
     m_buffer->setData(bytes);
     m_buffer->open(QIODevice::ReadOnly);
-    return Start(new QMovie(m_buffer, QByteArray(), this));
+    return start(new QMovie(m_buffer, QByteArray(), this));
 }
 
-bool AnimationLabel::Start(QMovie *movie)
+bool AnimationLabel::start(QMovie *movie)
 {
     if (!movie->isValid()) {
         delete movie;
@@ -82,13 +82,13 @@ bool AnimationLabel::Start(QMovie *movie)
         return false;
     }
     m_movie = movie;
-    connect(m_movie, &QMovie::frameChanged, this, &AnimationLabel::FrameShown);
+    connect(m_movie, &QMovie::frameChanged, this, &AnimationLabel::frameShown);
     setMovie(m_movie);
     m_movie->start();
     return true;
 }
 
-void AnimationLabel::FrameShown(int frame)
+void AnimationLabel::frameShown(int frame)
 {
     // A GIF may ask to loop for ever; the control plays it once and keeps its last frame.
     if (m_loop || !m_movie)
@@ -98,7 +98,7 @@ void AnimationLabel::FrameShown(int frame)
         m_movie->setPaused(true);
 }
 
-void AnimationLabel::Stop()
+void AnimationLabel::stop()
 {
     setMovie(nullptr);
     clear();
@@ -126,14 +126,14 @@ void AnimationLabel::mouseReleaseEvent(QMouseEvent *event)
     m_pressed = false;
     event->accept();
     if (click)
-        emit Click();
+        emit clicked();
 }
 
 void AnimationLabel::dragEnterEvent(QDragEnterEvent *event)
 {
     // Nothing can be dropped here; the control only notices the drag.
     event->ignore();
-    emit DragOver();
+    emit dragEntered();
 }
 
 void AnimationLabel::focusOutEvent(QFocusEvent *event)
@@ -149,7 +149,7 @@ void AnimationLabel::focusOutEvent(QFocusEvent *event)
     const QWidget *now = QApplication::focusWidget();
     if (now && (now == own || own->isAncestorOf(now)))
         return;
-    emit LostFocus();
+    emit focusLeftWindow();
 }
 
 AnimationWindow::AnimationWindow(
@@ -158,11 +158,11 @@ AnimationWindow::AnimationWindow(
     , m_caption(caption)
     , m_durationMs(durationMs)
 {
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Image1->setAccessibleName(caption);
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &AnimationWindow::Timer1_Timer);
+    stillPicture = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    stillPicture->setAccessibleName(caption);
+    closeTimer = new QTimer(this);
+    closeTimer->setObjectName(QStringLiteral("Timer1"));
+    connect(closeTimer, &QTimer::timeout, this, &AnimationWindow::finish);
 }
 
 void AnimationWindow::resetControls()
@@ -171,41 +171,41 @@ void AnimationWindow::resetControls()
     // The animation is heard by what it shows, as the still picture is.
     for (AnimationLabel *control : findChildren<AnimationLabel *>())
         control->setAccessibleName(m_caption);
-    Timer1->stop();
-    Image1->clearPicture();
+    closeTimer->stop();
+    stillPicture->clearPicture();
     m_closePending = false;
 }
 
-void AnimationWindow::StartTimer()
+void AnimationWindow::startCloseTimer()
 {
-    Timer1->start(platform::TimerInterval(m_durationMs));
+    closeTimer->start(platform::TimerInterval(m_durationMs));
 }
 
-void AnimationWindow::ShowStill(AnimationLabel *control, const QString &resourceName)
+void AnimationWindow::showStill(AnimationLabel *control, const QString &resourceName)
 {
-    const QString path = control->FileName();
+    const QString path = control->cacheFile();
     platform::SaveResToFile(resourceName, path);
-    if (Image1->setPictureBytes(platform::CachedFileBytes(path, resourceName)))
+    if (stillPicture->setPictureBytes(platform::CachedFileBytes(path, resourceName)))
         return;
     // No usable cache file (it could not be written, or it is damaged): the embedded
     // animation itself gives the picture.
-    if (!Image1->setPictureBytes(platform::Resource(resourceName)))
+    if (!stillPicture->setPictureBytes(platform::Resource(resourceName)))
         qWarning("The animation %s could not be shown: neither %s nor the embedded copy can be read.",
             qPrintable(resourceName), qPrintable(path));
 }
 
-void AnimationWindow::PlayAnimation(AnimationLabel *control, const QString &resourceName)
+void AnimationWindow::playAnimation(AnimationLabel *control, const QString &resourceName)
 {
-    if (!control->PlayBytes(platform::CachedFileBytes(control->FileName(), resourceName)))
-        control->PlayBytes(platform::Resource(resourceName));
+    if (!control->playBytes(platform::CachedFileBytes(control->cacheFile(), resourceName)))
+        control->playBytes(platform::Resource(resourceName));
 }
 
-void AnimationWindow::Timer1_Timer()
+void AnimationWindow::finish()
 {
-    Timer1->stop();
+    closeTimer->stop();
     if (!isLoaded())
         return;
-    if (CommandRunning()) {
+    if (commandRunning()) {
         m_closePending = true;
         return;
     }
@@ -213,21 +213,21 @@ void AnimationWindow::Timer1_Timer()
     ShowDeckWindowAgain();
 }
 
-void AnimationWindow::CommandEnded()
+void AnimationWindow::commandEnded()
 {
     --m_runningCommands;
     if (m_runningCommands == 0 && m_closePending) {
         m_closePending = false;
-        Timer1_Timer();
+        finish();
     }
 }
 
 void AnimationWindow::unloadEvent()
 {
-    Timer1->stop();
+    closeTimer->stop();
     m_closePending = false;
     for (AnimationLabel *control : findChildren<AnimationLabel *>())
-        control->Stop();
+        control->stop();
 }
 
 AnimationCommand::AnimationCommand(AnimationWindow *window)
@@ -240,7 +240,7 @@ AnimationCommand::AnimationCommand(AnimationWindow *window)
 AnimationCommand::~AnimationCommand()
 {
     if (m_window)
-        m_window->CommandEnded();
+        m_window->commandEnded();
 }
 
 void ShowDeckWindowAgain()

@@ -32,22 +32,22 @@ public:
     void setHeightTwips(float twips);
 
     // The file it plays, and whether it starts again after the last frame.
-    QString FileName() const { return m_fileName; }
-    void SetFileName(const QString &path) { m_fileName = path; }
-    bool LoopAnimation() const { return m_loop; }
-    void SetLoopAnimation(bool loop) { m_loop = loop; }
+    QString cacheFile() const { return m_cacheFile; }
+    void setCacheFile(const QString &path) { m_cacheFile = path; }
+    bool loops() const { return m_loop; }
+    void setLoops(bool loop) { m_loop = loop; }
 
     // Starts the animation from bytes in memory; false when they are not an animation.
-    bool PlayBytes(const QByteArray &bytes);
-    void Stop();
-    QMovie *Movie() const { return m_movie; }
+    bool playBytes(const QByteArray &bytes);
+    void stop();
+    QMovie *movie() const { return m_movie; }
 
 signals:
-    void Click();
+    void clicked();
     // Something is dragged over the control.
-    void DragOver();
+    void dragEntered();
     // The focus went from the control to another window.
-    void LostFocus();
+    void focusLeftWindow();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -56,11 +56,11 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    bool Start(QMovie *movie);
-    void FrameShown(int frame);
-    void Apply();
+    bool start(QMovie *movie);
+    void frameShown(int frame);
+    void applyGeometry();
 
-    QString m_fileName;
+    QString m_cacheFile;
     bool m_loop = false;
     float m_left = 0;
     float m_top = 0;
@@ -78,10 +78,10 @@ class AnimationWindow : public platform::ChildWindow
 public:
     // Closes the window and shows the deck window. While a command that showed this window is
     // still running (its message box open), the close waits until that command has ended.
-    void Timer1_Timer();
+    void finish();
 
-    platform::PictureLabel *Image1 = nullptr;
-    QTimer *Timer1 = nullptr;
+    platform::PictureLabel *stillPicture = nullptr;
+    QTimer *closeTimer = nullptr;
 
 protected:
     AnimationWindow(
@@ -91,20 +91,20 @@ protected:
     void unloadEvent() override;
 
     // The timer runs from the start of the load.
-    void StartTimer();
+    void startCloseTimer();
     // Writes the animation's cache file unless it is there and shows its first frame, as a
-    // still picture, in Image1. When the file cannot be written or read the embedded
+    // still picture, behind the animation. When the file cannot be written or read the embedded
     // animation is shown instead.
-    void ShowStill(AnimationLabel *control, const QString &resourceName);
+    void showStill(AnimationLabel *control, const QString &resourceName);
     // Plays the animation over the still picture, from the same source.
-    void PlayAnimation(AnimationLabel *control, const QString &resourceName);
+    void playAnimation(AnimationLabel *control, const QString &resourceName);
     // Closes the window, the way the timer does, once the running command has ended.
-    void CloseAfterCommand() { m_closePending = true; }
-    bool CommandRunning() const { return m_runningCommands > 0; }
+    void closeAfterCommand() { m_closePending = true; }
+    bool commandRunning() const { return m_runningCommands > 0; }
 
 private:
     friend class AnimationCommand;
-    void CommandEnded();
+    void commandEnded();
 
     QString m_caption;
     int m_durationMs;

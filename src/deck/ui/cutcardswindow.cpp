@@ -49,12 +49,12 @@ CutCardsWindow::CutCardsWindow()
         setPalette(pal);
         setAutoFillBackground(true);
     }
-    Command1 = MakeButton(this, "Command1", QStringLiteral("Cut Cards Once"), 1680, 0);
-    Command2 = MakeButton(this, "Command2", QStringLiteral("Cut Cards Twice"), 1680, 480);
-    Command3 = MakeButton(this, "Command3", QStringLiteral("Exit Form"), 1680, 1080);
-    connect(Command1, &QPushButton::clicked, this, &CutCardsWindow::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &CutCardsWindow::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &CutCardsWindow::Command3_Click);
+    cutOnceButton = MakeButton(this, "Command1", QStringLiteral("Cut Cards Once"), 1680, 0);
+    cutTwiceButton = MakeButton(this, "Command2", QStringLiteral("Cut Cards Twice"), 1680, 480);
+    exitButton = MakeButton(this, "Command3", QStringLiteral("Exit Form"), 1680, 1080);
+    connect(cutOnceButton, &QPushButton::clicked, this, &CutCardsWindow::cutOnce);
+    connect(cutTwiceButton, &QPushButton::clicked, this, &CutCardsWindow::cutTwice);
+    connect(exitButton, &QPushButton::clicked, this, &CutCardsWindow::leave);
 }
 
 void CutCardsWindow::resetControls()
@@ -62,17 +62,17 @@ void CutCardsWindow::resetControls()
     setCaption(QStringLiteral("Cut Cards"));
 }
 
-void CutCardsWindow::Command1_Click()
+void CutCardsWindow::cutOnce()
 {
     ShowCutWindow(CutOnceWindow::instance(), this);
 }
 
-void CutCardsWindow::Command2_Click()
+void CutCardsWindow::cutTwice()
 {
     ShowCutWindow(CutTwiceWindow::instance(), this);
 }
 
-void CutCardsWindow::Command3_Click()
+void CutCardsWindow::leave()
 {
     hideWindow();
 }

@@ -16,14 +16,14 @@ public:
     static CutCardsWindow *instance();
 
     // Shows the cut window (whose load cuts), then hides the chooser and the deck window.
-    void Command1_Click();
-    void Command2_Click();
+    void cutOnce();
+    void cutTwice();
     // Hides the chooser.
-    void Command3_Click();
+    void leave();
 
-    QPushButton *Command1 = nullptr;
-    QPushButton *Command2 = nullptr;
-    QPushButton *Command3 = nullptr;
+    QPushButton *cutOnceButton = nullptr;
+    QPushButton *cutTwiceButton = nullptr;
+    QPushButton *exitButton = nullptr;
 
 protected:
     void resetControls() override;

@@ -22,57 +22,57 @@ CutOnceWindow::CutOnceWindow()
     : AnimationWindow(
         QStringLiteral("CutOnce"), QStringLiteral("Cut Cards Once "), kClientWidth, kClientHeight, kDurationMs)
 {
-    CutCards = new AnimationLabel(QStringLiteral("CutCards"), this);
-    connect(CutCards, &AnimationLabel::Click, this, &CutOnceWindow::CutCards_Click);
-    connect(CutCards, &AnimationLabel::DragOver, this, &CutOnceWindow::CutCards_DragOver);
-    connect(CutCards, &AnimationLabel::LostFocus, this, &CutOnceWindow::CutCards_LostFocus);
+    animation = new AnimationLabel(QStringLiteral("CutCards"), this);
+    connect(animation, &AnimationLabel::clicked, this, &CutOnceWindow::endEarly);
+    connect(animation, &AnimationLabel::dragEntered, this, &CutOnceWindow::endEarly);
+    connect(animation, &AnimationLabel::focusLeftWindow, this, &CutOnceWindow::endEarly);
 }
 
 void CutOnceWindow::resetControls()
 {
     AnimationWindow::resetControls();
     m_ending = false;
-    Image1->setGeometryTwips(0, 0, 6972, 4692);
-    CutCards->Stop();
-    CutCards->setGeometryTwips(0, 0, 6852, 4692);
-    CutCards->SetFileName(platform::DataPath(kCacheName));
-    CutCards->SetLoopAnimation(false);
-    CutCards->show();
-    CutCards->raise();
+    stillPicture->setGeometryTwips(0, 0, 6972, 4692);
+    animation->stop();
+    animation->setGeometryTwips(0, 0, 6852, 4692);
+    animation->setCacheFile(platform::DataPath(kCacheName));
+    animation->setLoops(false);
+    animation->show();
+    animation->raise();
 }
 
 void CutOnceWindow::loadEvent()
 {
-    StartTimer();
+    startCloseTimer();
     moveTwips(2700, 2000);
-    CutCards->setHeightTwips(innerHeightTwips());
-    CutCards->setWidthTwips(innerWidthTwips());
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
-    ShowStill(CutCards, kResourceName);
+    animation->setHeightTwips(innerHeightTwips());
+    animation->setWidthTwips(innerWidthTwips());
+    stillPicture->setHeightTwips(innerHeightTwips());
+    stillPicture->setWidthTwips(innerWidthTwips());
+    showStill(animation, kResourceName);
     platform::Random().reseed();
-    StartCut();
-    PlayAnimation(CutCards, kResourceName);
+    cutDeck();
+    playAnimation(animation, kResourceName);
 }
 
-void CutOnceWindow::StartCut()
+void CutOnceWindow::cutDeck()
 {
     if (::StartCut(program::state.deck, platform::Random()) == CutOutcome::OneCard)
         platform::dialogs().message(kCutOneCardText);
 }
 
-void CutOnceWindow::EndEarly()
+void CutOnceWindow::endEarly()
 {
     // Hiding the window may hand the focus to another one, which ends the animation once more: the
     // window closes only once, and a window that is gone is not loaded again (it would cut).
     if (!isLoaded() || m_ending)
         return;
-    if (CommandRunning()) {
-        CloseAfterCommand();
+    if (commandRunning()) {
+        closeAfterCommand();
         return;
     }
     m_ending = true;
-    CutCards->hide();
+    animation->hide();
     hideWindow();
     ShowDeckWindowAgain();
     unload();

@@ -15,20 +15,16 @@ public:
     // The cut-once window the chooser shows: the loaded one, or a new one.
     static CutOnceWindow *instance();
 
-    void StartCut();
+    void cutDeck();
+    // Closes the window before its time and shows the deck window again.
+    void endEarly();
 
-    void CutCards_Click() { EndEarly(); }
-    void CutCards_DragOver() { EndEarly(); }
-    void CutCards_LostFocus() { EndEarly(); }
-
-    AnimationLabel *CutCards = nullptr;
+    AnimationLabel *animation = nullptr;
 
 protected:
     void resetControls() override;
     void loadEvent() override;
 
 private:
-    void EndEarly();
-
     bool m_ending = false;
 };

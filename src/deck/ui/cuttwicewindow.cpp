@@ -22,36 +22,36 @@ CutTwiceWindow::CutTwiceWindow()
     : AnimationWindow(
         QStringLiteral("CutTwice"), QStringLiteral("Cut Cards Twice"), kClientWidth, kClientHeight, kDurationMs)
 {
-    QProGIF1 = new AnimationLabel(QStringLiteral("QProGIF1"), this);
+    animation = new AnimationLabel(QStringLiteral("QProGIF1"), this);
 }
 
 void CutTwiceWindow::resetControls()
 {
     AnimationWindow::resetControls();
-    Image1->setGeometryTwips(0, 0, 8400, 5028);
-    QProGIF1->Stop();
-    QProGIF1->setGeometryTwips(0, 0, 6972, 4572);
-    QProGIF1->SetFileName(platform::DataPath(kCacheName));
-    QProGIF1->SetLoopAnimation(false);
-    QProGIF1->raise();
+    stillPicture->setGeometryTwips(0, 0, 8400, 5028);
+    animation->stop();
+    animation->setGeometryTwips(0, 0, 6972, 4572);
+    animation->setCacheFile(platform::DataPath(kCacheName));
+    animation->setLoops(false);
+    animation->raise();
 }
 
 void CutTwiceWindow::loadEvent()
 {
-    StartTimer();
+    startCloseTimer();
     moveTwips(2700, 2000);
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
-    QProGIF1->setHeightTwips(innerHeightTwips());
-    QProGIF1->setWidthTwips(innerWidthTwips());
-    ShowStill(QProGIF1, kResourceName);
+    stillPicture->setHeightTwips(innerHeightTwips());
+    stillPicture->setWidthTwips(innerWidthTwips());
+    animation->setHeightTwips(innerHeightTwips());
+    animation->setWidthTwips(innerWidthTwips());
+    showStill(animation, kResourceName);
     // The double cut draws no random value; the generator is reseeded all the same.
     platform::Random().reseed();
-    StartCutTwice();
-    PlayAnimation(QProGIF1, kResourceName);
+    cutDeckTwice();
+    playAnimation(animation, kResourceName);
 }
 
-void CutTwiceWindow::StartCutTwice()
+void CutTwiceWindow::cutDeckTwice()
 {
     if (::StartCutTwice(program::state.deck) == CutOutcome::TooFewCards)
         platform::dialogs().message(kCutTwiceTooFewText);

@@ -13,9 +13,9 @@ public:
     // The cut-twice window the chooser shows: the loaded one, or a new one.
     static CutTwiceWindow *instance();
 
-    void StartCutTwice();
+    void cutDeckTwice();
 
-    AnimationLabel *QProGIF1 = nullptr;
+    AnimationLabel *animation = nullptr;
 
 protected:
     void resetControls() override;

@@ -53,10 +53,10 @@ QCursor HandCursor()
 DeckWindow::DeckWindow()
     : ChildWindow(QStringLiteral("frmTarotDeck"), kDesignClientWidth, kDesignClientHeight)
 {
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Image1->setAccessibleName(QStringLiteral("Deck"));
-    connect(Image1, &platform::PictureLabel::released, this, [this] { Image1_MouseUp(); });
-    connect(Image1, &platform::PictureLabel::clicked, this, [this] { Image1_Click(); });
+    pile = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    pile->setAccessibleName(QStringLiteral("Deck"));
+    connect(pile, &platform::PictureLabel::released, this, [this] { pileReleased(); });
+    connect(pile, &platform::PictureLabel::clicked, this, [this] { drawTopCard(); });
     setCursor(HandCursor());
     // The same picture lies behind the control as the window's own background.
     const QPixmap picture = DeckPicture();
@@ -72,36 +72,36 @@ DeckWindow::DeckWindow()
 void DeckWindow::resetControls()
 {
     setCaption(QString::fromLatin1(kDeckCaption));
-    Image1->setGeometryTwips(0, 0, kPictureWidth, kPictureHeight);
-    Image1->setPixmap(DeckPicture());
-    Image1->show();
+    pile->setGeometryTwips(0, 0, kPictureWidth, kPictureHeight);
+    pile->setPixmap(DeckPicture());
+    pile->show();
 }
 
-void DeckWindow::ShiftDeck()
+void DeckWindow::removeTopCard()
 {
     ::ShiftDeck(program::state.deck);
 }
 
-void DeckWindow::SetFloorSize()
+void DeckWindow::setFloorSize()
 {
     setHeightTwips(static_cast<float>(kDeckFloorHeight));
     setWidthTwips(static_cast<float>(kDeckFloorWidth));
 }
 
-void DeckWindow::SizeDeck()
+void DeckWindow::shrinkAfterCardTaken()
 {
     const DeckWindowSize size = SizeAfterCardTaken(heightTwips(), widthTwips());
     setHeightTwips(size.height);
     setWidthTwips(size.width);
     if (DeckIsEmpty(program::state.deck)) {
-        SetFloorSize();
+        setFloorSize();
         hideWindow();
     } else {
         showWindow();
     }
 }
 
-void DeckWindow::AddtoDeck()
+void DeckWindow::growAfterCardReturned()
 {
     if (!program::state.returnPending)
         return;
@@ -169,9 +169,9 @@ void DeckWindow::FiveCardRead()
     }
 }
 
-void DeckWindow::Image1_Click()
+void DeckWindow::drawTopCard()
 {
-    ReleaseCardInstances();
+    releaseDealtWindows();
     switch (program::state.reading) {
     case Reading::CelticAwaitingQuerent:
         platform::dialogs().message(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
@@ -181,24 +181,24 @@ void DeckWindow::Image1_Click()
         DealReadingCard(*this);
         break;
     default:
-        FreeDeal();
+        dealFreely();
         break;
     }
-    SizeDeck();
+    shrinkAfterCardTaken();
 }
 
-void DeckWindow::ReleaseCardInstances()
+void DeckWindow::releaseDealtWindows()
 {
     // A window made by an earlier click but never opened is dropped; an open one lives on
     // until it is closed.
-    for (QPointer<CardWindow> &instance : CardInstance) {
+    for (QPointer<CardWindow> &instance : dealtWindows) {
         if (instance && !instance->isLoaded())
             delete instance.data();
         instance = nullptr;
     }
 }
 
-void DeckWindow::FreeDeal()
+void DeckWindow::dealFreely()
 {
     program::state.cardReturn = CardReturn::ToDeck;
     const int n = CardNumberOfKey(program::state.deck[0]);
@@ -206,46 +206,46 @@ void DeckWindow::FreeDeal()
         return; // an empty deck, or a key that names no card
     program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
     const DealPicture picture = FreeDealPicture(n, program::state.deckStyle, program::state.pictureSuffix);
-    ResName = picture.resource;
-    OpenDealtCard(n, picture.cacheFile);
+    dealtPicture = picture.resource;
+    openDealtCard(n, picture.cacheFile);
     program::state.cardsOut[n] = CardKey(n);
-    ShiftDeck();
+    removeTopCard();
 }
 
-CardWindow *DeckWindow::OpenDealtCard(int cardNumber, const QString &cacheFile)
+CardWindow *DeckWindow::openDealtCard(int cardNumber, const QString &cacheFile)
 {
     const QString path = platform::DataPath(cacheFile);
-    platform::SaveResToFile(ResName, path);
+    platform::SaveResToFile(dealtPicture, path);
     CardWindow *window = NewCardWindow(cardNumber);
-    CardInstance[cardNumber + 1] = window;
+    dealtWindows[cardNumber + 1] = window;
     window->ensureLoaded();
-    window->ShowPicture(path, ResName);
+    window->ShowPicture(path, dealtPicture);
     return window;
 }
 
-void DeckWindow::Image1_MouseUp()
+void DeckWindow::pileReleased()
 {
     if (!DeckIsEmpty(program::state.deck)) {
-        Image1->show();
+        pile->show();
     } else {
-        SetFloorSize();
-        Image1->hide();
+        setFloorSize();
+        pile->hide();
     }
 }
 
-void DeckWindow::Form_MouseUp()
+void DeckWindow::surfaceReleased()
 {
     if (!DeckIsEmpty(program::state.deck)) {
         showWindow();
     } else {
-        SetFloorSize();
+        setFloorSize();
         hideWindow();
     }
 }
 
 void DeckWindow::mouseReleaseEvent(QMouseEvent *event)
 {
-    Form_MouseUp();
+    surfaceReleased();
     event->accept();
 }
 
@@ -259,7 +259,7 @@ void DeckWindow::visibilityChangeEvent(bool visible)
 {
     // A pile hidden while the deck was empty shows again once there are cards to draw.
     if (visible && !DeckIsEmpty(program::state.deck))
-        Image1->show();
+        pile->show();
 }
 
 void DeckWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason)
@@ -268,12 +268,12 @@ void DeckWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason)
         cancel = true;
         return;
     }
-    UnloadOtherWindows();
+    closeOtherWindows();
     program::state.deckClosed = true;
     program::state.deckState = DeckState::NothingToSave;
 }
 
-void DeckWindow::UnloadOtherWindows()
+void DeckWindow::closeOtherWindows()
 {
     for (platform::ChildWindow *form : platform::OpenWindows()) {
         const QString caption = form->caption();

@@ -28,13 +28,13 @@ public:
     static DeckWindow *instance();
 
     // Removes the top card from the deck.
-    void ShiftDeck();
+    void removeTopCard();
     // After a card came back into the deck: one step larger, and shown.
-    void AddtoDeck();
+    void growAfterCardReturned();
     // After a card left the deck: one step smaller, hidden when the deck is empty.
-    void SizeDeck();
+    void shrinkAfterCardTaken();
 
-    platform::PictureLabel *Image1 = nullptr;
+    platform::PictureLabel *pile = nullptr;
 
     // The next place of the reading under way, Celtic Cross or Five Card: its card window's
     // size and position (slotHeight, slotWidth, slotTop, slotLeft from the layout window as it
@@ -44,19 +44,21 @@ public:
     void FiveCardRead();
 
     // A click on the pile: deals the top card (freely, or into the reading under way).
-    void Image1_Click();
+    void drawTopCard();
 
     // The card windows made by the latest click, by class number 1..78 (index 0 unused).
     // Only the dealt card's window is made; a window stays open after the next click.
-    std::array<QPointer<CardWindow>, kCardCount + 1> CardInstance;
+    std::array<QPointer<CardWindow>, kCardCount + 1> dealtWindows;
     // The embedded picture of the card being dealt (resource stem + pictureSuffix).
-    QString ResName;
-    // Opens card `cardNumber` in a new window of its class (CardInstance), at nextCardLeft /
-    // nextCardTop, showing the picture ResName through the cache file `cacheFile` (a name in
+    QString dealtPicture;
+    // Opens card `cardNumber` in a new window of its class (dealtWindows), at nextCardLeft /
+    // nextCardTop, showing the picture dealtPicture through the cache file `cacheFile` (a name in
     // the data folder), which is written first unless it exists.
-    CardWindow *OpenDealtCard(int cardNumber, const QString &cacheFile);
-    void Image1_MouseUp();
-    void Form_MouseUp();
+    CardWindow *openDealtCard(int cardNumber, const QString &cacheFile);
+    // A button released over the pile, or over the window around it: an empty deck takes
+    // the pile, or the whole window, off the screen.
+    void pileReleased();
+    void surfaceReleased();
 
 protected:
     void resetControls() override;
@@ -66,8 +68,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void UnloadOtherWindows();
-    void SetFloorSize();
-    void ReleaseCardInstances();
-    void FreeDeal();
+    void closeOtherWindows();
+    void setFloorSize();
+    void releaseDealtWindows();
+    void dealFreely();
 };

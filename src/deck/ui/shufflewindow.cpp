@@ -16,30 +16,30 @@ const QString kResourceName = QLatin1String(art::kShuffleAnimation.name);
 ShuffleWindow::ShuffleWindow()
     : AnimationWindow(QStringLiteral("Shuffle"), QStringLiteral("Shuffle"), kClientWidth, kClientHeight, kDurationMs)
 {
-    ShuffleDeck = new AnimationLabel(QStringLiteral("ShuffleDeck"), this);
+    animation = new AnimationLabel(QStringLiteral("ShuffleDeck"), this);
 }
 
 void ShuffleWindow::resetControls()
 {
     AnimationWindow::resetControls();
-    Image1->setGeometryTwips(0, 0, 6672, 4764);
-    ShuffleDeck->Stop();
-    ShuffleDeck->setGeometryTwips(0, 0, 5292, 2772);
-    ShuffleDeck->SetFileName(platform::DataPath(kResourceName));
-    ShuffleDeck->SetLoopAnimation(false);
-    ShuffleDeck->raise();
+    stillPicture->setGeometryTwips(0, 0, 6672, 4764);
+    animation->stop();
+    animation->setGeometryTwips(0, 0, 5292, 2772);
+    animation->setCacheFile(platform::DataPath(kResourceName));
+    animation->setLoops(false);
+    animation->raise();
 }
 
 void ShuffleWindow::loadEvent()
 {
-    StartTimer();
+    startCloseTimer();
     moveTwips(2700, 2000);
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
-    ShuffleDeck->setHeightTwips(innerHeightTwips());
-    ShuffleDeck->setWidthTwips(innerWidthTwips());
-    ShowStill(ShuffleDeck, kResourceName);
-    PlayAnimation(ShuffleDeck, kResourceName);
+    stillPicture->setHeightTwips(innerHeightTwips());
+    stillPicture->setWidthTwips(innerWidthTwips());
+    animation->setHeightTwips(innerHeightTwips());
+    animation->setWidthTwips(innerWidthTwips());
+    showStill(animation, kResourceName);
+    playAnimation(animation, kResourceName);
 }
 
 ShuffleWindow *ShuffleWindow::instance()

@@ -14,7 +14,7 @@ public:
     // The shuffle window the command shows: the loaded one, or a new one.
     static ShuffleWindow *instance();
 
-    AnimationLabel *ShuffleDeck = nullptr;
+    AnimationLabel *animation = nullptr;
 
 protected:
     void resetControls() override;

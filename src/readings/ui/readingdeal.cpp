@@ -24,7 +24,7 @@ void DealReadingCard(DeckWindow &deck)
 
     // The first touch opens the window where card windows open; it then moves to its place.
     CardWindow *window = NewCardWindow(n);
-    deck.CardInstance[n + 1] = window;
+    deck.dealtWindows[n + 1] = window;
     window->setHeightTwips(static_cast<float>(program::state.slotHeight));
     window->setWidthTwips(static_cast<float>(program::state.slotWidth));
     window->setTopTwips(static_cast<float>(program::state.slotTop));
@@ -35,14 +35,14 @@ void DealReadingCard(DeckWindow &deck)
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
     QString path;
     for (const DealPicture &picture : ReadingDealPictures(n, program::state.deckStyle, program::state.pictureSuffix)) {
-        deck.ResName = picture.resource;
+        deck.dealtPicture = picture.resource;
         path = platform::DataPath(picture.cacheFile);
-        platform::SaveResToFile(deck.ResName, path);
+        platform::SaveResToFile(deck.dealtPicture, path);
     }
-    window->ShowPicture(path, deck.ResName);
+    window->ShowPicture(path, deck.dealtPicture);
     window->PictureControl()->setHeightTwips(window->innerHeightTwips());
     window->PictureControl()->setWidthTwips(window->innerWidthTwips());
     window->showWindow();
     program::state.cardsOut[n] = CardKey(n);
-    deck.ShiftDeck();
+    deck.removeTopCard();
 }
