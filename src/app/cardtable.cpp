@@ -114,9 +114,9 @@ QString CardTitle(int number)
     return QLatin1String(kCards[number].title);
 }
 
-QString CardClassName(int number)
+QString CardObjectName(int number)
 {
-    return QLatin1String(kCards[number].className);
+    return QLatin1String(kCards[number].objectName);
 }
 
 int CardNumberOfKey(const QString &key)

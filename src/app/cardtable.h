@@ -1,4 +1,4 @@
-// The 78 cards: number, window class, key and title. Card numbers never change; the key is
+// The 78 cards: number, window object name, key and title. Card numbers never change; the key is
 // what stands in the deck, the deck file and cardsOut, the title is the card window's caption.
 #pragma once
 
@@ -7,7 +7,7 @@
 struct CardEntry
 {
     int number;
-    const char *className; // "Form1" .. "Form78"
+    const char *objectName; // "Form1" .. "Form78"
     const char *key;
     const char *title;
 };
@@ -16,7 +16,7 @@ struct CardEntry
 const CardEntry &Card(int number);
 QString CardKey(int number);
 QString CardTitle(int number);
-QString CardClassName(int number);
+QString CardObjectName(int number);
 // The card number of an exact key, or -1 when the key names no card.
 int CardNumberOfKey(const QString &key);
 // The card number of an exact title, or -1.

@@ -64,7 +64,7 @@ CardData DefaultCardData(int number)
 {
     CardData row;
     row.number = number;
-    row.className = CardClassName(number);
+    row.objectName = CardObjectName(number);
     row.title = CardTitle(number);
     row.key = CardKey(number);
     if (number < 22) {

@@ -1,7 +1,7 @@
 // The data of one card for the card window: one row per card, numbers 0..77.
 //
 // Every card window follows one design; a row says what sets its card apart. A row starts
-// as DefaultCardData(n) (the design with the card's key, title, class name and pictures)
+// as DefaultCardData(n) (the design with the card's key, title, object name and pictures)
 // and a card group's file changes only the fields in which its cards differ. How a row
 // expresses each kind of difference:
 //
@@ -22,7 +22,7 @@
 //   The Sun's states 1 and 3 are 2274 x 2512 by any route.
 // - Design layout: clientWidth/clientHeight (the inner size at load) and pictureWidth/
 //   pictureHeight (the picture control at load, which may overhang the client area).
-// - The picture control's name: pictureControl ("Image2" for Hanged Man).
+// - The picture control's object name: pictureObjectName ("Image2" for Hanged Man).
 // - The deck window's height when a card refills an empty deck: refillHeight.
 // - Where the next card window opens after the card went back: returnPosition.
 // - No menu list on a mouse press on the window's own surface (The Fool): listOnMouseDown.
@@ -81,7 +81,7 @@ struct CacheOverride
 struct CardData
 {
     int number = 0;
-    QString className; // Form1 .. Form78
+    QString objectName; // Form1 .. Form78
     QString title; // the window caption; open windows of the card are found by it
     QString key; // the entry in deck and cardsOut, compared exactly
     QString pictureStem[2]; // resource name of the upright picture; + "5", "6", "7" turned
@@ -95,7 +95,7 @@ struct CardData
     float clientHeight = 2850.0f;
     float pictureWidth = 2100.0f;
     float pictureHeight = 2856.0f;
-    QString pictureControl = QStringLiteral("Image1");
+    QString pictureObjectName = QStringLiteral("Image1");
     QString designPicture; // empty: pictureStem[kThoth]
 
     bool stateZeroFromFile = false;
@@ -106,10 +106,10 @@ struct CardData
     std::vector<SizeOverride> sizeOverrides;
     std::vector<CacheOverride> cacheOverrides;
 
-    bool HasStyles() const { return !pictureStem[kTraditional].isEmpty(); }
+    bool hasStyles() const { return !pictureStem[kTraditional].isEmpty(); }
 };
 
-// The design row of card `number`: key, title and class from the card table; picture and
+// The design row of card `number`: key, title and object name from the card table; picture and
 // cache stems from the card's usual names; design layout; no meaning text.
 CardData DefaultCardData(int number);
 

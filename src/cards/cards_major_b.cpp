@@ -30,7 +30,7 @@ void DefineMajorCardsB(CardData *rows)
     justice.background = CardBackground::Window;
     justice.flatAppearance = true;
 
-    // The caption and the key word the card differently; the picture control is Image2.
+    // The caption and the key word the card differently; its picture control is named "Image2".
     CardData &hangedMan = rows[12];
     SetMeaning(hangedMan, u"Meaning of Hanged Man",
         u"Divinatory meanings for this card can be difficulties, crisis and a time of hardship that cannot"
@@ -39,7 +39,7 @@ void DefineMajorCardsB(CardData *rows)
         u" indicates the calm endurance of severe trials and the strength that is found in waiting.  It"
         u" can also mean self-sacrifice for a cause, giving up something of value for the sake of a"
         u" greater good.");
-    hangedMan.pictureControl = QStringLiteral("Image2");
+    hangedMan.pictureObjectName = QStringLiteral("Image2");
     hangedMan.sizeOverrides = { kNarrowUprightByRotate };
 
     CardData &death = rows[13];

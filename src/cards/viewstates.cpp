@@ -79,7 +79,7 @@ WindowSize SizeOfState(const CardData &card, int state, Route route)
 
 int StyleIndex(const CardData &card, DeckStyle deckStyle)
 {
-    return card.HasStyles() && deckStyle == DeckStyle::Traditional ? kTraditional : kThoth;
+    return card.hasStyles() && deckStyle == DeckStyle::Traditional ? kTraditional : kThoth;
 }
 
 StatePicture PictureOfState(const CardData &card, int state, DeckStyle deckStyle)

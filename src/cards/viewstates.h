@@ -51,6 +51,6 @@ struct StatePicture
 {
     QString resource;
     QString cacheFile;
-    bool IsDesignPicture() const { return cacheFile.isEmpty(); }
+    bool isDesignPicture() const { return cacheFile.isEmpty(); }
 };
 StatePicture PictureOfState(const CardData &card, int state, DeckStyle deckStyle);

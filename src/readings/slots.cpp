@@ -25,8 +25,8 @@ Slot CelticSlot(int place, const LayoutFrame &frame)
     // Every expression in double precision, left to right, as the layout was designed.
     const double L = frame.left;
     const double T = frame.top;
-    const double W = frame.scaleWidth;
-    const double H = frame.scaleHeight;
+    const double W = frame.innerWidth;
+    const double H = frame.innerHeight;
     switch (place) {
     case 1: // covers him: the middle
         return Place(kCardHeight, kCardWidth, H / 2 + T, W / 3 + L);
@@ -62,8 +62,8 @@ Slot FiveCardSlot(int place, const LayoutFrame &frame)
 {
     const double L = frame.left;
     const double T = frame.top;
-    const double W = frame.scaleWidth;
-    const double H = frame.scaleHeight;
+    const double W = frame.innerWidth;
+    const double H = frame.innerHeight;
     // The divisors 2.4, 3.9, 2.3 and 2.6 round to 2, 4, 2 and 3 before they divide.
     const double top = T + IntDiv(H, 2.4);
     switch (place) {

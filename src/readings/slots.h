@@ -12,8 +12,8 @@ struct LayoutFrame
 {
     float left = 0;
     float top = 0;
-    float scaleWidth = 0;
-    float scaleHeight = 0;
+    float innerWidth = 0;
+    float innerHeight = 0;
 };
 
 // The window of a card dealt into a reading, twips. Positions are held in 32 bits: a layout

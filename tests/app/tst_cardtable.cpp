@@ -18,7 +18,7 @@ private slots:
         QSet<QString> titles;
         for (int n = 0; n < kCardCount; ++n) {
             QCOMPARE(Card(n).number, n);
-            QCOMPARE(CardClassName(n), QStringLiteral("Form%1").arg(n + 1));
+            QCOMPARE(CardObjectName(n), QStringLiteral("Form%1").arg(n + 1));
             keys.insert(CardKey(n));
             titles.insert(CardTitle(n));
             if (!renamed.contains(n))

@@ -440,7 +440,7 @@ private slots:
             QVERIFY(window->PictureControl()->hasPicture());
             QCOMPARE(IsLandscape(window->PictureControl()), states[i] % 2 == 1);
             const StatePicture picture = PictureOfState(window->Data(), states[i], program::state.deckStyle);
-            if (!picture.IsDesignPicture())
+            if (!picture.isDesignPicture())
                 QVERIFY2(platform::FileExists(Data(picture.cacheFile)), qPrintable(picture.cacheFile));
         }
         Choose(WindowOf(card), kReturnToDeck);

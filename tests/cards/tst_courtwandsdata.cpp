@@ -56,13 +56,13 @@ private slots:
         QCOMPARE(row.number, card);
         QCOMPARE(row.key, CardKey(card));
         QCOMPARE(row.title, CardTitle(card));
-        QCOMPARE(row.className, CardClassName(card));
+        QCOMPARE(row.objectName, CardObjectName(card));
 
         const QStringList words = row.key.split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QCOMPARE(words.size(), 2);
         QCOMPARE(row.meaningTitle, QStringLiteral("Meaning of The %1 of %2").arg(words[0], words[1]));
 
-        QVERIFY(!row.HasStyles());
+        QVERIFY(!row.hasStyles());
         QCOMPARE(row.pictureStem[kThoth], words.join(QString()) + QStringLiteral("bg"));
         QCOMPARE(row.cacheStem[kThoth], words.join(QString()).toLower());
         for (const char *ending : { "", "5", "6", "7" }) {
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(row.cacheOverrides.empty());
         QVERIFY(!row.stateZeroFromFile);
         QCOMPARE(row.returnPosition, 2);
-        QCOMPARE(row.pictureControl, QStringLiteral("Image1"));
+        QCOMPARE(row.pictureObjectName, QStringLiteral("Image1"));
         QVERIFY(row.listOnMouseDown);
     }
 

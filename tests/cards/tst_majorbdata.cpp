@@ -114,7 +114,7 @@ private slots:
         for (int n = kFirst; n <= kLast; ++n) {
             const CardData &row = CardDataOf(n);
             QCOMPARE(row.number, n);
-            QCOMPARE(row.className, QStringLiteral("Form%1").arg(n + 1));
+            QCOMPARE(row.objectName, QStringLiteral("Form%1").arg(n + 1));
             QCOMPARE(row.title, CardTitle(n));
             QCOMPARE(row.key, CardKey(n));
             if (n != 12 && n != 22 && n != 26)
@@ -302,9 +302,9 @@ private slots:
             QVERIFY2(row.clientWidth == 2100.0f && row.clientHeight == 2850.0f, name);
             QVERIFY2(row.pictureWidth == 2100.0f, name);
             QVERIFY2(row.pictureHeight == (n == 20 ? 2892.0f : 2856.0f), name);
-            QVERIFY2(row.pictureControl == QLatin1String(n == 12 ? "Image2" : "Image1"), name);
-            QVERIFY2(row.HasStyles() == (n == 11 || n == 17), name);
-            QVERIFY2(row.stateZeroFromFile == row.HasStyles(), name);
+            QVERIFY2(row.pictureObjectName == QLatin1String(n == 12 ? "Image2" : "Image1"), name);
+            QVERIFY2(row.hasStyles() == (n == 11 || n == 17), name);
+            QVERIFY2(row.stateZeroFromFile == row.hasStyles(), name);
             QVERIFY2(row.cacheOverrides.empty(), name);
             // The Moon too: an empty deck window comes back at the height every card gives it.
             QVERIFY2(row.refillHeight == 3409.0f, name);

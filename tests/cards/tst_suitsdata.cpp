@@ -77,13 +77,13 @@ private slots:
         QCOMPARE(row.number, card);
         QCOMPARE(row.key, CardKey(card));
         QCOMPARE(row.title, CardTitle(card));
-        QCOMPARE(row.className, CardClassName(card));
+        QCOMPARE(row.objectName, CardObjectName(card));
         QCOMPARE(row.title, NumberWord(card) + QLatin1Char(' ') + Suit(card));
         QCOMPARE(row.meaningTitle,
             QStringLiteral("Meaning of The ") + NumberWord(card) + QStringLiteral(" of ") + Suit(card));
 
         // One set of pictures, named by the title without its blank.
-        QVERIFY(!row.HasStyles());
+        QVERIFY(!row.hasStyles());
         const QString stem = NumberWord(card) + Suit(card) + QStringLiteral("bg");
         QCOMPARE(row.pictureStem[kThoth], stem);
         for (const char *ending : { "", "5", "6", "7" })
@@ -94,7 +94,7 @@ private slots:
         QCOMPARE(row.clientHeight, 2850.0f);
         QCOMPARE(row.pictureWidth, 2100.0f);
         QCOMPARE(row.pictureHeight, 2856.0f);
-        QCOMPARE(row.pictureControl, QStringLiteral("Image1"));
+        QCOMPARE(row.pictureObjectName, QStringLiteral("Image1"));
         QCOMPARE(row.returnPosition, 2);
         QCOMPARE(row.refillHeight, 3409.0f);
         QVERIFY(row.listOnMouseDown);

@@ -168,7 +168,7 @@ private slots:
             QCOMPARE(card.number, n);
             QCOMPARE(card.key, CardKey(n));
             QCOMPARE(card.title, CardTitle(n));
-            QCOMPARE(card.className, QStringLiteral("Form%1").arg(n + 1));
+            QCOMPARE(card.objectName, QStringLiteral("Form%1").arg(n + 1));
             QVERIFY2(!card.pictureStem[kThoth].isEmpty() && !card.cacheStem[kThoth].isEmpty(), qPrintable(card.title));
             QVERIFY2(card.meaningTitle.startsWith(QLatin1String("Meaning of ")), qPrintable(card.title));
             QVERIFY(card.returnPosition >= 1);

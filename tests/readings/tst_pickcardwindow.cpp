@@ -27,14 +27,14 @@ PickCardWindow *OpenPickCard()
 
 void ChooseName(PickCardWindow *pick, int n)
 {
-    pick->List1->setCurrentRow(n);
-    pick->List1_Click();
+    pick->cardList->setCurrentRow(n);
+    pick->pickNamedCard();
     FlushDeletes();
 }
 
 void ChoosePosition(PickCardWindow *pick, int entryIndex)
 {
-    emit pick->Combo1->activated(entryIndex);
+    emit pick->positionBox->activated(entryIndex);
     FlushDeletes();
 }
 
@@ -149,7 +149,7 @@ private slots:
         const DeckWindowSize smaller
             = SizeAfterCardTaken(DeckWindow::instance()->heightTwips(), DeckWindow::instance()->widthTwips());
 
-        pick->TakeCard(key);
+        pick->takeCard(key);
 
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(program::state.cardsOut, out);
@@ -167,7 +167,7 @@ private slots:
         f.Start();
         program::state.deck[40] = CardKey(0);
         PickCardWindow *pick = OpenPickCard();
-        pick->TakeCard(CardKey(0));
+        pick->takeCard(CardKey(0));
         QCOMPARE(program::state.deck[0], CardKey(1));
         QCOMPARE(program::state.deck[39], CardKey(0));
         QCOMPARE(WindowsOf(0).size(), 1);
@@ -253,17 +253,17 @@ private slots:
         ProgramFixture f;
         f.Start();
         PickCardWindow *pick = OpenPickCard();
-        QCOMPARE(pick->Combo1->count(), 78);
-        QCOMPARE(pick->Combo1->itemText(77), QStringLiteral("78"));
-        QCOMPARE(pick->Combo1->currentIndex(), -1);
+        QCOMPARE(pick->positionBox->count(), 78);
+        QCOMPARE(pick->positionBox->itemText(77), QStringLiteral("78"));
+        QCOMPARE(pick->positionBox->currentIndex(), -1);
         ChooseName(pick, CardNumberOfKey(program::state.deck[5]));
-        QCOMPARE(pick->Combo1->count(), 78);
+        QCOMPARE(pick->positionBox->count(), 78);
 
         const CardKeys deck = program::state.deck;
         const float height = DeckWindow::instance()->heightTwips();
-        pick->Combo1->showPopup();
-        QCOMPARE(pick->Combo1->count(), 77);
-        pick->Combo1->hidePopup();
+        pick->positionBox->showPopup();
+        QCOMPARE(pick->positionBox->count(), 77);
+        pick->positionBox->hidePopup();
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(DeckWindow::instance()->heightTwips(), height);
         VERIFY_DIALOGS(f.dialogs);
@@ -300,10 +300,10 @@ private slots:
         ChoosePosition(pick, 0);
         pick->showWindow(); // as if it were still on screen
         f.dialogs.ExpectMessage(kQuerentChosenText);
-        pick->Combo1->showPopup();
+        pick->positionBox->showPopup();
         QVERIFY(!pick->isShown());
-        QCOMPARE(pick->Combo1->count(), 77);
-        QVERIFY(!pick->Combo1->view()->isVisible());
+        QCOMPARE(pick->positionBox->count(), 77);
+        QVERIFY(!pick->positionBox->view()->isVisible());
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -314,12 +314,12 @@ private slots:
         f.Start();
         PickCardWindow *pick = OpenPickCard();
         const CardKeys deck = program::state.deck;
-        pick->Combo1->setFocus();
-        QTest::keyClick(pick->Combo1, Qt::Key_Down);
-        QTest::keyClick(pick->Combo1, Qt::Key_5);
+        pick->positionBox->setFocus();
+        QTest::keyClick(pick->positionBox, Qt::Key_Down);
+        QTest::keyClick(pick->positionBox, Qt::Key_5);
         QCOMPARE(program::state.deck, deck);
-        QCOMPARE(pick->Combo1->currentIndex(), -1);
-        pick->Combo1->hidePopup();
+        QCOMPARE(pick->positionBox->currentIndex(), -1);
+        pick->positionBox->hidePopup();
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -339,7 +339,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         PickCardWindow *pick = OpenPickCard();
-        QListWidget *list = pick->List1;
+        QListWidget *list = pick->cardList;
         const int card = 3;
         if (how == QLatin1String("click")) {
             QListWidgetItem *item = list->item(card);
@@ -448,7 +448,7 @@ private slots:
         const float height = DeckWindow::instance()->heightTwips();
 
         PickCardWindow *pick = OpenPickCard();
-        const int listed = pick->Combo1->count();
+        const int listed = pick->positionBox->count();
         ChooseName(pick, card);
 
         QCOMPARE(WindowsOf(card).size(), 1);
@@ -464,7 +464,7 @@ private slots:
         QCOMPARE(program::state.viewStates[card], std::int16_t(4));
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(DeckWindow::instance()->heightTwips(), height);
-        QCOMPARE(pick->Combo1->count(), listed);
+        QCOMPARE(pick->positionBox->count(), listed);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -485,7 +485,7 @@ private slots:
         Draw();
         PickCardWindow *pick = OpenPickCard();
         const QStringList windows = OpenCaptions();
-        pick->ShowOutCard(key);
+        pick->showOutCard(key);
         FlushDeletes();
         QCOMPARE(OpenCaptions(), windows);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
@@ -516,7 +516,7 @@ private slots:
         ProgramFixture f;
         f.Start();
         PickCardWindow *pick = OpenPickCard();
-        pick->Command1->click();
+        pick->exitButton->click();
         QVERIFY(!pick->isShown());
         QVERIFY(pick->isLoaded());
         QCOMPARE(program::state.reading, Reading::NoReading);

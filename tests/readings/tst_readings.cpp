@@ -37,7 +37,7 @@ void OpenCelticWithoutQuerent(ProgramFixture &f)
     f.dialogs.ExpectMessage(kAskForQuerentText);
     MainWindow::instance()->celticCrossAction->trigger();
     f.dialogs.ExpectMessage(kQuerentSkippedText);
-    PickCardWindow::instance()->Command1->click();
+    PickCardWindow::instance()->exitButton->click();
 }
 
 void VerifyWindowAt(CardWindow *window, const Slot &slot)
@@ -144,14 +144,14 @@ private slots:
         int firstDealt = 0;
         if (querent == QLatin1String("skip")) {
             f.dialogs.ExpectMessage(kQuerentSkippedText);
-            pick->Command1->click();
+            pick->exitButton->click();
         } else {
             f.dialogs.ExpectMessage(kQuerentPickedText);
             if (querent == QLatin1String("position")) {
-                emit pick->Combo1->activated(0);
+                emit pick->positionBox->activated(0);
             } else {
-                pick->List1->setCurrentRow(querentCard);
-                pick->List1_Click();
+                pick->cardList->setCurrentRow(querentCard);
+                pick->pickNamedCard();
             }
             // The querent lies where the first card will cover it.
             CardWindow *window = WindowOf(querentCard);
@@ -241,16 +241,16 @@ private slots:
                 MainWindow::instance()->pickCardAction->trigger();
                 break;
             case 'E':
-                PickCardWindow::instance()->Command1->click();
+                PickCardWindow::instance()->exitButton->click();
                 break;
             case 'P':
-                emit PickCardWindow::instance()->Combo1->activated(0);
+                emit PickCardWindow::instance()->positionBox->activated(0);
                 break;
             case 'D':
                 Draw();
                 break;
             case 'X':
-                qobject_cast<ReadingLayoutWindow *>(readingWindow)->Command1->click();
+                qobject_cast<ReadingLayoutWindow *>(readingWindow)->exitButton->click();
                 break;
             case 'W':
                 readingWindow->subWindow()->close();
@@ -292,7 +292,7 @@ private slots:
         QCOMPARE(pick->isShown(), !refused);
         QCOMPARE(pick->leftTwips(), 0.0f);
         QCOMPARE(pick->topTwips(), 3800.0f);
-        QCOMPARE(pick->Combo1->count(), 78);
+        QCOMPARE(pick->positionBox->count(), 78);
         VERIFY_DIALOGS(f.dialogs);
     }
 
@@ -326,13 +326,13 @@ private slots:
                 MainWindow::instance()->fiveCardAction->trigger();
                 break;
             case 'E':
-                PickCardWindow::instance()->Command1->click();
+                PickCardWindow::instance()->exitButton->click();
                 break;
             case 'D':
                 Draw();
                 break;
             case 'X':
-                FiveCardWindow::instance()->Command1->click();
+                FiveCardWindow::instance()->exitButton->click();
                 break;
             }
         }
@@ -422,12 +422,12 @@ private slots:
         platform::SetDialogs(&any);
         program::state.gypsieDeck = 1;
         MainWindow::instance()->celticCrossAction->trigger();
-        PickCardWindow::instance()->Command1->click();
+        PickCardWindow::instance()->exitButton->click();
         Draw();
         Draw();
         QCOMPARE(program::state.dealingCrossingCard, true);
         if (byExit)
-            CelticCrossWindow::instance()->Command1->click();
+            CelticCrossWindow::instance()->exitButton->click();
         else
             CelticCrossWindow::instance()->subWindow()->close();
         FlushDeletes();
@@ -496,7 +496,7 @@ private slots:
         Draw();
         Draw();
         MainWindow::instance()->pickCardAction->trigger();
-        emit PickCardWindow::instance()->Combo1->activated(1); // position 2: card 50
+        emit PickCardWindow::instance()->positionBox->activated(1); // position 2: card 50
         QCOMPARE(program::state.cardsOut[50], CardKey(50));
         DeckWindow::instance()->moveTwips(4000, 3000);
         const int inDeck = FirstFreePosition(program::state.deck);
@@ -541,7 +541,7 @@ private slots:
         Draw();
         CelticCrossWindow *layout = CelticCrossWindow::instance();
         platform::Workspace()->setActiveSubWindow(layout->subWindow());
-        layout->Image1_Click();
+        layout->bringOthersToFront();
         const QList<platform::ChildWindow *> open = platform::OpenWindows();
         QCOMPARE(platform::Workspace()->activeSubWindow(), open.last()->subWindow());
         QVERIFY(open.last() != layout);

@@ -97,12 +97,12 @@ QPixmap DesignPicture(const QString &resource)
 
 CardWindow::CardWindow(int cardNumber)
     : ChildWindow(
-        CardDataOf(cardNumber).className, CardDataOf(cardNumber).clientWidth, CardDataOf(cardNumber).clientHeight)
+        CardDataOf(cardNumber).objectName, CardDataOf(cardNumber).clientWidth, CardDataOf(cardNumber).clientHeight)
     , m_card(cardNumber)
 {
     const CardData &card = Data();
     Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    if (card.pictureControl == QLatin1String("Image2")) {
+    if (card.pictureObjectName == QLatin1String("Image2")) {
         Image2 = new platform::PictureLabel(QStringLiteral("Image2"), this);
         m_picture = Image2;
     } else {
@@ -298,12 +298,12 @@ void CardWindow::Redisplay(int state, Route route)
     target->setHeightTwips(size.height);
     target->setWidthTwips(size.width);
     const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
-    const QString path = picture.IsDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
-    if (!picture.IsDesignPicture())
+    const QString path = picture.isDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
+    if (!picture.isDesignPicture())
         platform::SaveResToFile(picture.resource, path);
     target->PictureControl()->setHeightTwips(target->innerHeightTwips());
     target->PictureControl()->setWidthTwips(target->innerWidthTwips());
-    if (picture.IsDesignPicture())
+    if (picture.isDesignPicture())
         target->ShowDesignPicture();
     else
         target->ShowPicture(path, picture.resource);

@@ -43,18 +43,18 @@ void CelticCrossWindow::loadEvent()
 {
     setLeftTwips(kLeft);
     setTopTwips(kTop);
-    FitPicture();
-    AskForQuerent();
+    fitPicture();
+    askForQuerent();
 }
 
-void CelticCrossWindow::AskForQuerent()
+void CelticCrossWindow::askForQuerent()
 {
     platform::dialogs().message(kAskForQuerentText);
     program::state.reading = Reading::CelticAwaitingQuerent;
     PickCardWindow::instance()->showWindow();
 }
 
-void CelticCrossWindow::Command1_Click()
+void CelticCrossWindow::endReading()
 {
     hideWindow();
     EndCelticReading();

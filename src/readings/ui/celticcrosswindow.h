@@ -16,8 +16,8 @@ public:
 
     // Tells the user about the querent, waits for the querent (Reading::CelticAwaitingQuerent) and shows
     // Pick A Card, where the querent is picked or skipped.
-    void AskForQuerent();
-    void Command1_Click() override;
+    void askForQuerent();
+    void endReading() override;
 
 protected:
     void resetControls() override;

@@ -40,21 +40,21 @@ void FiveCardWindow::loadEvent()
     program::state.reading = Reading::FiveCard;
     setLeftTwips(kLeft);
     setTopTwips(kTop);
-    FitPicture();
-    ShowFiveCardIntro();
+    fitPicture();
+    showIntro();
 }
 
-void FiveCardWindow::ShowFiveCardIntro()
+void FiveCardWindow::showIntro()
 {
     platform::dialogs().message(kFiveCardIntroText);
 }
 
 void FiveCardWindow::innerResizeEvent()
 {
-    FitPicture();
+    fitPicture();
 }
 
-void FiveCardWindow::Command1_Click()
+void FiveCardWindow::endReading()
 {
     hideWindow();
     EndFiveCardReading();

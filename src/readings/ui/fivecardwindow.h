@@ -14,8 +14,8 @@ public:
     // The Five Card window. Touching it when it is not open opens it, which starts a reading.
     static FiveCardWindow *instance();
 
-    void ShowFiveCardIntro();
-    void Command1_Click() override;
+    void showIntro();
+    void endReading() override;
 
 protected:
     void resetControls() override;

@@ -21,8 +21,8 @@ LayoutFrame FrameOf(platform::ChildWindow &form)
     LayoutFrame frame;
     frame.left = form.leftTwips();
     frame.top = form.topTwips();
-    frame.scaleWidth = form.innerWidthTwips();
-    frame.scaleHeight = form.innerHeightTwips();
+    frame.innerWidth = form.innerWidthTwips();
+    frame.innerHeight = form.innerHeightTwips();
     return frame;
 }
 
@@ -30,32 +30,32 @@ ReadingLayoutWindow::ReadingLayoutWindow(const LayoutDesign &design)
     : ChildWindow(QLatin1String(design.objectName), design.clientWidth, design.clientHeight)
     , m_design(design)
 {
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    layoutPicture = new platform::PictureLabel(QStringLiteral("Image1"), this);
     QPixmap picture;
     if (!picture.loadFromData(platform::Resource(QLatin1String(design.picture))))
         qWarning("Layout picture %s is missing; the reading goes on without it.", design.picture);
-    Image1->setPixmap(picture);
-    Image1->setAccessibleName(QStringLiteral("Spread layout"));
-    connect(Image1, &platform::PictureLabel::clicked, this, &ReadingLayoutWindow::Image1_Click);
+    layoutPicture->setPixmap(picture);
+    layoutPicture->setAccessibleName(QStringLiteral("Spread layout"));
+    connect(layoutPicture, &platform::PictureLabel::clicked, this, &ReadingLayoutWindow::bringOthersToFront);
 
-    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
-    platform::PlaceControl(Command1, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
-    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    exitButton = new platform::WrappingButton(QStringLiteral("Command1"), kLayoutExitCaption, this);
+    platform::PlaceControl(exitButton, design.exitLeft, design.exitTop, kExitWidth, kExitHeight);
+    connect(exitButton, &QPushButton::clicked, this, [this] { endReading(); });
 }
 
 void ReadingLayoutWindow::resetControls()
 {
-    Image1->setGeometryTwips(0, 0, m_design.pictureWidth, m_design.pictureHeight);
-    Command1->raise();
+    layoutPicture->setGeometryTwips(0, 0, m_design.pictureWidth, m_design.pictureHeight);
+    exitButton->raise();
 }
 
-void ReadingLayoutWindow::FitPicture()
+void ReadingLayoutWindow::fitPicture()
 {
-    Image1->setHeightTwips(innerHeightTwips());
-    Image1->setWidthTwips(innerWidthTwips());
+    layoutPicture->setHeightTwips(innerHeightTwips());
+    layoutPicture->setWidthTwips(innerWidthTwips());
 }
 
-void ReadingLayoutWindow::Image1_Click()
+void ReadingLayoutWindow::bringOthersToFront()
 {
     QMdiArea *workspace = platform::Workspace();
     for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {

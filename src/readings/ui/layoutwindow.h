@@ -23,9 +23,9 @@ struct LayoutDesign
     float clientWidth; // the inner size, twips
     float clientHeight;
     const char *picture; // the embedded layout picture
-    float pictureWidth; // Image1's design size, twips
+    float pictureWidth; // the layout picture's design size, twips
     float pictureHeight;
-    float exitLeft; // Command1, twips
+    float exitLeft; // the "EXIT" button, twips
     float exitTop;
 };
 
@@ -36,19 +36,19 @@ class ReadingLayoutWindow : public platform::ChildWindow
 public:
     explicit ReadingLayoutWindow(const LayoutDesign &design);
 
-    platform::PictureLabel *Image1 = nullptr;
-    platform::WrappingButton *Command1 = nullptr;
+    platform::PictureLabel *layoutPicture = nullptr;
+    platform::WrappingButton *exitButton = nullptr;
 
     // "EXIT": the window hides (it stays open) and the reading ends.
-    virtual void Command1_Click() = 0;
+    virtual void endReading() = 0;
     // Every other visible window, in the order of the open-window list, gets the focus; the
     // window handled last stays active. Hidden windows stay hidden.
-    void Image1_Click();
+    void bringOthersToFront();
 
 protected:
     void resetControls() override;
     // The picture covers the inner area.
-    void FitPicture();
+    void fitPicture();
 
 private:
     LayoutDesign m_design;

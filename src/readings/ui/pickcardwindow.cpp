@@ -87,7 +87,7 @@ PositionList::PositionList(QWidget *parent)
 
 void PositionList::showPopup()
 {
-    emit DropDown();
+    emit aboutToOpen();
     // Filling the list may have hidden the window (the querent was chosen already).
     if (!isVisible())
         return;
@@ -126,106 +126,102 @@ PickCardWindow::PickCardWindow()
     }
 
     // Pictures and labels first: the lists and the button lie over them.
-    Image2 = new platform::PictureLabel(QStringLiteral("Image2"), this);
-    Image2->setPixmap(picture);
-    Image2->setAccessibleName(kPickCardCaption);
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
-    Label2 = MakeLabel(this, "Label2", kPickListLabel);
-    Label1 = MakeLabel(this, "Label1", kPickPositionLabel);
+    instructions = new platform::PictureLabel(QStringLiteral("Image2"), this);
+    instructions->setPixmap(picture);
+    instructions->setAccessibleName(kPickCardCaption);
+    backdrop = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    cardListLabel = MakeLabel(this, "Label2", kPickListLabel);
+    positionLabel = MakeLabel(this, "Label1", kPickPositionLabel);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(kPickListLabel);
-    Label2->setBuddy(List1);
+    cardList = new QListWidget(this);
+    cardList->setObjectName(QStringLiteral("List1"));
+    cardList->setAccessibleName(kPickListLabel);
+    cardListLabel->setBuddy(cardList);
     for (int n = 0; n < kCardCount; ++n)
-        List1->addItem(CardKey(n));
-    List1->installEventFilter(this);
+        cardList->addItem(CardKey(n));
+    cardList->installEventFilter(this);
     // A click picks, also on the entry already selected; moving through the list with the
     // arrow keys only selects, and Enter picks (see eventFilter).
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
+    connect(cardList, &QListWidget::itemClicked, this, [this] { pickNamedCard(); });
 
-    Combo1 = new PositionList(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setAccessibleName(kPickPositionLabel);
-    Label1->setBuddy(Combo1);
-    connect(Combo1, &PositionList::DropDown, this, &PickCardWindow::Combo1_DropDown);
+    positionBox = new PositionList(this);
+    positionBox->setObjectName(QStringLiteral("Combo1"));
+    positionBox->setAccessibleName(kPickPositionLabel);
+    positionLabel->setBuddy(positionBox);
+    connect(positionBox, &PositionList::aboutToOpen, this, &PickCardWindow::refreshPositionBox);
     // Only the user's choice of an entry picks; the program's refilling does not.
-    connect(Combo1, &QComboBox::activated, this, [this](int index) { Combo1_Click(Combo1->itemText(index)); });
+    connect(
+        positionBox, &QComboBox::activated, this, [this](int index) { pickPosition(positionBox->itemText(index)); });
 
-    Command1 = new platform::WrappingButton(QStringLiteral("Command1"), kPickExitCaption, this);
-    connect(Command1, &QPushButton::clicked, this, &PickCardWindow::Command1_Click);
+    exitButton = new platform::WrappingButton(QStringLiteral("Command1"), kPickExitCaption, this);
+    connect(exitButton, &QPushButton::clicked, this, &PickCardWindow::leave);
 }
 
 void PickCardWindow::resetControls()
 {
     setCaption(kPickCardCaption);
-    Image2->setGeometryTwips(0, 0, 5196, 1608);
-    Image1->setGeometryTwips(0, 0, 5172, 1572);
-    platform::PlaceControl(Label2, 3000, 0, 1932, 252);
-    platform::PlaceControl(List1, 3000, 240, 2052, 255);
-    platform::PlaceControl(Label1, 3000, 720, 972, 252);
-    FitLabelFont(Label2);
-    FitLabelFont(Label1);
-    platform::PlaceControl(Combo1, 3000, 960, 972, 288);
-    platform::PlaceControl(Command1, 4080, 1080, 972, 372);
-    List1->setCurrentRow(-1);
-    List1->clearSelection();
-    List1->scrollToTop();
-    Combo1->clear();
+    instructions->setGeometryTwips(0, 0, 5196, 1608);
+    backdrop->setGeometryTwips(0, 0, 5172, 1572);
+    platform::PlaceControl(cardListLabel, 3000, 0, 1932, 252);
+    platform::PlaceControl(cardList, 3000, 240, 2052, 255);
+    platform::PlaceControl(positionLabel, 3000, 720, 972, 252);
+    FitLabelFont(cardListLabel);
+    FitLabelFont(positionLabel);
+    platform::PlaceControl(positionBox, 3000, 960, 972, 288);
+    platform::PlaceControl(exitButton, 4080, 1080, 972, 372);
+    cardList->setCurrentRow(-1);
+    cardList->clearSelection();
+    cardList->scrollToTop();
+    positionBox->clear();
 }
 
 void PickCardWindow::loadEvent()
 {
     setLeftTwips(kLeft);
     setTopTwips(kTop);
-    RefreshPickList();
+    refreshPositionBox();
 }
 
 bool PickCardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1 && event->type() == QEvent::KeyPress) {
+    if (watched == cardList && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && List1->currentItem()) {
-            List1_Click();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && cardList->currentItem()) {
+            pickNamedCard();
             return true;
         }
     }
     return ChildWindow::eventFilter(watched, event);
 }
 
-void PickCardWindow::Combo1_DropDown()
+void PickCardWindow::refreshPositionBox()
 {
-    RefreshPickList();
+    positionBox->clear();
+    fillPositionBox(PickListCount(program::state.deck));
 }
 
-void PickCardWindow::RefreshPickList()
-{
-    Combo1->clear();
-    FillPickList(PickListCount(program::state.deck));
-}
-
-void PickCardWindow::FillPickList(int count)
+void PickCardWindow::fillPositionBox(int count)
 {
     if (program::state.reading == Reading::CelticCross) {
         platform::dialogs().message(kQuerentChosenText);
         hideWindow();
     }
-    Combo1->addItems(PositionEntries(count));
+    positionBox->addItems(PositionEntries(count));
     // Nothing is chosen until the user chooses.
-    Combo1->setCurrentIndex(-1);
+    positionBox->setCurrentIndex(-1);
 }
 
-void PickCardWindow::Combo1_Click(const QString &entry)
+void PickCardWindow::pickPosition(const QString &entry)
 {
     const int position = PositionOfEntry(entry, program::state.deck);
     if (position < 0)
         return; // not a position of the deck as it is now
-    TakeCard(program::state.deck[position]);
+    takeCard(program::state.deck[position]);
 }
 
-void PickCardWindow::List1_Click()
+void PickCardWindow::pickNamedCard()
 {
-    const QListWidgetItem *item = List1->currentItem();
+    const QListWidgetItem *item = cardList->currentItem();
     if (!item)
         return;
     const QString name = item->text();
@@ -238,13 +234,13 @@ void PickCardWindow::List1_Click()
     // it was taken from is met again among the cards that are out and shown again.
     for (int i = 0; i < kCardCount; ++i) {
         if (program::state.cardsOut[i] == name && program::state.reading != Reading::CelticCross)
-            ShowOutCard(name);
+            showOutCard(name);
         if (program::state.deck[i] == name)
-            TakeCard(name);
+            takeCard(name);
     }
 }
 
-void PickCardWindow::Command1_Click()
+void PickCardWindow::leave()
 {
     if (program::state.reading == Reading::CelticAwaitingQuerent) {
         platform::dialogs().message(kQuerentSkippedText);

@@ -29,7 +29,7 @@ public:
 
 signals:
     // The list is about to open.
-    void DropDown();
+    void aboutToOpen();
 
 protected:
     // Keys that would choose an entry without opening the list open the list instead, so that
@@ -48,35 +48,34 @@ public:
     // The Pick A Card window. Touching it when it is not open opens it (with a fresh position list).
     static PickCardWindow *instance();
 
-    platform::PictureLabel *Image2 = nullptr; // the instructions
-    QLabel *Label2 = nullptr;
-    QListWidget *List1 = nullptr; // the 78 card keys in card-number order
-    QLabel *Label1 = nullptr;
-    PositionList *Combo1 = nullptr; // the deck positions "1" to N
-    platform::WrappingButton *Command1 = nullptr; // "Exit Form"
-    platform::PictureLabel *Image1 = nullptr;
+    platform::PictureLabel *instructions = nullptr;
+    QLabel *cardListLabel = nullptr;
+    QListWidget *cardList = nullptr; // the 78 card keys in card-number order
+    QLabel *positionLabel = nullptr;
+    PositionList *positionBox = nullptr; // the deck positions "1" to N
+    platform::WrappingButton *exitButton = nullptr; // "Exit Form"
+    platform::PictureLabel *backdrop = nullptr; // empty, under the lists
 
-    // Events.
-    void Combo1_DropDown();
     // The position list's entry `entry` was chosen.
-    void Combo1_Click(const QString &entry);
+    void pickPosition(const QString &entry);
     // The name list's current entry was chosen (a click, or Enter).
-    void List1_Click();
-    void Command1_Click();
+    void pickNamedCard();
+    // "Exit Form": skips the querent when one is asked for, then hides the window.
+    void leave();
 
     // Counts the cards in the deck and fills the position list.
-    void RefreshPickList();
-    void FillPickList(int count);
+    void refreshPositionBox();
+    void fillPositionBox(int count);
 
     // Takes the card `key` out of the deck and opens it in its card's default window: as the
     // querent on the Celtic Cross while one is asked for, else where card windows open.
     // Whether or not a card was taken, the deck window then shrinks by one step.
-    void TakeCard(const QString &key);
+    void takeCard(const QString &key);
     // Takes the entry at `position` out of the deck; hides the deck window when it is empty.
-    void RemoveFromDeck(int position);
+    void removeFromDeck(int position);
     // Closes every window of the card `key` without giving the card back and shows the card
     // again in its default window at Left 5000, Top 2500. The card stays out.
-    void ShowOutCard(const QString &key);
+    void showOutCard(const QString &key);
 
 protected:
     void resetControls() override;

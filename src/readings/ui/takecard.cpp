@@ -50,17 +50,17 @@ void PlaceQuerent(CardWindow *window)
     window->setWidthTwips(kQuerentWidth);
     FitPicture(window);
     CelticCrossWindow *layout = CelticCrossWindow::instance();
-    const double scaleHeight = layout->innerHeightTwips();
+    const double innerHeight = layout->innerHeightTwips();
     const double top = layout->topTwips();
-    window->setTopTwips(static_cast<float>(scaleHeight / 2 + top));
-    const double scaleWidth = layout->innerWidthTwips();
+    window->setTopTwips(static_cast<float>(innerHeight / 2 + top));
+    const double innerWidth = layout->innerWidthTwips();
     const double left = layout->leftTwips();
-    window->setLeftTwips(static_cast<float>(scaleWidth / 3 + left));
+    window->setLeftTwips(static_cast<float>(innerWidth / 3 + left));
 }
 
 } // namespace
 
-void PickCardWindow::TakeCard(const QString &key)
+void PickCardWindow::takeCard(const QString &key)
 {
     const int position = PositionOfCard(program::state.deck, key);
     if (position >= 0) {
@@ -76,7 +76,7 @@ void PickCardWindow::TakeCard(const QString &key)
         ShowCachedPicture(window, TakeCardPicture(n, program::state.deckStyle, program::state.pictureSuffix));
         window->showWindow();
         program::state.cardsOut[n] = CardKey(n);
-        RemoveFromDeck(position);
+        removeFromDeck(position);
     }
     // One step smaller whether or not a card was taken; the visibility stays as it is.
     if (DeckWindow *deck = DeckWindow::instance()) {
@@ -86,7 +86,7 @@ void PickCardWindow::TakeCard(const QString &key)
     }
 }
 
-void PickCardWindow::RemoveFromDeck(int position)
+void PickCardWindow::removeFromDeck(int position)
 {
     RemoveDeckEntry(program::state.deck, position);
     DeckWindow *deck = DeckWindow::instance();
@@ -94,7 +94,7 @@ void PickCardWindow::RemoveFromDeck(int position)
         deck->hideWindow();
 }
 
-void PickCardWindow::ShowOutCard(const QString &key)
+void PickCardWindow::showOutCard(const QString &key)
 {
     // The windows closed here keep their card out of the deck.
     program::state.cardReturn = CardReturn::StaysOut;
