@@ -29,6 +29,7 @@ class CardWindow : public platform::Form
 
 public:
     explicit CardWindow(int cardNumber);
+    ~CardWindow() override;
 
     int CardNumber() const { return m_card; }
     const CardData &Data() const;
