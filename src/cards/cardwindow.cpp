@@ -53,8 +53,8 @@ int ToPixels(float twips)
     return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
 }
 
-// The pictures of closed windows go back to the system, not only to the heap: one trim after
-// a run of windows closed together.
+// The pictures of closed windows go back to the system, not only to the heap: one trim a
+// moment after a run of windows closed, out of the way of what the user does next.
 void GiveMemoryBack()
 {
 #ifdef __GLIBC__
@@ -62,7 +62,7 @@ void GiveMemoryBack()
     if (pending)
         return;
     pending = true;
-    QTimer::singleShot(0, [] {
+    QTimer::singleShot(kTrimDelayMs, [] {
         pending = false;
         malloc_trim(0);
     });
