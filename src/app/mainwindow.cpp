@@ -68,8 +68,7 @@ int ToPixels(float twips)
 
 float ReadPosition(const QString &key, float fallback)
 {
-    const QString text =
-        platform::GetSetting(kAppName, kSection, key, QString::number(static_cast<double>(fallback)));
+    const QString text = platform::GetSetting(kAppName, kSection, key, QString::number(static_cast<double>(fallback)));
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
     return ok && std::isfinite(value) ? value : fallback;
@@ -104,11 +103,14 @@ frmMain::frmMain()
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPixmap background;
-    if (background.loadFromData(platform::Resource(QLatin1String(art::kMainBackground.name))))
-        m_workspace->setBackground(QBrush(background));
-    else
-        m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // The background is the largest picture of the program: it is decoded beside the start-up
+    // question rather than before it, and tiled as soon as it is ready.
+    m_workspace->setBackground(palette().brush(QPalette::Dark));
+    platform::DecodeInBackground(
+        QLatin1String(art::kMainBackground.name), m_workspace, [workspace = m_workspace](QImage background) {
+            if (!background.isNull())
+                workspace->setBackground(QBrush(QPixmap::fromImage(std::move(background))));
+        });
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
 
@@ -149,8 +151,8 @@ void frmMain::CreateMenus()
     mnuFileSave = action(mnuFile, "mnuFileSave", QStringLiteral("&Save"), &frmMain::mnuFileSave_Click);
     mnuFileSaveAs = action(mnuFile, "mnuFileSaveAs", QStringLiteral("Save &As..."), &frmMain::mnuFileSaveAs_Click);
     separator(mnuFile, "mnuFileBar1");
-    mnuFileProperties =
-        action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &frmMain::mnuFileProperties_Click);
+    mnuFileProperties
+        = action(mnuFile, "mnuFileProperties", QStringLiteral("Propert&ies"), &frmMain::mnuFileProperties_Click);
     separator(mnuFile, "mnuFileBar2");
     mnuFileExit = action(mnuFile, "mnuFileExit", QStringLiteral("E&xit"), &frmMain::mnuFileExit_Click);
 
@@ -164,24 +166,23 @@ void frmMain::CreateMenus()
     mnuView = menuBar()->addMenu(QStringLiteral("&Readings"));
     mnuView->setObjectName(QStringLiteral("mnuView"));
     mnuViewBar0 = action(mnuView, "mnuViewBar0", QStringLiteral("&Celtic Cross Spread"), &frmMain::mnuViewBar0_Click);
-    mnuViewOptions =
-        action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &frmMain::mnuViewOptions_Click);
+    mnuViewOptions
+        = action(mnuView, "mnuViewOptions", QStringLiteral("&Five Card Spread"), &frmMain::mnuViewOptions_Click);
 
     mnuTools = menuBar()->addMenu(QStringLiteral("&Shuffle"));
     mnuTools->setObjectName(QStringLiteral("mnuTools"));
-    mnuToolsOptions =
-        action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &frmMain::mnuToolsOptions_Click);
-    mnuToolsOptions3 =
-        action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &frmMain::mnuToolsOptions3_Click);
-    mnuToolsOptions2 =
-        action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &frmMain::mnuToolsOptions2_Click);
+    mnuToolsOptions
+        = action(mnuTools, "mnuToolsOptions", QStringLiteral("&Shuffle Cards"), &frmMain::mnuToolsOptions_Click);
+    mnuToolsOptions3
+        = action(mnuTools, "mnuToolsOptions3", QStringLiteral("&Cut Cards"), &frmMain::mnuToolsOptions3_Click);
+    mnuToolsOptions2
+        = action(mnuTools, "mnuToolsOptions2", QStringLiteral("&Pick A Card"), &frmMain::mnuToolsOptions2_Click);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuHelpContents =
-        action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
-    mnuHelpSearchForHelpOn =
-        action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
+    mnuHelpContents = action(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"), &frmMain::mnuHelpContents_Click);
+    mnuHelpSearchForHelpOn
+        = action(mnuHelp, "mnuHelpSearchForHelpOn", QStringLiteral("&Search For Help On..."), nullptr);
     mnuHelpSearchForHelpOn->setEnabled(false);
     mnuHelpSearchForHelpOn->setVisible(false);
     separator(mnuHelp, "mnuHelpBar0");

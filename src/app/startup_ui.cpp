@@ -7,6 +7,7 @@
 #include "deck/deckwindow.h"
 #include "platform/dialogs_ui.h"
 #include "platform/files.h"
+#include "platform/startprobe_ui.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,6 +47,7 @@ void InitEnvironment()
 
 void Main()
 {
+    platform::WatchFirstQuestion();
     G.ReturnPending = 0;
     G.ReadingState = 0;
     G.ReadingBegun = 0;

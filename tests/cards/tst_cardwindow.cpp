@@ -51,7 +51,6 @@ QList<CardWindow *> WindowsOf(int n)
     return windows;
 }
 
-
 // The pointer crossing the menu list, as on the way to an item.
 void MoveOverList(CardWindow *window, const QPoint &at = QPoint(5, 5))
 {
@@ -76,10 +75,9 @@ void Run(int n, const QString &commands)
     }
 }
 
-
 bool IsLandscape(const platform::ImageControl *control)
 {
-    const QSize size = control->pixmap().size();
+    const QSize size = control->PictureSize();
     return size.width() > size.height();
 }
 
@@ -180,7 +178,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(FileBytes(Data(file)), platform::Resource(resource));
         QVERIFY(!platform::Resource(resource).isEmpty());
-        QCOMPARE(window->PictureControl()->pixmap().size(), QImage::fromData(platform::Resource(resource)).size());
+        QCOMPARE(window->PictureControl()->PictureSize(), QImage::fromData(platform::Resource(resource)).size());
         if (window->Image2) // the picture goes into Image2; Image1 stays empty
             QVERIFY(!window->Image1->HasPicture());
         // The deal shows the picture; it turns nothing over.
@@ -804,7 +802,7 @@ private slots:
         QCOMPARE(G.CardReturnMode, std::int16_t(1));
         QCOMPARE(window->Height(), 2254.0f);
         QCOMPARE(FileBytes(Data(QStringLiteral("fool1"))), folderBroken ? before : resource);
-        QCOMPARE(window->PictureControl()->pixmap().size(), QSize(544, 400));
+        QCOMPARE(window->PictureControl()->PictureSize(), QSize(544, 400));
         VERIFY_DIALOGS(f.dialogs);
     }
 };

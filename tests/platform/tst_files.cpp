@@ -97,14 +97,14 @@ DealPicture FoolOnTop()
     return FreeDealPicture(0, G.DeckStyle, FreeDealPicSuffix(G.Reversed[0], G.GypsieDeck));
 }
 
-QImage Shown(CardWindow *window)
+QByteArray Shown(CardWindow *window)
 {
-    return window->PictureControl()->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    return window->PictureControl()->PictureBytes();
 }
 
-QImage Embedded(const QString &resource)
+QByteArray Embedded(const QString &resource)
 {
-    return QImage::fromData(platform::Resource(resource)).convertToFormat(QImage::Format_RGB32);
+    return platform::Resource(resource);
 }
 
 // Sets the process's file size limit for one scope: writes past it fail as on a full disk.
