@@ -1,53 +1,118 @@
-// How long a deal takes, against decoding the card's picture alone, and how long the program
-// takes to come up to its first question, against an empty main window with a child area.
-// Run by hand, offscreen:  QT_QPA_PLATFORM=offscreen ./bench/bench_deal
+// What the card windows cost, as ratios to a floor measured in the same run: decoding one
+// 400 x 544 card picture from disk and scaling it to the size a dealt card is shown at.
+// Also the resident memory with every card out and after they all went back.
+// Run by hand, offscreen:  QT_QPA_PLATFORM=offscreen build/bench/bench_deal
 #include "app/cardtable.h"
 #include "app/programstate.h"
-#include "app/ui/startup.h"
+#include "app/ui/mainwindow.h"
 #include "cards/ui/cardwindow.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/files.h"
 #include "platform/resources.h"
+#include "platform/ui/buttons.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/picturelabel.h"
+#include "readings/ui/pickcardwindow.h"
+#include "support/cardwindows.h"
 #include "support/fixture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
-#include <QMainWindow>
-#include <QMdiArea>
+#include <QImageReader>
+#include <QListWidget>
 #include <QPixmap>
-#include <QPixmapCache>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <memory>
-#include <optional>
+#include <functional>
+#include <vector>
 
 namespace {
 
-constexpr int kCard = 0; // The Fool
+enum MenuIndex { kEnlarge = 0, kShrink, kRotate };
 
-// A click on the deck up to the card painted on screen.
-void Deal()
+double Median(std::vector<double> values)
 {
-    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(kCard));
-    std::rotate(program::state.deck.begin(), it, it + 1);
-    DeckWindow::instance()->drawTopCard();
-    QCoreApplication::processEvents();
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-// The card window closed up to the deck painted again.
-void Return()
+// Milliseconds `step` takes, up to everything it asked for painted.
+double Time(const std::function<void()> &step)
 {
-    if (platform::ChildWindow *window = platform::FindWindowByCaption(CardTitle(kCard)))
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    QCoreApplication::processEvents();
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+// Answers every box: the benchmarks look at time, not at texts.
+class QuietDialogs : public platform::Dialogs
+{
+public:
+    void message(const QString &, const QString &) override { }
+    bool askYesNo(const QString &) override { return false; }
+    QString openFileName(const QString &) override { return QString(); }
+    QString saveFileName(const QString &) override { return QString(); }
+};
+
+// A started program whose boxes all answer themselves.
+struct QuietProgram
+{
+    QuietProgram()
+    {
+        f.Start(true);
+        platform::SetDialogs(&quiet);
+    }
+    ~QuietProgram() { platform::SetDialogs(&f.dialogs); }
+    ProgramFixture f;
+    QuietDialogs quiet;
+};
+
+void PutOnTop(int n)
+{
+    const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
+    if (it != program::state.deck.end())
+        std::rotate(program::state.deck.begin(), it, it + 1);
+}
+
+// A click on the deck with card `n` on top.
+void Deal(int n)
+{
+    PutOnTop(n);
+    DeckWindow::instance()->drawTopCard();
+}
+
+// Every window of card `n` closed, giving the card back.
+void Return(int n)
+{
+    program::state.cardReturn = CardReturn::ToDeck;
+    while (CardWindow *window = WindowOf(n))
         window->unload();
     FlushDeletes();
 }
 
-void DealAndReturn()
+void ChooseItem(CardWindow *window, int item)
 {
-    Deal();
-    Return();
+    window->Image1_Click();
+    window->List1->setCurrentRow(item);
+    window->List1_Click();
+}
+
+long ResidentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
 }
 
 // The offscreen platform says this for every window shown; it only hides the figures.
@@ -58,29 +123,7 @@ void DropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const
         g_previousHandler(type, context, message);
 }
 
-// Start-up and the empty window are timed alike: one untimed run first (so neither pays for
-// what the toolkit sets up once per process), then kRuns runs, each from nothing to the
-// window shown and painted; the set-up and clean-up around each run are not timed.
-template <typename Prepare, typename Run, typename Cleanup>
-double MeanMilliseconds(Prepare prepare, Run run, Cleanup cleanup)
-{
-    constexpr int kRuns = 20;
-    qint64 total = 0;
-    for (int i = -1; i < kRuns; ++i) {
-        prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        QCoreApplication::processEvents();
-        const qint64 elapsed = timer.nsecsElapsed();
-        cleanup();
-        if (i >= 0)
-            total += elapsed;
-    }
-    const double ms = double(total) / kRuns / 1e6;
-    qInfo("%.3f ms per run", ms);
-    return ms;
-}
+constexpr int kRuns = 31;
 
 } // namespace
 
@@ -88,105 +131,129 @@ class bench_deal : public QObject
 {
     Q_OBJECT
 
+    double m_floor = 0;
+
+    void Report(const char *what, double ms, double floors = 1)
+    {
+        std::printf("%-34s %8.2f ms  %6.2fx the floor\n", what, ms, ms / (m_floor * floors));
+        std::fflush(stdout);
+    }
+
 private slots:
-    void initTestCase() { g_previousHandler = qInstallMessageHandler(DropOffscreenNoise); }
-
-    void dealAndReturn_data()
+    void initTestCase()
     {
-        QTest::addColumn<bool>("cachePresent");
-        QTest::newRow("cache file absent") << false;
-        QTest::newRow("cache file present") << true;
-    }
-    void dealAndReturn()
-    {
-        QFETCH(bool, cachePresent);
-        ProgramFixture f;
-        f.Start(true);
-        const QString cache = platform::DataPath(QStringLiteral("foolcardbg"));
-        DealAndReturn(); // the first window of the program pays for one-time set-up
-        QBENCHMARK
+        g_previousHandler = qInstallMessageHandler(DropOffscreenNoise);
+        // The size a dealt card is shown at.
+        QSize shown;
         {
-            if (!cachePresent)
-                QFile::remove(cache);
-            DealAndReturn();
+            QuietProgram program;
+            Deal(0);
+            QCoreApplication::processEvents();
+            CardWindow *window = WindowOf(0);
+            QVERIFY(window);
+            shown = window->PictureControl()->size();
         }
-        QVERIFY(platform::FileExists(cache));
-    }
-
-    // The deal alone (the click up to the card painted, cache file present) and the return alone.
-    void dealAlone()
-    {
-        ProgramFixture f;
-        f.Start(true);
-        DealAndReturn();
-        constexpr int kRuns = 200;
-        qint64 deal = 0;
-        qint64 back = 0;
-        for (int i = 0; i < kRuns; ++i) {
-            QElapsedTimer timer;
-            timer.start();
-            Deal();
-            deal += timer.nsecsElapsed();
-            timer.restart();
-            Return();
-            back += timer.nsecsElapsed();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("card.jpg"));
+        QVERIFY(platform::WriteFileWhole(path, platform::Resource(QStringLiteral("FoolCardbg"))));
+        QCOMPARE(QImageReader(path).size(), QSize(400, 544));
+        std::vector<double> times;
+        for (int i = -1; i < kRuns * 3; ++i) {
+            QPixmap scaled;
+            const double ms = Time([&] {
+                const QImage picture = QImageReader(path).read();
+                scaled = QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            });
+            if (i >= 0)
+                times.push_back(ms);
+            QVERIFY(!scaled.isNull());
         }
-        qInfo("deal %.3f ms, return %.3f ms per card", double(deal) / kRuns / 1e6, double(back) / kRuns / 1e6);
-        QTest::setBenchmarkResult(double(deal) / kRuns / 1e6, QTest::WalltimeMilliseconds);
+        m_floor = Median(times);
+        std::printf("floor: a 400 x 544 JPEG decoded from disk and scaled to %d x %d: %.3f ms\n", shown.width(),
+            shown.height(), m_floor);
     }
 
-    void decodeCardPicture()
+    // Resident memory with all 78 cards out, and after they all went back to the deck; first,
+    // while the process is still small.
+    void memory()
     {
-        const QByteArray bytes = platform::Resource(QStringLiteral("FoolCardbg"));
-        QVERIFY(!bytes.isEmpty());
-        QBENCHMARK
-        {
-            QPixmap picture;
-            picture.loadFromData(bytes);
+        QuietProgram program;
+        QCoreApplication::processEvents();
+        const long before = ResidentKilobytes();
+        for (int n = 0; n < kCardCount; ++n) {
+            Deal(n);
+            QCoreApplication::processEvents();
+        }
+        const long out = ResidentKilobytes();
+        for (int n = 0; n < kCardCount; ++n)
+            Return(n);
+        QTest::qWait(kTrimDelayMs * 2);
+        const long back = ResidentKilobytes();
+
+        std::printf("resident memory: %.1f MB started, %.1f MB with all 78 cards out, %.1f MB after they "
+                    "all went back\n",
+            before / 1024.0, out / 1024.0, back / 1024.0);
+    }
+
+    // A card's first deal in the program: the click up to the window painted with its picture.
+    void firstDeal()
+    {
+        QuietProgram program;
+        Deal(kCardCount - 1); // the program's first window pays for one-time set-up
+        Return(kCardCount - 1);
+        std::vector<double> absent;
+        std::vector<double> present;
+        for (int n = 0; n < kCardCount - 1; ++n) {
+            absent.push_back(Time([n] { Deal(n); }));
+            Return(n);
+        }
+        for (int n = 0; n < kCardCount - 1; ++n) {
+            present.push_back(Time([n] { Deal(n); }));
+            Return(n);
+        }
+        Report("first deal, cache file absent", Median(absent));
+        Report("first deal, cache file present", Median(present));
+    }
+
+    // Enlarge and Rotate from a dealt card's window, each card's first time (their cache files
+    // absent), then again (present).
+    void enlargeAndRotate()
+    {
+        QuietProgram program;
+        Deal(kCardCount - 1);
+        Return(kCardCount - 1);
+        for (const char *cache : { "absent", "present" }) {
+            std::vector<double> enlarge;
+            std::vector<double> rotate;
+            for (int n = 0; n < kCardCount - 1; ++n) {
+                Deal(n);
+                QCoreApplication::processEvents();
+                enlarge.push_back(Time([n] { ChooseItem(WindowOf(n), kEnlarge); }));
+                rotate.push_back(Time([n] { ChooseItem(WindowOf(n), kRotate); }));
+                Return(n);
+            }
+            Report(qPrintable(QStringLiteral("Enlarge, cache files %1").arg(QLatin1String(cache))), Median(enlarge));
+            Report(qPrintable(QStringLiteral("Rotate, cache files %1").arg(QLatin1String(cache))), Median(rotate));
         }
     }
 
-    // For comparison with the start: the main window's background picture, decoded once at start.
-    void decodeMainBackground()
+    // The ten deals of a Celtic Cross, each run in a new program folder.
+    void celticCross()
     {
-        const QByteArray bytes = platform::Resource(QStringLiteral("MainBackground.jpg"));
-        QVERIFY(!bytes.isEmpty());
-        QBENCHMARK
-        {
-            QPixmap picture;
-            picture.loadFromData(bytes);
+        std::vector<double> totals;
+        for (int run = 0; run < 9; ++run) {
+            QuietProgram program;
+            Deal(kCardCount - 1);
+            Return(kCardCount - 1);
+            MainWindow::instance()->celticCrossAction->trigger();
+            PickCardWindow::instance()->exitButton->click();
+            QCoreApplication::processEvents();
+            double total = 0;
+            for (int place = 0; place < 10; ++place)
+                total += Time([] { DeckWindow::instance()->drawTopCard(); });
+            totals.push_back(total);
         }
-    }
-
-    // Main up to the answered start-up question. Each start is the program's first: it finds
-    // no picture decoded yet and a new program folder.
-    void startUp()
-    {
-        std::optional<ProgramFixture> f;
-        const double ms = MeanMilliseconds(
-            [&] {
-                QPixmapCache::clear();
-                f.emplace();
-                f->dialogs.ExpectQuestion(QStringLiteral(" Do you want to open an existing deck?"), false);
-            },
-            [] { StartProgram(); }, [&] { f.reset(); });
-        QTest::setBenchmarkResult(ms, QTest::WalltimeMilliseconds);
-    }
-
-    // The same, for an empty main window with a child area, at the size the program's main
-    // window opens at when no size is remembered (6500 twips).
-    void emptyMainWindow()
-    {
-        std::unique_ptr<QMainWindow> window;
-        const double ms = MeanMilliseconds([] {},
-            [&] {
-                window = std::make_unique<QMainWindow>();
-                window->setCentralWidget(new QMdiArea);
-                window->resize(433, 433);
-                window->show();
-            },
-            [&] { window.reset(); });
-        QTest::setBenchmarkResult(ms, QTest::WalltimeMilliseconds);
+        Report("Celtic Cross, 10 deals", Median(totals), 10);
     }
 };
 

@@ -50,7 +50,6 @@ QList<CardWindow *> WindowsOf(int n)
     return windows;
 }
 
-
 // The pointer crossing the menu list, as on the way to an item.
 void MoveOverList(CardWindow *window, const QPoint &at = QPoint(5, 5))
 {
@@ -77,7 +76,7 @@ void Run(int n, const QString &commands)
 
 bool IsLandscape(const platform::PictureLabel *control)
 {
-    const QSize size = control->pixmap().size();
+    const QSize size = control->pictureSize();
     return size.width() > size.height();
 }
 
@@ -179,7 +178,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(FileBytes(Data(file)), platform::Resource(resource));
         QVERIFY(!platform::Resource(resource).isEmpty());
-        QCOMPARE(window->PictureControl()->pixmap().size(), QImage::fromData(platform::Resource(resource)).size());
+        QCOMPARE(window->PictureControl()->pictureSize(), QImage::fromData(platform::Resource(resource)).size());
         if (window->Image2) // the picture goes into Image2; Image1 stays empty
             QVERIFY(!window->Image1->hasPicture());
         // The deal shows the picture; it turns nothing over.
@@ -804,7 +803,7 @@ private slots:
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(window->heightTwips(), 2254.0f);
         QCOMPARE(FileBytes(Data(QStringLiteral("fool1"))), folderBroken ? before : resource);
-        QCOMPARE(window->PictureControl()->pixmap().size(), QSize(544, 400));
+        QCOMPARE(window->PictureControl()->pictureSize(), QSize(544, 400));
         VERIFY_DIALOGS(f.dialogs);
     }
 };

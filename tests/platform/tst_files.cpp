@@ -97,14 +97,14 @@ DealPicture FoolOnTop()
         0, program::state.deckStyle, FreeDealPicSuffix(program::state.reversed[0], program::state.gypsieDeck));
 }
 
-QImage Shown(CardWindow *window)
+QByteArray Shown(CardWindow *window)
 {
-    return window->PictureControl()->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+    return window->PictureControl()->pictureBytes();
 }
 
-QImage Embedded(const QString &resource)
+QByteArray Embedded(const QString &resource)
 {
-    return QImage::fromData(platform::Resource(resource)).convertToFormat(QImage::Format_RGB32);
+    return platform::Resource(resource);
 }
 
 // Sets the process's file size limit for one scope: writes past it fail as on a full disk.

@@ -106,11 +106,14 @@ MainWindow::MainWindow()
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QPixmap background;
-    if (background.loadFromData(platform::Resource(QLatin1String(art::kMainBackground.name))))
-        m_workspace->setBackground(QBrush(background));
-    else
-        m_workspace->setBackground(palette().brush(QPalette::Dark));
+    // The background is the largest picture of the program: it is decoded beside the start-up
+    // question rather than before it, and tiled as soon as it is ready.
+    m_workspace->setBackground(palette().brush(QPalette::Dark));
+    platform::DecodeInBackground(
+        QLatin1String(art::kMainBackground.name), m_workspace, [workspace = m_workspace](QImage background) {
+            if (!background.isNull())
+                workspace->setBackground(QBrush(QPixmap::fromImage(std::move(background))));
+        });
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
 

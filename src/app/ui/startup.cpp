@@ -6,6 +6,7 @@
 #include "deck/ui/deckwindow.h"
 #include "platform/files.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/startprobe.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -42,6 +43,7 @@ void PrepareEnvironment()
 
 void StartProgram()
 {
+    platform::WatchFirstQuestion();
     program::state.returnPending = false;
     program::state.reading = Reading::NoReading;
     program::state.readingBegun = false;

@@ -13,18 +13,21 @@
 #include <QEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
-#include <QHash>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPalette>
-#include <QPixmap>
 #include <QPointer>
+#include <QTimer>
 #include <QtDebug>
 
 #include <algorithm>
 
 #include <array>
 #include <cmath>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 const char *const kCardMenuItems[6] = {
     "Enlarge       ",
@@ -78,19 +81,20 @@ int MenuPixelSize(QListWidget *list)
     return chosen;
 }
 
-// Design pictures are decoded once per card: every window of the card starts with one.
-QPixmap DesignPicture(const QString &resource)
+// The pictures of closed windows go back to the system, not only to the heap: one trim a
+// moment after a run of windows closed, out of the way of what the user does next.
+void GiveMemoryBack()
 {
-    static QHash<QString, QPixmap> decoded;
-    const QString key = resource.toLower();
-    const auto found = decoded.constFind(key);
-    if (found != decoded.constEnd())
-        return *found;
-    QPixmap picture;
-    if (!picture.loadFromData(platform::Resource(resource)))
-        qWarning("Card picture %s is missing; the window shows no picture.", qPrintable(resource));
-    decoded.insert(key, picture);
-    return picture;
+#ifdef __GLIBC__
+    static bool pending = false;
+    if (pending)
+        return;
+    pending = true;
+    QTimer::singleShot(kTrimDelayMs, [] {
+        pending = false;
+        malloc_trim(0);
+    });
+#endif
 }
 
 } // namespace
@@ -146,6 +150,11 @@ CardWindow::CardWindow(int cardNumber)
     }
 }
 
+CardWindow::~CardWindow()
+{
+    GiveMemoryBack();
+}
+
 const CardData &CardWindow::Data() const
 {
     return CardDataOf(m_card);
@@ -169,7 +178,12 @@ void CardWindow::resetControls()
 void CardWindow::ShowDesignPicture()
 {
     const CardData &card = Data();
-    m_picture->setPixmap(DesignPicture(card.designPicture.isEmpty() ? card.pictureStem[kThoth] : card.designPicture));
+    const QString resource = card.designPicture.isEmpty() ? card.pictureStem[kThoth] : card.designPicture;
+    // Decoded only when painted: a deal replaces it with the card's own picture at once.
+    if (!m_picture->setPictureBytesLater(platform::Resource(resource))) {
+        m_picture->clearPicture();
+        qWarning("Card picture %s is missing; the window shows no picture.", qPrintable(resource));
+    }
 }
 
 bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resource)

@@ -20,6 +20,9 @@ namespace platform {
 class PictureLabel;
 }
 
+// How long after a card window closed its memory is given back to the system.
+constexpr int kTrimDelayMs = 300;
+
 // The six items of the menu list, in their order.
 extern const char *const kCardMenuItems[6];
 
@@ -29,6 +32,7 @@ class CardWindow : public platform::ChildWindow
 
 public:
     explicit CardWindow(int cardNumber);
+    ~CardWindow() override;
 
     int CardNumber() const { return m_card; }
     const CardData &Data() const;

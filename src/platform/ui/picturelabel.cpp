@@ -2,10 +2,15 @@
 
 #include "platform/ui/childwindow.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -22,38 +27,113 @@ void PictureLabel::setGeometryTwips(float left, float top, float width, float he
     m_top = top;
     m_width = width;
     m_height = height;
-    Apply();
+    applyGeometry();
 }
 
 void PictureLabel::setWidthTwips(float twips)
 {
     m_width = twips;
-    Apply();
+    applyGeometry();
 }
 
 void PictureLabel::setHeightTwips(float twips)
 {
     m_height = twips;
-    Apply();
+    applyGeometry();
 }
 
 bool PictureLabel::setPictureBytes(const QByteArray &bytes)
 {
-    QPixmap picture;
-    if (!picture.loadFromData(bytes))
+    return showEncoded(bytes, true);
+}
+
+bool PictureLabel::setPictureBytesLater(const QByteArray &bytes)
+{
+    return showEncoded(bytes, false);
+}
+
+bool PictureLabel::showEncoded(const QByteArray &encoded, bool now)
+{
+    QBuffer buffer;
+    buffer.setData(encoded);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!reader.canRead() || size.isEmpty())
         return false;
-    setPixmap(picture);
+    const QByteArray previous = std::exchange(m_encoded, encoded);
+    QPixmap decoded;
+    if (now && (decoded = decodedAtShownSize()).isNull()) {
+        m_encoded = previous;
+        return false;
+    }
+    m_pictureSize = size;
+    m_decoded = decoded;
+    // A picture set through the label itself gives way.
+    if (!pixmap().isNull())
+        setPixmap(QPixmap());
+    update();
     return true;
+}
+
+QPixmap PictureLabel::decodedAtShownSize() const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize shown = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
+    QBuffer buffer;
+    buffer.setData(m_encoded);
+    QImageReader reader(&buffer);
+    QImage picture;
+    const QSize whole = reader.size();
+    if (shown.width() * 2 <= whole.width() && shown.height() * 2 <= whole.height()) {
+        // Much smaller: the decoder leaves out what would be scaled away.
+        reader.setScaledSize(shown);
+        picture = reader.read();
+    } else {
+        // Decoding at nearly the whole size and scaling after is quicker and as sharp.
+        picture = reader.read();
+        if (!picture.isNull() && picture.size() != shown)
+            picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    QPixmap decoded = QPixmap::fromImage(std::move(picture));
+    decoded.setDevicePixelRatio(ratio);
+    return decoded;
 }
 
 void PictureLabel::clearPicture()
 {
     setPixmap(QPixmap());
+    m_encoded.clear();
+    m_pictureSize = QSize();
+    m_decoded = QPixmap();
+    update();
 }
 
 bool PictureLabel::hasPicture() const
 {
-    return !pixmap().isNull();
+    return !pixmap().isNull() || !m_encoded.isEmpty();
+}
+
+QSize PictureLabel::pictureSize() const
+{
+    return !pixmap().isNull() ? pixmap().size() : m_pictureSize;
+}
+
+void PictureLabel::paintEvent(QPaintEvent *event)
+{
+    if (!pixmap().isNull() || m_encoded.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Decoded again whenever the control's size changed, so that it stays sharp.
+    const QSize shown = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (m_decoded.size() != shown) {
+        const QPixmap decoded = decodedAtShownSize();
+        if (!decoded.isNull())
+            m_decoded = decoded;
+    }
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), m_decoded);
 }
 
 void PictureLabel::mousePressEvent(QMouseEvent *event)
@@ -73,7 +153,7 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
 }
 
-void PictureLabel::Apply()
+void PictureLabel::applyGeometry()
 {
     auto px = [](float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
     setGeometry(px(m_left), px(m_top), std::max(0, px(m_width)), std::max(0, px(m_height)));

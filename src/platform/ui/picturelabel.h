@@ -22,10 +22,20 @@ public:
     void setWidthTwips(float twips);
     void setHeightTwips(float twips);
 
+    // Pictures are kept as their encoded bytes and decoded at the size they are shown at
+    // (again when the control changes size).
+
     // Shows a picture from bytes (an embedded picture); false when they do not decode.
     bool setPictureBytes(const QByteArray &bytes);
+    // The same, decoded only once the control is painted: a picture replaced before then is
+    // never decoded. Embedded bytes are kept without a copy. False when they are no picture.
+    bool setPictureBytesLater(const QByteArray &bytes);
     void clearPicture();
     bool hasPicture() const;
+    // The size of the picture shown, as it is in its file; empty without a picture.
+    QSize pictureSize() const;
+    // The encoded bytes of the picture shown; empty without a picture.
+    const QByteArray &pictureBytes() const { return m_encoded; }
 
 signals:
     void pressed(Qt::MouseButton button);
@@ -36,9 +46,18 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void Apply();
+    void applyGeometry();
+    // Shows the picture in `encoded` when it decodes, decoded now or at the next paint.
+    bool showEncoded(const QByteArray &encoded, bool now);
+    // The picture decoded at the control's size in device pixels; null when it does not decode.
+    QPixmap decodedAtShownSize() const;
+
+    QByteArray m_encoded; // the shown picture's file bytes
+    QSize m_pictureSize; // its size in the file
+    QPixmap m_decoded; // decoded at the control's size when it was last shown
 
     float m_left = 0;
     float m_top = 0;
