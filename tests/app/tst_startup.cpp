@@ -9,12 +9,14 @@
 #include "platform/files.h"
 #include "platform/resources.h"
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturelabel.h"
 #include "support/fixture.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -78,6 +80,13 @@ private slots:
         QCOMPARE(MainWindow::instance()->topTwips(), 1000.0f);
         QCOMPARE(MainWindow::instance()->widthTwips(), 6500.0f);
         QCOMPARE(MainWindow::instance()->heightTwips(), 6500.0f);
+
+        // The background is tiled once the question was answered; the deck window has its
+        // hand cursor and picture from its first load on.
+        QTRY_COMPARE(MainWindow::instance()->workspace()->background().texture().size(), QSize(2068, 1416));
+        QCOMPARE(DeckWindow::instance()->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(
+            DeckWindow::instance()->palette().window().texture().size(), DeckWindow::instance()->pile->pictureSize());
 
         QVERIFY(DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->caption(), QStringLiteral("Brivet Tarot "));

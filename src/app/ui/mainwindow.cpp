@@ -47,6 +47,7 @@
 #include <QTimer>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -91,6 +92,34 @@ bool AnyChildWindowShown()
     return false;
 }
 
+// Calls `done` once, after the first paint of a window other than `own`.
+class FirstPaintElsewhere : public QObject
+{
+public:
+    FirstPaintElsewhere(QWidget *own, std::function<void()> done)
+        : m_own(own)
+        , m_done(std::move(done))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType()
+            && static_cast<QWidget *>(watched)->window() != m_own) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            // Once this paint is done.
+            QTimer::singleShot(0, m_own, m_done);
+        }
+        return false;
+    }
+
+private:
+    QWidget *m_own;
+    std::function<void()> m_done;
+};
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -106,14 +135,9 @@ MainWindow::MainWindow()
     m_workspace->setObjectName(QStringLiteral("MDIClient"));
     m_workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_workspace->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // The background is the largest picture of the program: it is decoded beside the start-up
-    // question rather than before it, and tiled as soon as it is ready.
+    // The background is the largest picture of the program: it is decoded once the start-up
+    // question is on screen (see showAndAskForDeck), and tiled as soon as it is ready.
     m_workspace->setBackground(palette().brush(QPalette::Dark));
-    platform::DecodeInBackground(
-        QLatin1String(art::kMainBackground.name), m_workspace, [workspace = m_workspace](QImage background) {
-            if (!background.isNull())
-                workspace->setBackground(QBrush(QPixmap::fromImage(std::move(background))));
-        });
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
 
@@ -292,6 +316,18 @@ void MainWindow::restorePosition()
     applyGeometry();
 }
 
+void MainWindow::decodeBackground()
+{
+    if (m_backgroundAsked)
+        return;
+    m_backgroundAsked = true;
+    platform::DecodeInBackground(
+        QLatin1String(art::kMainBackground.name), m_workspace, [workspace = m_workspace](QImage background) {
+            if (!background.isNull())
+                workspace->setBackground(QBrush(QPixmap::fromImage(std::move(background))));
+        });
+}
+
 void MainWindow::showAndAskForDeck()
 {
     restorePosition();
@@ -300,7 +336,12 @@ void MainWindow::showAndAskForDeck()
     m_applyingGeometry = false;
     // The window is on screen before the deck question is asked.
     applyGeometry();
+    // Decoding the background beside the question would slow the question down: the decode
+    // starts once another window (the question) has been painted, or once it was answered.
+    auto *firstPaint = new FirstPaintElsewhere(this, [this] { decodeBackground(); });
     openDeck();
+    delete firstPaint;
+    decodeBackground();
 }
 
 void MainWindow::storePosition()

@@ -90,6 +90,7 @@ private:
     void applyGeometry();
     void restorePosition();
     void storePosition();
+    void decodeBackground();
 
     QMdiArea *m_workspace = nullptr;
     QLabel *m_statusDate = nullptr;
@@ -100,4 +101,5 @@ private:
     float m_width = 0;
     float m_height = 0;
     bool m_ended = false; // File Exit ended the program
+    bool m_backgroundAsked = false;
 };

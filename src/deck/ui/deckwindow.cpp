@@ -57,23 +57,24 @@ DeckWindow::DeckWindow()
     pile->setAccessibleName(QStringLiteral("Deck"));
     connect(pile, &platform::PictureLabel::released, this, [this] { pileReleased(); });
     connect(pile, &platform::PictureLabel::clicked, this, [this] { drawTopCard(); });
-    setCursor(HandCursor());
-    // The same picture lies behind the control as the window's own background.
-    const QPixmap picture = DeckPicture();
-    if (!picture.isNull()) {
-        QPalette pal = palette();
-        pal.setBrush(QPalette::Window, QBrush(picture));
-        setPalette(pal);
-        setAutoFillBackground(true);
-    }
     g_instance = this;
 }
 
 void DeckWindow::resetControls()
 {
     setCaption(QString::fromLatin1(kDeckCaption));
+    // The pictures are decoded at the first load, not at start-up: the window is hidden until
+    // then. The same picture lies behind the control as the window's own background.
+    setCursor(HandCursor());
+    const QPixmap picture = DeckPicture();
+    if (!picture.isNull() && !autoFillBackground()) {
+        QPalette pal = palette();
+        pal.setBrush(QPalette::Window, QBrush(picture));
+        setPalette(pal);
+        setAutoFillBackground(true);
+    }
     pile->setGeometryTwips(0, 0, kPictureWidth, kPictureHeight);
-    pile->setPixmap(DeckPicture());
+    pile->setPixmap(picture);
     pile->show();
 }
 
