@@ -19,11 +19,18 @@ QString DataFolder();
 // a pipe would keep it waiting for ever, and a link would carry a write out of its folder.
 bool IsOrdinaryFile(const QString &path);
 
+// Whether a written file is flushed to the disk before it replaces the old one.
+enum class Durability {
+    Flushed, // the user's own files: they are on the disk once the write returns
+    Cache, // copies of embedded bytes: checked at every use and written again when damaged
+};
+
 // Writes `bytes` to `path` as a whole: either the complete new file is there afterwards, or
 // the old state is unchanged. Every byte reaches the file before it replaces the old one; a
 // path that exists but is not an ordinary file is left alone. `error` receives a readable
 // reason on failure.
-bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+bool WriteFileWhole(const QString &path, const QByteArray &bytes, QString *error = nullptr,
+    Durability durability = Durability::Flushed);
 
 // The folder holding the program file; deck-file commands make it the current folder.
 // Tests point it elsewhere.
@@ -36,7 +43,8 @@ bool FileExists(const QString &path);
 // Writes the embedded file `resourceName` to `targetPath` unless the file there already holds
 // exactly its bytes; a file that differs (cut short, damaged, written empty) is replaced. A path
 // that is not an ordinary file is never written through. Returns false when the resource is
-// missing or the file could not be written; the caller goes on either way.
+// missing or the file could not be written; the caller goes on either way. The file is a
+// Durability::Cache one: not flushed to the disk.
 bool SaveResToFile(const QString &resourceName, const QString &targetPath);
 
 // The bytes to show for the cache file `path` of the embedded file `resourceName`: the

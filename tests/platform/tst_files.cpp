@@ -140,15 +140,20 @@ private slots:
     {
         QTest::addColumn<bool>("existing");
         QTest::addColumn<bool>("realLimit"); // the kernel refuses the bytes, not the test seam
-        QTest::newRow("over an old file") << true << false;
-        QTest::newRow("new file") << false << false;
-        QTest::newRow("over an old file, file size limit") << true << true;
-        QTest::newRow("new file, file size limit") << false << true;
+        QTest::addColumn<platform::Durability>("durability");
+        for (const auto durability : { platform::Durability::Flushed, platform::Durability::Cache }) {
+            const char *kind = durability == platform::Durability::Cache ? "cache file, " : "";
+            QTest::addRow("%sover an old file", kind) << true << false << durability;
+            QTest::addRow("%snew file", kind) << false << false << durability;
+            QTest::addRow("%sover an old file, file size limit", kind) << true << true << durability;
+            QTest::addRow("%snew file, file size limit", kind) << false << true << durability;
+        }
     }
     void failedWriteChangesNothing()
     {
         QFETCH(bool, existing);
         QFETCH(bool, realLimit);
+        QFETCH(platform::Durability, durability);
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("deck.dek"));
         const QByteArray oldBytes = "an earlier deck\r\n";
@@ -160,10 +165,10 @@ private slots:
         bool written = false;
         if (realLimit) {
             FileSizeLimit limit(100);
-            written = platform::WriteFileWhole(path, newBytes, &reason);
+            written = platform::WriteFileWhole(path, newBytes, &reason, durability);
         } else {
             platform::test::FailNextWrite();
-            written = platform::WriteFileWhole(path, newBytes, &reason);
+            written = platform::WriteFileWhole(path, newBytes, &reason, durability);
         }
         QVERIFY(!written);
         QVERIFY(!reason.isEmpty());
@@ -174,7 +179,37 @@ private slots:
             QCOMPARE(file.readAll(), oldBytes);
         }
         // The seam fails one write only.
-        QVERIFY(platform::WriteFileWhole(path, newBytes));
+        QVERIFY(platform::WriteFileWhole(path, newBytes, nullptr, durability));
+        QCOMPARE(Entries(folder.path()), QStringList { QStringLiteral("deck.dek") });
+    }
+
+    // A file written again keeps its permissions; a new one gets the usual ones.
+    void writtenFileKeepsItsPermissions_data()
+    {
+        QTest::addColumn<platform::Durability>("durability");
+        QTest::newRow("flushed") << platform::Durability::Flushed;
+        QTest::newRow("cache file") << platform::Durability::Cache;
+    }
+    void writtenFileKeepsItsPermissions()
+    {
+        QFETCH(platform::Durability, durability);
+        QTemporaryDir folder;
+        const QString fresh = folder.filePath(QStringLiteral("fresh"));
+        const QString old = folder.filePath(QStringLiteral("old"));
+        QFile reference(folder.filePath(QStringLiteral("reference")));
+        QVERIFY(reference.open(QIODevice::WriteOnly));
+        reference.close();
+        WriteFile(old, "old bytes");
+        const auto kept = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser
+            | QFileDevice::WriteUser | QFileDevice::ReadOther;
+        QVERIFY(QFile::setPermissions(old, kept));
+        QVERIFY(platform::WriteFileWhole(fresh, "new", nullptr, durability));
+        QVERIFY(platform::WriteFileWhole(old, "new bytes", nullptr, durability));
+        QCOMPARE(QFile::permissions(fresh), reference.permissions());
+        QCOMPARE(QFile::permissions(old), kept);
+        QFile file(old);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("new bytes"));
     }
 
     // Something other than an ordinary file at a card's cache path is neither read (a pipe would
