@@ -174,8 +174,8 @@ void OpenWindow(ProgramFixture &f, Open which)
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)) + 1);
         QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         QVERIFY(WindowOf(card));
-        QTest::mouseClick(WindowOf(card)->PictureControl(), Qt::LeftButton);
-        QVERIFY(WindowOf(card)->List1->isVisible());
+        QTest::mouseClick(WindowOf(card)->picture(), Qt::LeftButton);
+        QVERIFY(WindowOf(card)->cardMenu->isVisible());
         break;
     }
     case Open::CutCards:
@@ -302,8 +302,8 @@ private slots:
         QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         CardWindow *card = WindowOf(2);
         QVERIFY(card);
-        QCOMPARE(AccessibleName(card->PictureControl()), CardTitle(2));
-        QCOMPARE(AccessibleName(card->List1), CardTitle(2) + QStringLiteral(" menu"));
+        QCOMPARE(AccessibleName(card->picture()), CardTitle(2));
+        QCOMPARE(AccessibleName(card->cardMenu), CardTitle(2) + QStringLiteral(" menu"));
 
         MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));

@@ -219,7 +219,7 @@ CardWindow *DeckWindow::openDealtCard(int cardNumber, const QString &cacheFile)
     CardWindow *window = NewCardWindow(cardNumber);
     dealtWindows[cardNumber + 1] = window;
     window->ensureLoaded();
-    window->ShowPicture(path, dealtPicture);
+    window->showPicture(path, dealtPicture);
     return window;
 }
 

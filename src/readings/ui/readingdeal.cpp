@@ -39,9 +39,9 @@ void DealReadingCard(DeckWindow &deck)
         path = platform::DataPath(picture.cacheFile);
         platform::SaveResToFile(deck.dealtPicture, path);
     }
-    window->ShowPicture(path, deck.dealtPicture);
-    window->PictureControl()->setHeightTwips(window->innerHeightTwips());
-    window->PictureControl()->setWidthTwips(window->innerWidthTwips());
+    window->showPicture(path, deck.dealtPicture);
+    window->picture()->setHeightTwips(window->innerHeightTwips());
+    window->picture()->setWidthTwips(window->innerWidthTwips());
     window->showWindow();
     program::state.cardsOut[n] = CardKey(n);
     deck.removeTopCard();
