@@ -2,8 +2,7 @@
 
 #include "app/programstate.h"
 #include "cards/viewstates.h"
-#include "deck/decksize.h"
-#include "deck/ui/deckwindow.h"
+#include "deck/ui/cardreturn.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/resources.h"
@@ -324,32 +323,8 @@ void CardWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason reason)
 {
     Q_UNUSED(cancel);
     Q_UNUSED(reason);
-    if (program::state.cardReturn != CardReturn::ToDeck)
-        return;
-    const CardData &card = cardData();
-    // Only a card that is out goes back: when another window of the card has already given it
-    // back, this close gives nothing, so the deck never gains a second copy.
-    if (program::state.cardsOut[card.number] != card.key)
-        return;
-    const int slot = FirstFreePosition(program::state.deck);
-    if (slot < 0)
-        return;
-    DeckWindow *deck = DeckWindow::instance();
-    if (slot == 0 && deck) {
-        deck->showWindow();
-        deck->setHeightTwips(card.refillHeight);
-        deck->setWidthTwips(static_cast<float>(kDeckFloorWidth));
-    }
-    program::state.deck[slot] = card.key;
-    program::state.cardsOut[m_card] = kNoCard;
-    program::state.viewStates[m_card] = 0;
-    program::state.nextCardLeft = static_cast<std::int16_t>(card.returnPosition);
-    program::state.nextCardTop = static_cast<std::int16_t>(card.returnPosition);
-    program::state.returnPending = true;
-    if (deck)
-        deck->growAfterCardReturned();
-    else
-        program::state.returnPending = false;
+    if (program::state.cardReturn == CardReturn::ToDeck)
+        ReturnCardToDeck(cardData());
 }
 
 CardWindow *DefaultCardWindow(int cardNumber)
