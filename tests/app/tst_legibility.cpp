@@ -54,12 +54,12 @@ enum class Open {
 
 QString Describe(QWidget *w)
 {
-    QWidget *form = w;
-    while (form && !qobject_cast<platform::ChildWindow *>(form))
-        form = form->parentWidget();
+    QWidget *childWindow = w;
+    while (childWindow && !qobject_cast<platform::ChildWindow *>(childWindow))
+        childWindow = childWindow->parentWidget();
     return QStringLiteral("%1 \"%2\" in \"%3\"")
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-            form ? static_cast<platform::ChildWindow *>(form)->caption() : w->window()->windowTitle());
+            childWindow ? static_cast<platform::ChildWindow *>(childWindow)->caption() : w->window()->windowTitle());
 }
 
 QString AccessibleName(QWidget *w)
@@ -255,8 +255,8 @@ private slots:
         MainWindow::instance()->show();
         QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
         if (!caption.isEmpty()) {
-            platform::ChildWindow *form = platform::FindWindowByCaption(caption);
-            QVERIFY(form && form->isShown());
+            platform::ChildWindow *childWindow = platform::FindWindowByCaption(caption);
+            QVERIFY(childWindow && childWindow->isShown());
         }
 
         static const QRegularExpression internalName(
@@ -268,11 +268,12 @@ private slots:
             if (!w->isVisible())
                 continue;
             const QString name = AccessibleName(w);
-            auto *form = qobject_cast<platform::ChildWindow *>(w);
+            auto *childWindow = qobject_cast<platform::ChildWindow *>(w);
             // A window is heard by its caption, or not at all.
-            if (internalName.match(name).hasMatch() || (form && !name.isEmpty() && name != form->caption()))
+            if (internalName.match(name).hasMatch()
+                || (childWindow && !name.isEmpty() && name != childWindow->caption()))
                 problems << Describe(w) + QStringLiteral(" is heard as ") + name;
-            if (form)
+            if (childWindow)
                 continue;
             if (!IsControl(w))
                 continue;

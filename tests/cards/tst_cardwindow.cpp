@@ -43,9 +43,9 @@ void ClickDeck()
 QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == CardTitle(n))
-            windows << qobject_cast<CardWindow *>(form);
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == CardTitle(n))
+            windows << qobject_cast<CardWindow *>(window);
     }
     return windows;
 }
@@ -230,11 +230,11 @@ private slots:
         f.Start(true);
         program::state.deck.fill(kNoCard);
         program::state.cardReturn = CardReturn::NotSet;
-        const int formsBefore = platform::OpenWindows().size();
+        const int windowsBefore = platform::OpenWindows().size();
 
         ClickDeck();
 
-        QCOMPARE(platform::OpenWindows().size(), formsBefore);
+        QCOMPARE(platform::OpenWindows().size(), windowsBefore);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
@@ -243,7 +243,7 @@ private slots:
     }
 
     // A card dealt and then moved through its states by the menu list: the state reached,
-    // the window's size, the picture and its cache file, and Reversed.
+    // the window's size, the picture and its cache file, and the reversed flag.
     void transitions_data()
     {
         QTest::addColumn<int>("card");

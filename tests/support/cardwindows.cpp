@@ -13,9 +13,9 @@
 CardWindow *WindowOf(int n)
 {
     CardWindow *found = nullptr;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == CardTitle(n))
-            found = qobject_cast<CardWindow *>(form);
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == CardTitle(n))
+            found = qobject_cast<CardWindow *>(window);
     }
     return found;
 }

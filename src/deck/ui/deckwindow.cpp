@@ -101,9 +101,9 @@ void DeckWindow::growAfterCardReturned()
 {
     if (!program::state.returnPending)
         return;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == QLatin1String(kDeckCaption))
-            form->hideWindow();
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == QLatin1String(kDeckCaption))
+            window->hideWindow();
     }
     if (const auto size = SizeAfterCardReturned(heightTwips(), widthTwips(), program::state.deck)) {
         setHeightTwips(size->height);
@@ -224,10 +224,10 @@ void DeckWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason)
 
 void DeckWindow::closeOtherWindows()
 {
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        const QString caption = form->caption();
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        const QString caption = window->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->unload();
+            window->unload();
     }
 }
 

@@ -101,9 +101,9 @@ void PickCardWindow::showOutCard(const QString &key)
     const int n = CardNumberOfKey(key);
     if (n >= 0) {
         const QString title = CardTitle(n);
-        for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
-            if (form && form->caption() == title)
-                form->unload();
+        for (const QPointer<platform::ChildWindow> window : platform::OpenWindows()) {
+            if (window && window->caption() == title)
+                window->unload();
         }
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
         CardWindow *window = DefaultCardWindow(n);
