@@ -98,9 +98,9 @@ void Return(int n)
 
 void ChooseItem(CardWindow *window, int item)
 {
-    window->Image1_Click();
-    window->List1->setCurrentRow(item);
-    window->List1_Click();
+    window->showMenu();
+    window->cardMenu->setCurrentRow(item);
+    window->runMenuItem();
 }
 
 long ResidentKilobytes()
@@ -151,7 +151,7 @@ private slots:
             QCoreApplication::processEvents();
             CardWindow *window = WindowOf(0);
             QVERIFY(window);
-            shown = window->PictureControl()->size();
+            shown = window->picture()->size();
         }
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("card.jpg"));

@@ -34,7 +34,7 @@ int ShrinkTarget(float defaultHeight);
 // Rotate: a further quarter turn within the size row; -1 for a value that is no view state.
 int RotateTarget(int viewState);
 
-// The value Reversed takes for the card in `state`: 1 upside down, else 0.
+// The reversed flag of a card in `state`: 1 upside down, else 0.
 std::int16_t ReversedOfState(int state);
 
 // The window size of `state` reached by `route`, the card's own sizes taken into account.

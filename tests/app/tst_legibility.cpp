@@ -54,12 +54,12 @@ enum class Open {
 
 QString Describe(QWidget *w)
 {
-    QWidget *form = w;
-    while (form && !qobject_cast<platform::ChildWindow *>(form))
-        form = form->parentWidget();
+    QWidget *childWindow = w;
+    while (childWindow && !qobject_cast<platform::ChildWindow *>(childWindow))
+        childWindow = childWindow->parentWidget();
     return QStringLiteral("%1 \"%2\" in \"%3\"")
         .arg(QLatin1String(w->metaObject()->className()), w->objectName(),
-            form ? static_cast<platform::ChildWindow *>(form)->caption() : w->window()->windowTitle());
+            childWindow ? static_cast<platform::ChildWindow *>(childWindow)->caption() : w->window()->windowTitle());
 }
 
 QString AccessibleName(QWidget *w)
@@ -174,8 +174,8 @@ void OpenWindow(ProgramFixture &f, Open which)
             std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(card)) + 1);
         QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         QVERIFY(WindowOf(card));
-        QTest::mouseClick(WindowOf(card)->PictureControl(), Qt::LeftButton);
-        QVERIFY(WindowOf(card)->List1->isVisible());
+        QTest::mouseClick(WindowOf(card)->picture(), Qt::LeftButton);
+        QVERIFY(WindowOf(card)->cardMenu->isVisible());
         break;
     }
     case Open::CutCards:
@@ -255,8 +255,8 @@ private slots:
         MainWindow::instance()->show();
         QVERIFY(QTest::qWaitForWindowExposed(MainWindow::instance()));
         if (!caption.isEmpty()) {
-            platform::ChildWindow *form = platform::FindWindowByCaption(caption);
-            QVERIFY(form && form->isShown());
+            platform::ChildWindow *childWindow = platform::FindWindowByCaption(caption);
+            QVERIFY(childWindow && childWindow->isShown());
         }
 
         static const QRegularExpression internalName(
@@ -268,11 +268,12 @@ private slots:
             if (!w->isVisible())
                 continue;
             const QString name = AccessibleName(w);
-            auto *form = qobject_cast<platform::ChildWindow *>(w);
+            auto *childWindow = qobject_cast<platform::ChildWindow *>(w);
             // A window is heard by its caption, or not at all.
-            if (internalName.match(name).hasMatch() || (form && !name.isEmpty() && name != form->caption()))
+            if (internalName.match(name).hasMatch()
+                || (childWindow && !name.isEmpty() && name != childWindow->caption()))
                 problems << Describe(w) + QStringLiteral(" is heard as ") + name;
-            if (form)
+            if (childWindow)
                 continue;
             if (!IsControl(w))
                 continue;
@@ -302,8 +303,8 @@ private slots:
         QTest::mouseClick(DeckWindow::instance()->pile, Qt::LeftButton);
         CardWindow *card = WindowOf(2);
         QVERIFY(card);
-        QCOMPARE(AccessibleName(card->PictureControl()), CardTitle(2));
-        QCOMPARE(AccessibleName(card->List1), CardTitle(2) + QStringLiteral(" menu"));
+        QCOMPARE(AccessibleName(card->picture()), CardTitle(2));
+        QCOMPARE(AccessibleName(card->cardMenu), CardTitle(2) + QStringLiteral(" menu"));
 
         MainWindow::instance()->cutCardsAction->trigger();
         auto *chooser = qobject_cast<CutCardsWindow *>(platform::FindWindowByCaption(QStringLiteral("Cut Cards")));

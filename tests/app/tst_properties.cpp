@@ -42,7 +42,7 @@ Places PlacesIn(const CardKeys &deck)
     return places;
 }
 
-// Starts the program with a new deck (DeckState::New) or with a deck opened from a file (2),
+// Starts the program with a new deck (DeckState::New) or with a deck opened from a file (DeckState::FromFile),
 // in the given style. The deck is a new deck of that style either way.
 void StartWith(ProgramFixture &f, int style, int deckState)
 {

@@ -43,9 +43,9 @@ void ClickDeck()
 QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == CardTitle(n))
-            windows << qobject_cast<CardWindow *>(form);
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == CardTitle(n))
+            windows << qobject_cast<CardWindow *>(window);
     }
     return windows;
 }
@@ -53,9 +53,9 @@ QList<CardWindow *> WindowsOf(int n)
 // The pointer crossing the menu list, as on the way to an item.
 void MoveOverList(CardWindow *window, const QPoint &at = QPoint(5, 5))
 {
-    QMouseEvent move(
-        QEvent::MouseMove, at, window->List1->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window->List1->viewport(), &move);
+    QMouseEvent move(QEvent::MouseMove, at, window->cardMenu->viewport()->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+        Qt::NoModifier);
+    QCoreApplication::sendEvent(window->cardMenu->viewport(), &move);
 }
 
 // Opens the menu list with a click on the picture and clicks `item`.
@@ -116,8 +116,8 @@ private slots:
         QCOMPARE(window->topTwips(), 150.0f);
         QCOMPARE(window->innerWidthTwips(), 2100.0f);
         QCOMPARE(window->innerHeightTwips(), 2850.0f);
-        QVERIFY(!window->List1->isVisible());
-        QVERIFY(window->PictureControl()->hasPicture());
+        QVERIFY(!window->cardMenu->isVisible());
+        QVERIFY(window->picture()->hasPicture());
         QCOMPARE(FileBytes(Data(QStringLiteral("foolcardbg"))), platform::Resource(QStringLiteral("FoolCardbg")));
         QVERIFY(!QFile::exists(Data(QStringLiteral("foolcardbg6"))));
         QCOMPARE(program::state.cardsOut[0], QStringLiteral("The Fool "));
@@ -178,9 +178,9 @@ private slots:
         QVERIFY(window);
         QCOMPARE(FileBytes(Data(file)), platform::Resource(resource));
         QVERIFY(!platform::Resource(resource).isEmpty());
-        QCOMPARE(window->PictureControl()->pictureSize(), QImage::fromData(platform::Resource(resource)).size());
-        if (window->Image2) // the picture goes into Image2; Image1 stays empty
-            QVERIFY(!window->Image1->hasPicture());
+        QCOMPARE(window->picture()->pictureSize(), QImage::fromData(platform::Resource(resource)).size());
+        if (window->spareImage()) // the picture goes into the second control; the spare stays empty
+            QVERIFY(!window->spareImage()->hasPicture());
         // The deal shows the picture; it turns nothing over.
         QCOMPARE(program::state.reversed[card], std::int16_t(reversed));
         QCOMPARE(program::state.pictureSuffix, reversed == 1 && gypsie == 1 ? QStringLiteral("6") : QString());
@@ -230,11 +230,11 @@ private slots:
         f.Start(true);
         program::state.deck.fill(kNoCard);
         program::state.cardReturn = CardReturn::NotSet;
-        const int formsBefore = platform::OpenWindows().size();
+        const int windowsBefore = platform::OpenWindows().size();
 
         ClickDeck();
 
-        QCOMPARE(platform::OpenWindows().size(), formsBefore);
+        QCOMPARE(platform::OpenWindows().size(), windowsBefore);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QVERIFY(!DeckWindow::instance()->isShown());
         QCOMPARE(DeckWindow::instance()->heightTwips(), 3409.0f);
@@ -243,7 +243,7 @@ private slots:
     }
 
     // A card dealt and then moved through its states by the menu list: the state reached,
-    // the window's size, the picture and its cache file, and Reversed.
+    // the window's size, the picture and its cache file, and the reversed flag.
     void transitions_data()
     {
         QTest::addColumn<int>("card");
@@ -391,12 +391,12 @@ private slots:
         QTEST(window->widthTwips(), "width");
         QCOMPARE(window->leftTwips(), 420.0f); // the card changes in place
         QCOMPARE(window->topTwips(), 240.0f);
-        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
-        QCOMPARE(window->PictureControl()->heightTwips(), window->innerHeightTwips());
+        QCOMPARE(window->picture()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->picture()->heightTwips(), window->innerHeightTwips());
         QCOMPARE(program::state.reversed[card], ReversedOfState(state));
-        QCOMPARE(IsLandscape(window->PictureControl()), state % 2 == 1);
+        QCOMPARE(IsLandscape(window->picture()), state % 2 == 1);
         if (file.isEmpty()) {
-            QVERIFY(window->PictureControl()->hasPicture()); // the design picture
+            QVERIFY(window->picture()->hasPicture()); // the design picture
         } else {
             QCOMPARE(FileBytes(Data(file)), platform::Resource(resource));
             QVERIFY(!platform::Resource(resource).isEmpty());
@@ -436,9 +436,9 @@ private slots:
             QVERIFY2(window, qPrintable(tour.left(i + 1)));
             QCOMPARE(program::state.viewStates[card], std::int16_t(states[i]));
             QCOMPARE(program::state.reversed[card], ReversedOfState(states[i]));
-            QVERIFY(window->PictureControl()->hasPicture());
-            QCOMPARE(IsLandscape(window->PictureControl()), states[i] % 2 == 1);
-            const StatePicture picture = PictureOfState(window->Data(), states[i], program::state.deckStyle);
+            QVERIFY(window->picture()->hasPicture());
+            QCOMPARE(IsLandscape(window->picture()), states[i] % 2 == 1);
+            const StatePicture picture = PictureOfState(window->cardData(), states[i], program::state.deckStyle);
             if (!picture.isDesignPicture())
                 QVERIFY2(platform::FileExists(Data(picture.cacheFile)), qPrintable(picture.cacheFile));
         }
@@ -624,7 +624,7 @@ private slots:
         window->setTopTwips(top);
         QCOMPARE(program::state.nextCardLeft, std::int16_t(0)); // moving records nothing by itself
 
-        window->Image1_Click();
+        window->showMenu();
         MoveOverList(window);
 
         QTEST(int(program::state.nextCardLeft), "nextLeft");
@@ -666,7 +666,7 @@ private slots:
         f.dialogs.ExpectMessage(text, title).ExpectMessage(text, title);
 
         Choose(window, kMeaning);
-        QVERIFY(!window->List1->isVisible());
+        QVERIFY(!window->cardMenu->isVisible());
         Choose(window, kMeaning);
 
         VERIFY_DIALOGS(f.dialogs);
@@ -712,7 +712,7 @@ private slots:
         f.Start(true);
         const int card = CardNumberOfKey(program::state.deck[0]);
         ClickDeck();
-        QListWidget *list = WindowOf(card)->List1;
+        QListWidget *list = WindowOf(card)->cardMenu;
         QStringList items;
         for (int i = 0; i < list->count(); ++i)
             items << list->item(i)->text();
@@ -738,9 +738,9 @@ private slots:
         ClickDeck();
         CardWindow *window = WindowOf(card);
         QTest::mousePress(window, Qt::RightButton, {}, QPoint(1, 1));
-        QTEST(window->List1->isVisible(), "opensList");
-        QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-        QVERIFY(window->List1->isVisible());
+        QTEST(window->cardMenu->isVisible(), "opensList");
+        QTest::mouseClick(window->picture(), Qt::LeftButton);
+        QVERIFY(window->cardMenu->isVisible());
     }
 
     // Choosing an item with the keyboard alone runs nothing; Do Nothing hides the list.
@@ -751,16 +751,16 @@ private slots:
         PutOnTop(9);
         ClickDeck();
         CardWindow *window = WindowOf(9);
-        window->Image1_Click();
-        window->List1->setFocus();
-        window->List1->setCurrentRow(kRotate);
-        QTest::keyClick(window->List1, Qt::Key_Down);
-        QTest::keyClick(window->List1, Qt::Key_Return);
+        window->showMenu();
+        window->cardMenu->setFocus();
+        window->cardMenu->setCurrentRow(kRotate);
+        QTest::keyClick(window->cardMenu, Qt::Key_Down);
+        QTest::keyClick(window->cardMenu, Qt::Key_Return);
         QCOMPARE(WindowOf(9), window);
         QCOMPARE(program::state.viewStates[9], std::int16_t(0));
 
         Choose(window, kDoNothing);
-        QVERIFY(!window->List1->isVisible());
+        QVERIFY(!window->cardMenu->isVisible());
         QCOMPARE(WindowOf(9), window);
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         VERIFY_DIALOGS(f.dialogs);
@@ -803,7 +803,7 @@ private slots:
         QCOMPARE(program::state.cardReturn, CardReturn::ToDeck);
         QCOMPARE(window->heightTwips(), 2254.0f);
         QCOMPARE(FileBytes(Data(QStringLiteral("fool1"))), folderBroken ? before : resource);
-        QCOMPARE(window->PictureControl()->pictureSize(), QSize(544, 400));
+        QCOMPARE(window->picture()->pictureSize(), QSize(544, 400));
         VERIFY_DIALOGS(f.dialogs);
     }
 };

@@ -35,8 +35,6 @@ void AddCardRows()
         QTest::addRow("%s", qPrintable(CardTitle(n))) << n;
 }
 
-
-
 } // namespace
 
 Q_DECLARE_METATYPE(Route)
@@ -253,7 +251,7 @@ private slots:
         CardWindow *window = WindowOf(kAceOfWands);
         QVERIFY(window);
         QCOMPARE(window->innerWidthTwips(), 2115.0f);
-        QCOMPARE(window->PictureControl()->widthTwips(), 2100.0f);
+        QCOMPARE(window->picture()->widthTwips(), 2100.0f);
         QCOMPARE(program::state.cardsOut[kAceOfWands], QStringLiteral("Ace Wands "));
 
         Choose(window, kRotate);
@@ -261,7 +259,7 @@ private slots:
         QVERIFY(window);
         QCOMPARE(window->heightTwips(), 2254.0f);
         QCOMPARE(window->widthTwips(), 2512.0f);
-        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->picture()->widthTwips(), window->innerWidthTwips());
         QCOMPARE(FileBytes(platform::DataPath(QStringLiteral("acewands1"))),
             platform::Resource(QStringLiteral("AceWandsbg5")));
 

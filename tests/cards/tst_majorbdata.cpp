@@ -46,7 +46,6 @@ QStringList StateFiles(const QString &stem, const QString &zero)
     return list;
 }
 
-
 void PutOnTop(int n)
 {
     const auto it = std::find(program::state.deck.begin(), program::state.deck.end(), CardKey(n));
@@ -54,18 +53,17 @@ void PutOnTop(int n)
     std::rotate(program::state.deck.begin(), it, it + 1);
 }
 
-
 // Opens the menu list with a click on the picture and clicks `item`, as a user does.
 void Choose(int n, int item)
 {
     CardWindow *window = WindowOf(n);
     QVERIFY(window);
-    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-    QVERIFY(window->List1->isVisible());
-    QListWidgetItem *entry = window->List1->item(item);
-    window->List1->scrollToItem(entry);
-    const QPoint at = window->List1->visualItemRect(entry).center();
-    QTest::mouseClick(window->List1->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseClick(window->picture(), Qt::LeftButton);
+    QVERIFY(window->cardMenu->isVisible());
+    QListWidgetItem *entry = window->cardMenu->item(item);
+    window->cardMenu->scrollToItem(entry);
+    const QPoint at = window->cardMenu->visualItemRect(entry).center();
+    QTest::mouseClick(window->cardMenu->viewport(), Qt::LeftButton, {}, at);
     FlushDeletes();
 }
 
@@ -334,7 +332,7 @@ private slots:
         QTEST(CardDataOf(card).flatAppearance, "flat");
     }
 
-    // Hanged Man's picture control is Image2: a click on it opens the list, redisplays fill it,
+    // Hanged Man's picture is its second control: a click on it opens the menu, redisplays fill it,
     // Rotate brings it back upright in the narrower window, and it goes back under its key.
     void hangedManThroughItsStates()
     {
@@ -342,8 +340,8 @@ private slots:
         f.Start(true);
         Deal(12);
         CardWindow *dealt = WindowOf(12);
-        QVERIFY(dealt->Image2);
-        QCOMPARE(dealt->PictureControl(), dealt->Image2);
+        QVERIFY(dealt->spareImage());
+        QCOMPARE(dealt->picture()->objectName(), QStringLiteral("Image2"));
         QCOMPARE(program::state.cardsOut[12], QStringLiteral("The Hangedman "));
 
         for (int i = 0; i < 4; ++i)
@@ -353,7 +351,7 @@ private slots:
         QCOMPARE(program::state.viewStates[12], std::int16_t(0));
         QCOMPARE(window->heightTwips(), 3312.0f);
         QCOMPARE(window->widthTwips(), 2054.0f);
-        QCOMPARE(window->Image2->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->picture()->widthTwips(), window->innerWidthTwips());
         for (const char *file : { "hangeman1", "hangeman2", "hangeman3" })
             QVERIFY2(QFile::exists(platform::DataPath(QLatin1String(file))), file);
         QCOMPARE(FileBytes(platform::DataPath(QStringLiteral("hangeman2"))),

@@ -42,9 +42,7 @@ QString Suit(int n)
     return QLatin1String(kSuits[(n - 38) / 10]);
 }
 
-
 enum Item { kEnlarge, kShrink, kRotate, kMeaning, kReturnToDeck };
-
 
 // Opens the menu list with a click on the picture, crosses the list to `item` and clicks it.
 
@@ -231,7 +229,7 @@ private slots:
         QCOMPARE(window->heightTwips(), DesignSizeOfState(state).height);
         QCOMPARE(window->widthTwips(), DesignSizeOfState(state).width);
         QCOMPARE(program::state.cardsOut[card], row.key);
-        QVERIFY(window->PictureControl()->hasPicture());
+        QVERIFY(window->picture()->hasPicture());
         if (!file.isEmpty())
             QCOMPARE(FileBytes(platform::DataPath(file)),
                 platform::Resource(PictureOfState(row, state, DeckStyle::Thoth).resource));

@@ -52,8 +52,8 @@ template <class T> T *OpenWindow(const QString &caption)
 int OpenCount(const QString &caption)
 {
     int count = 0;
-    for (platform::ChildWindow *form : platform::OpenWindows())
-        count += form->caption() == caption;
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        count += window->caption() == caption;
     return count;
 }
 

@@ -42,59 +42,59 @@ private slots:
     void loadedWhenTouchedAndShownAtOnce()
     {
         ProgramFixture f;
-        TestWindow form;
-        QVERIFY(!form.isLoaded());
+        TestWindow window;
+        QVERIFY(!window.isLoaded());
         QCOMPARE(platform::OpenWindows().size(), 0);
-        QCOMPARE(form.heightTwips(), 2850.0f + platform::kFrameHeight);
-        QVERIFY(form.isLoaded());
-        QVERIFY(form.isShown());
-        QCOMPARE(form.loads, 1);
-        QCOMPARE(form.innerWidthTwips(), 2100.0f);
-        QCOMPARE(form.innerHeightTwips(), 2850.0f);
-        form.setTopTwips(10);
-        QCOMPARE(form.loads, 1);
+        QCOMPARE(window.heightTwips(), 2850.0f + platform::kFrameHeight);
+        QVERIFY(window.isLoaded());
+        QVERIFY(window.isShown());
+        QCOMPARE(window.loads, 1);
+        QCOMPARE(window.innerWidthTwips(), 2100.0f);
+        QCOMPARE(window.innerHeightTwips(), 2850.0f);
+        window.setTopTwips(10);
+        QCOMPARE(window.loads, 1);
     }
 
     void hideKeepsItLoadedUnloadRemovesIt()
     {
         ProgramFixture f;
-        TestWindow form(QStringLiteral("Card "));
-        form.ensureLoaded();
-        form.hideWindow();
-        QVERIFY(form.isLoaded());
-        QVERIFY(!form.isShown());
-        QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card ")), &form);
+        TestWindow window(QStringLiteral("Card "));
+        window.ensureLoaded();
+        window.hideWindow();
+        QVERIFY(window.isLoaded());
+        QVERIFY(!window.isShown());
+        QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card ")), &window);
         QCOMPARE(platform::FindWindowByCaption(QStringLiteral("Card")), nullptr);
 
-        QVERIFY(form.unload());
-        QVERIFY(!form.isLoaded());
-        QCOMPARE(form.unloads, 1);
+        QVERIFY(window.unload());
+        QVERIFY(!window.isLoaded());
+        QCOMPARE(window.unloads, 1);
         QCOMPARE(platform::OpenWindows().size(), 0);
 
         // Loaded again: design size and caption, load handler runs again.
-        form.setCaption(QStringLiteral("changed"));
-        form.showWindow();
-        QCOMPARE(form.loads, 2);
-        QCOMPARE(form.caption(), QStringLiteral("Card "));
-        QCOMPARE(form.widthTwips(), 2100.0f + platform::kFrameWidth);
+        window.setCaption(QStringLiteral("changed"));
+        window.showWindow();
+        QCOMPARE(window.loads, 2);
+        QCOMPARE(window.caption(), QStringLiteral("Card "));
+        QCOMPARE(window.widthTwips(), 2100.0f + platform::kFrameWidth);
     }
 
     void refusedCloseKeepsTheWindow()
     {
         ProgramFixture f;
-        TestWindow form;
-        form.ensureLoaded();
-        form.refuse = true;
-        QVERIFY(!form.unload());
-        QVERIFY(form.isLoaded());
-        QCOMPARE(form.unloads, 0);
+        TestWindow window;
+        window.ensureLoaded();
+        window.refuse = true;
+        QVERIFY(!window.unload());
+        QVERIFY(window.isLoaded());
+        QCOMPARE(window.unloads, 0);
         // The close box asks the window the same way, as a close by the user.
-        form.subWindow()->close();
-        QVERIFY(form.isLoaded());
-        form.refuse = false;
-        form.subWindow()->close();
-        QVERIFY(!form.isLoaded());
-        QCOMPARE(form.closeModes,
+        window.subWindow()->close();
+        QVERIFY(window.isLoaded());
+        window.refuse = false;
+        window.subWindow()->close();
+        QVERIFY(!window.isLoaded());
+        QCOMPARE(window.closeModes,
             QList<platform::UnloadReason>({ platform::UnloadReason::Program, platform::UnloadReason::CloseBox,
                 platform::UnloadReason::CloseBox }));
     }
@@ -102,22 +102,22 @@ private slots:
     void geometryKeepsTheTwipsAsSet()
     {
         ProgramFixture f;
-        TestWindow form;
-        form.setHeightTwips(3412.68f);
-        form.setWidthTwips(2250.15f);
-        form.moveTwips(1001, 7);
-        QCOMPARE(form.heightTwips(), 3412.68f);
-        QCOMPARE(form.widthTwips(), 2250.15f);
-        QCOMPARE(form.leftTwips(), 1001.0f);
-        QCOMPARE(form.topTwips(), 7.0f);
-        QCOMPARE(form.subWindow()->pos(), QPoint(67, 0));
-        QCOMPARE(form.size(), QSize(145, 197)); // the inner size in pixels
+        TestWindow window;
+        window.setHeightTwips(3412.68f);
+        window.setWidthTwips(2250.15f);
+        window.moveTwips(1001, 7);
+        QCOMPARE(window.heightTwips(), 3412.68f);
+        QCOMPARE(window.widthTwips(), 2250.15f);
+        QCOMPARE(window.leftTwips(), 1001.0f);
+        QCOMPARE(window.topTwips(), 7.0f);
+        QCOMPARE(window.subWindow()->pos(), QPoint(67, 0));
+        QCOMPARE(window.size(), QSize(145, 197)); // the inner size in pixels
 
         // The user dragging the window: the new pixel position becomes the position.
         platform::Workspace()->show();
-        form.subWindow()->move(100, 50);
-        QCOMPARE(form.leftTwips(), 1500.0f);
-        QCOMPARE(form.topTwips(), 750.0f);
+        window.subWindow()->move(100, 50);
+        QCOMPARE(window.leftTwips(), 1500.0f);
+        QCOMPARE(window.topTwips(), 750.0f);
     }
 
     void openWindowsInLoadOrder()
@@ -139,12 +139,12 @@ private slots:
     void windowsMadeForOneUseAreDeletedAfterClosing()
     {
         ProgramFixture f;
-        QPointer<TestWindow> form = new TestWindow;
-        form->setDeleteOnUnload(true);
-        form->ensureLoaded();
-        QVERIFY(form->unload());
+        QPointer<TestWindow> window = new TestWindow;
+        window->setDeleteOnUnload(true);
+        window->ensureLoaded();
+        QVERIFY(window->unload());
         FlushDeletes();
-        QVERIFY(form.isNull());
+        QVERIFY(window.isNull());
     }
 };
 

@@ -99,7 +99,7 @@ DealPicture FoolOnTop()
 
 QByteArray Shown(CardWindow *window)
 {
-    return window->PictureControl()->pictureBytes();
+    return window->picture()->pictureBytes();
 }
 
 QByteArray Embedded(const QString &resource)

@@ -43,9 +43,9 @@ inline void Draw()
 inline QList<CardWindow *> WindowsOf(int n)
 {
     QList<CardWindow *> windows;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == CardTitle(n))
-            windows << qobject_cast<CardWindow *>(form);
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == CardTitle(n))
+            windows << qobject_cast<CardWindow *>(window);
     }
     return windows;
 }
@@ -65,8 +65,8 @@ inline bool CacheFileExists(const QString &name)
 inline QStringList OpenCaptions()
 {
     QStringList captions;
-    for (platform::ChildWindow *form : platform::OpenWindows())
-        captions << form->caption();
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        captions << window->caption();
     return captions;
 }
 

@@ -108,9 +108,9 @@ private slots:
         QCOMPARE(window->topTwips(), 200.0f);
         QCOMPARE(window->innerWidthTwips(), CardDataOf(card).clientWidth);
         QCOMPARE(window->innerHeightTwips(), CardDataOf(card).clientHeight);
-        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
-        QCOMPARE(window->PictureControl()->heightTwips(), window->innerHeightTwips());
-        QVERIFY(window->PictureControl()->hasPicture());
+        QCOMPARE(window->picture()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->picture()->heightTwips(), window->innerHeightTwips());
+        QVERIFY(window->picture()->hasPicture());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
         QCOMPARE(program::state.cardsOut[card], CardKey(card));
         // The other cards keep their order.
@@ -457,7 +457,7 @@ private slots:
         QCOMPARE(window->leftTwips(), 5000.0f);
         QCOMPARE(window->topTwips(), 2500.0f);
         QCOMPARE(window->innerWidthTwips(), CardDataOf(card).clientWidth);
-        QCOMPARE(window->PictureControl()->widthTwips(), window->innerWidthTwips());
+        QCOMPARE(window->picture()->widthTwips(), window->innerWidthTwips());
         QCOMPARE(FileBytes(cacheFile), platform::Resource(resource));
         QCOMPARE(program::state.deck, deck);
         QCOMPARE(program::state.cardsOut, out);

@@ -394,8 +394,8 @@ private slots:
         QCOMPARE(program::state.pictureSuffix, QStringLiteral("5"));
         QVERIFY(CacheFileExists(QStringLiteral("maguscardbg5")));
         QVERIFY(!CacheFileExists(QStringLiteral("maguscardbg6")));
-        QCOMPARE(crossing->PictureControl()->heightTwips(), crossing->innerHeightTwips());
-        QCOMPARE(crossing->PictureControl()->widthTwips(), crossing->innerWidthTwips());
+        QCOMPARE(crossing->picture()->heightTwips(), crossing->innerHeightTwips());
+        QCOMPARE(crossing->picture()->widthTwips(), crossing->innerWidthTwips());
 
         f.dialogs.ExpectMessage(kCelticPlaceTexts[2]);
         Draw();
@@ -465,7 +465,7 @@ private slots:
         QCOMPARE(CacheFileExists(QStringLiteral("TraditionalStarCardbg")), traditionalWritten);
         QCOMPARE(DeckWindow::instance()->dealtPicture,
             traditionalWritten ? QStringLiteral("TraditionalStarCardbg") : QStringLiteral("Starcardbg"));
-        QVERIFY(WindowOf(17)->PictureControl()->hasPicture());
+        QVERIFY(WindowOf(17)->picture()->hasPicture());
         VERIFY_DIALOGS(f.dialogs);
     }
 

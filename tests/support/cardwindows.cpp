@@ -13,9 +13,9 @@
 CardWindow *WindowOf(int n)
 {
     CardWindow *found = nullptr;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == CardTitle(n))
-            found = qobject_cast<CardWindow *>(form);
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == CardTitle(n))
+            found = qobject_cast<CardWindow *>(window);
     }
     return found;
 }
@@ -23,12 +23,12 @@ CardWindow *WindowOf(int n)
 void Choose(CardWindow *window, int item)
 {
     QVERIFY(window);
-    QTest::mouseClick(window->PictureControl(), Qt::LeftButton);
-    QVERIFY(window->List1->isVisible());
-    QListWidgetItem *entry = window->List1->item(item);
-    window->List1->scrollToItem(entry);
-    const QPoint at = window->List1->visualItemRect(entry).center();
-    QWidget *viewport = window->List1->viewport();
+    QTest::mouseClick(window->picture(), Qt::LeftButton);
+    QVERIFY(window->cardMenu->isVisible());
+    QListWidgetItem *entry = window->cardMenu->item(item);
+    window->cardMenu->scrollToItem(entry);
+    const QPoint at = window->cardMenu->visualItemRect(entry).center();
+    QWidget *viewport = window->cardMenu->viewport();
     QMouseEvent move(QEvent::MouseMove, at, viewport->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &move);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, at);

@@ -58,7 +58,7 @@ void ProgramFixture::TearDown()
 {
     delete MainWindow::instance();
     delete DeckWindow::instance();
-    for (platform::ChildWindow *form : platform::OpenWindows())
-        delete form;
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        delete window;
     FlushDeletes();
 }

@@ -85,8 +85,8 @@ void WritePosition(const QString &key, float value)
 
 bool AnyChildWindowShown()
 {
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->isShown())
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->isShown())
             return true;
     }
     return false;
@@ -367,8 +367,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (!form->unload(platform::UnloadReason::MainWindowClosing)) {
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (!window->unload(platform::UnloadReason::MainWindowClosing)) {
             event->ignore();
             return;
         }
@@ -448,14 +448,14 @@ void MainWindow::closeDeck()
     // Each window's own close runs to its end before the next: card windows give their cards
     // back to the bottom of the deck in this order.
     QList<QPointer<platform::ChildWindow>> others;
-    for (platform::ChildWindow *form : platform::OpenWindows())
-        others << form;
-    for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
-        if (!form)
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        others << window;
+    for (const QPointer<platform::ChildWindow> &window : std::as_const(others)) {
+        if (!window)
             continue;
-        const QString caption = form->caption();
+        const QString caption = window->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->unload();
+            window->unload();
     }
     program::state.fileSlots = program::state.deck;
 
@@ -537,14 +537,14 @@ void MainWindow::clearForReading()
     // Each close runs to its end before the next: the cards go back to the bottom of the deck
     // in the order their windows were opened, and an open reading window ends its reading.
     QList<QPointer<platform::ChildWindow>> others;
-    for (platform::ChildWindow *form : platform::OpenWindows())
-        others << form;
-    for (const QPointer<platform::ChildWindow> &form : std::as_const(others)) {
-        if (!form || !form->isLoaded())
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        others << window;
+    for (const QPointer<platform::ChildWindow> &window : std::as_const(others)) {
+        if (!window || !window->isLoaded())
             continue;
-        const QString caption = form->caption();
+        const QString caption = window->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->unload();
+            window->unload();
     }
 }
 

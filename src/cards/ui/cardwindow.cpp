@@ -2,8 +2,7 @@
 
 #include "app/programstate.h"
 #include "cards/viewstates.h"
-#include "deck/decksize.h"
-#include "deck/ui/deckwindow.h"
+#include "deck/ui/cardreturn.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
 #include "platform/resources.h"
@@ -42,7 +41,7 @@ namespace {
 
 constexpr float kListWidth = 1212.0f;
 constexpr float kListHeight = 1035.0f;
-// Hanged Man's unused Image1: a small empty control in the corner.
+// The spare image: a small empty control in the corner.
 constexpr float kSpareImageSize = 15.0f;
 
 enum MenuIndex { kEnlarge = 0, kShrink, kRotate, kMeaning, kReturnToDeck, kDoNothing };
@@ -104,42 +103,42 @@ CardWindow::CardWindow(int cardNumber)
         CardDataOf(cardNumber).objectName, CardDataOf(cardNumber).clientWidth, CardDataOf(cardNumber).clientHeight)
     , m_card(cardNumber)
 {
-    const CardData &card = Data();
-    Image1 = new platform::PictureLabel(QStringLiteral("Image1"), this);
+    const CardData &card = cardData();
+    auto *first = new platform::PictureLabel(QStringLiteral("Image1"), this);
     if (card.pictureObjectName == QLatin1String("Image2")) {
-        Image2 = new platform::PictureLabel(QStringLiteral("Image2"), this);
-        m_picture = Image2;
+        m_spareImage = first;
+        m_picture = new platform::PictureLabel(QStringLiteral("Image2"), this);
     } else {
-        m_picture = Image1;
+        m_picture = first;
     }
     m_picture->setAccessibleName(card.title);
-    connect(m_picture, &platform::PictureLabel::clicked, this, [this] { Image1_Click(); });
+    connect(m_picture, &platform::PictureLabel::clicked, this, &CardWindow::showMenu);
 
-    List1 = new QListWidget(this);
-    List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(card.title + QStringLiteral(" menu"));
+    cardMenu = new QListWidget(this);
+    cardMenu->setObjectName(QStringLiteral("List1"));
+    cardMenu->setAccessibleName(card.title + QStringLiteral(" menu"));
     for (const char *item : kCardMenuItems)
-        List1->addItem(QString::fromLatin1(item));
-    List1->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
+        cardMenu->addItem(QString::fromLatin1(item));
+    cardMenu->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
     // A small menu over the picture: compact rows, and no sideways scrolling for the blanks
     // that pad "Enlarge". The rows are drawn without padding as they are; a style sheet would
     // change nothing on screen and make every card window several times slower to open.
-    QFont listFont = List1->font();
-    listFont.setPixelSize(MenuPixelSize(List1));
-    List1->setFont(listFont);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    List1->setTextElideMode(Qt::ElideNone);
-    QPalette listPalette = List1->palette();
+    QFont listFont = cardMenu->font();
+    listFont.setPixelSize(MenuPixelSize(cardMenu));
+    cardMenu->setFont(listFont);
+    cardMenu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    cardMenu->setTextElideMode(Qt::ElideNone);
+    QPalette listPalette = cardMenu->palette();
     listPalette.setColor(QPalette::Base, listPalette.color(QPalette::ToolTipBase));
     listPalette.setColor(QPalette::Text, listPalette.color(QPalette::ToolTipText));
-    List1->setPalette(listPalette);
-    List1->setMouseTracking(true);
-    List1->viewport()->setMouseTracking(true);
-    List1->viewport()->installEventFilter(this);
-    List1->installEventFilter(this);
+    cardMenu->setPalette(listPalette);
+    cardMenu->setMouseTracking(true);
+    cardMenu->viewport()->setMouseTracking(true);
+    cardMenu->viewport()->installEventFilter(this);
+    cardMenu->installEventFilter(this);
     // Only a click on an item runs its command, also on the item already selected.
-    connect(List1, &QListWidget::itemClicked, this, [this] { List1_Click(); });
-    List1->hide();
+    connect(cardMenu, &QListWidget::itemClicked, this, &CardWindow::runMenuItem);
+    cardMenu->hide();
 
     if (card.background != CardBackground::ButtonFace) {
         QPalette pal = palette();
@@ -155,29 +154,29 @@ CardWindow::~CardWindow()
     GiveMemoryBack();
 }
 
-const CardData &CardWindow::Data() const
+const CardData &CardWindow::cardData() const
 {
     return CardDataOf(m_card);
 }
 
 void CardWindow::resetControls()
 {
-    const CardData &card = Data();
+    const CardData &card = cardData();
     setCaption(card.title);
-    if (Image2) {
-        Image1->setGeometryTwips(0, 0, kSpareImageSize, kSpareImageSize);
-        Image1->clearPicture();
+    if (m_spareImage) {
+        m_spareImage->setGeometryTwips(0, 0, kSpareImageSize, kSpareImageSize);
+        m_spareImage->clearPicture();
     }
     m_picture->setGeometryTwips(0, 0, card.pictureWidth, card.pictureHeight);
-    ShowDesignPicture();
-    List1->setCurrentRow(-1);
-    List1->clearSelection();
-    List1->raise();
+    showDesignPicture();
+    cardMenu->setCurrentRow(-1);
+    cardMenu->clearSelection();
+    cardMenu->raise();
 }
 
-void CardWindow::ShowDesignPicture()
+void CardWindow::showDesignPicture()
 {
-    const CardData &card = Data();
+    const CardData &card = cardData();
     const QString resource = card.designPicture.isEmpty() ? card.pictureStem[kThoth] : card.designPicture;
     // Decoded only when painted: a deal replaces it with the card's own picture at once.
     if (!m_picture->setPictureBytesLater(platform::Resource(resource))) {
@@ -186,7 +185,7 @@ void CardWindow::ShowDesignPicture()
     }
 }
 
-bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resource)
+bool CardWindow::showPicture(const QString &cacheFilePath, const QString &resource)
 {
     if (m_picture->setPictureBytes(platform::CachedFileBytes(cacheFilePath, resource)))
         return true;
@@ -197,44 +196,39 @@ bool CardWindow::ShowPicture(const QString &cacheFilePath, const QString &resour
     return false;
 }
 
-void CardWindow::SetReturnFlag()
-{
-    program::state.cardReturn = CardReturn::ToDeck;
-}
-
 void CardWindow::loadEvent()
 {
-    List1->hide();
+    cardMenu->hide();
     setTopTwips(program::state.nextCardTop);
     setLeftTwips(program::state.nextCardLeft);
 }
 
-void CardWindow::Image1_Click()
+void CardWindow::showMenu()
 {
-    List1->show();
-    List1->raise();
+    cardMenu->show();
+    cardMenu->raise();
 }
 
-void CardWindow::Form_MouseDown()
+void CardWindow::surfacePressed()
 {
-    if (Data().listOnMouseDown) {
-        List1->show();
-        List1->raise();
+    if (cardData().listOnMouseDown) {
+        cardMenu->show();
+        cardMenu->raise();
     }
 }
 
 void CardWindow::mousePressEvent(QMouseEvent *event)
 {
-    Form_MouseDown();
+    surfacePressed();
     event->accept();
 }
 
-void CardWindow::List1_LostFocus()
+void CardWindow::hideMenu()
 {
-    List1->hide();
+    cardMenu->hide();
 }
 
-void CardWindow::List1_MouseMove()
+void CardWindow::rememberPlace()
 {
     program::state.nextCardLeft = platform::RoundToInt16(leftTwips());
     program::state.nextCardTop = platform::RoundToInt16(topTwips());
@@ -242,55 +236,55 @@ void CardWindow::List1_MouseMove()
 
 bool CardWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == List1->viewport() && event->type() == QEvent::MouseMove)
-        List1_MouseMove();
-    else if (watched == List1 && event->type() == QEvent::FocusOut)
-        List1_LostFocus();
+    if (watched == cardMenu->viewport() && event->type() == QEvent::MouseMove)
+        rememberPlace();
+    else if (watched == cardMenu && event->type() == QEvent::FocusOut)
+        hideMenu();
     return ChildWindow::eventFilter(watched, event);
 }
 
-bool CardWindow::CaptionIsOpen() const
+bool CardWindow::captionIsOpen() const
 {
-    return isLoaded() && platform::FindWindowByCaption(Data().title) != nullptr;
+    return isLoaded() && platform::FindWindowByCaption(cardData().title) != nullptr;
 }
 
-void CardWindow::UnloadCard()
+void CardWindow::closeKeepingCard()
 {
     program::state.cardReturn = CardReturn::StaysOut;
     // Only this window closes, once, however many windows of the card are open.
-    if (CaptionIsOpen())
+    if (captionIsOpen())
         unload();
 }
 
-void CardWindow::ReturnToDeck()
+void CardWindow::returnToDeck()
 {
-    if (CaptionIsOpen())
+    if (captionIsOpen())
         unload();
 }
 
-void CardWindow::List1_Click()
+void CardWindow::runMenuItem()
 {
     const int n = m_card;
-    switch (List1->currentItem() && List1->currentItem()->isSelected() ? List1->currentRow() : -1) {
+    switch (cardMenu->currentItem() && cardMenu->currentItem()->isSelected() ? cardMenu->currentRow() : -1) {
     case kEnlarge:
-        Redisplay(EnlargeTarget(DefaultCardWindow(n)->heightTwips()), Route::Enlarge);
+        redisplay(EnlargeTarget(DefaultCardWindow(n)->heightTwips()), Route::Enlarge);
         break;
     case kShrink:
-        Redisplay(ShrinkTarget(DefaultCardWindow(n)->heightTwips()), Route::Shrink);
+        redisplay(ShrinkTarget(DefaultCardWindow(n)->heightTwips()), Route::Shrink);
         break;
     case kRotate:
         if (const int to = RotateTarget(program::state.viewStates[n]); to >= 0)
-            Redisplay(to, Route::Rotate);
+            redisplay(to, Route::Rotate);
         break;
     case kMeaning:
-        List1->hide();
-        platform::dialogs().message(Data().meaningText, Data().meaningTitle);
+        cardMenu->hide();
+        platform::dialogs().message(cardData().meaningText, cardData().meaningTitle);
         break;
     case kReturnToDeck:
-        ReturnToDeck();
+        returnToDeck();
         break;
     case kDoNothing:
-        List1->hide();
+        cardMenu->hide();
         break;
     default:
         break;
@@ -298,12 +292,12 @@ void CardWindow::List1_Click()
     program::state.cardReturn = CardReturn::ToDeck;
 }
 
-void CardWindow::Redisplay(int state, Route route)
+void CardWindow::redisplay(int state, Route route)
 {
     const int n = m_card;
-    const CardData &card = Data();
+    const CardData &card = cardData();
     program::state.reversed[n] = ReversedOfState(state);
-    UnloadCard();
+    closeKeepingCard();
 
     // The default window opens again where this one stood (nextCardLeft/Top), before the one
     // step that can fail: writing the picture.
@@ -315,13 +309,13 @@ void CardWindow::Redisplay(int state, Route route)
     const QString path = picture.isDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
     if (!picture.isDesignPicture())
         platform::SaveResToFile(picture.resource, path);
-    target->PictureControl()->setHeightTwips(target->innerHeightTwips());
-    target->PictureControl()->setWidthTwips(target->innerWidthTwips());
+    target->picture()->setHeightTwips(target->innerHeightTwips());
+    target->picture()->setWidthTwips(target->innerWidthTwips());
     if (picture.isDesignPicture())
-        target->ShowDesignPicture();
+        target->showDesignPicture();
     else
-        target->ShowPicture(path, picture.resource);
-    SetReturnFlag();
+        target->showPicture(path, picture.resource);
+    program::state.cardReturn = CardReturn::ToDeck;
     program::state.viewStates[n] = static_cast<std::int16_t>(state);
 }
 
@@ -329,32 +323,8 @@ void CardWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason reason)
 {
     Q_UNUSED(cancel);
     Q_UNUSED(reason);
-    if (program::state.cardReturn != CardReturn::ToDeck)
-        return;
-    const CardData &card = Data();
-    // Only a card that is out goes back: when another window of the card has already given it
-    // back, this close gives nothing, so the deck never gains a second copy.
-    if (program::state.cardsOut[card.number] != card.key)
-        return;
-    const int slot = FirstFreePosition(program::state.deck);
-    if (slot < 0)
-        return;
-    DeckWindow *deck = DeckWindow::instance();
-    if (slot == 0 && deck) {
-        deck->showWindow();
-        deck->setHeightTwips(card.refillHeight);
-        deck->setWidthTwips(static_cast<float>(kDeckFloorWidth));
-    }
-    program::state.deck[slot] = card.key;
-    program::state.cardsOut[m_card] = kNoCard;
-    program::state.viewStates[m_card] = 0;
-    program::state.nextCardLeft = static_cast<std::int16_t>(card.returnPosition);
-    program::state.nextCardTop = static_cast<std::int16_t>(card.returnPosition);
-    program::state.returnPending = true;
-    if (deck)
-        deck->growAfterCardReturned();
-    else
-        program::state.returnPending = false;
+    if (program::state.cardReturn == CardReturn::ToDeck)
+        ReturnCardToDeck(cardData());
 }
 
 CardWindow *DefaultCardWindow(int cardNumber)

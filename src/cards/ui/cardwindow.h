@@ -5,7 +5,7 @@
 // kept for reloading, which every change of view state and Pick A Card show the card in;
 // the deck deals a card into a new window of the card, deleted once it is closed.
 //
-// A click on the picture opens the menu list List1. Enlarge, Shrink and Rotate close the
+// A click on the picture opens the card menu. Enlarge, Shrink and Rotate close the
 // clicked window without giving the card back and reopen the default window in the new view
 // state; Meaning shows the card's meaning; Return To Deck closes the window, which puts the
 // card back at the bottom of the deck.
@@ -34,30 +34,31 @@ public:
     explicit CardWindow(int cardNumber);
     ~CardWindow() override;
 
-    int CardNumber() const { return m_card; }
-    const CardData &Data() const;
+    int cardNumber() const { return m_card; }
+    const CardData &cardData() const;
 
-    // The picture control: Image1, or Image2 for a card whose data names it.
-    platform::PictureLabel *PictureControl() const { return m_picture; }
+    // The control that shows the card.
+    platform::PictureLabel *picture() const { return m_picture; }
+    // A small empty control beside the picture, kept by the one card whose data puts its
+    // picture in a second control; nullptr for every other card.
+    platform::PictureLabel *spareImage() const { return m_spareImage; }
 
-    // Loads the picture control from a cache file; when the file cannot be read, shows the
-    // embedded picture `resource` itself. False when neither could be shown (the control then
-    // keeps what it showed).
-    bool ShowPicture(const QString &cacheFilePath, const QString &resource);
+    // Loads the picture from a cache file; when the file cannot be read, shows the embedded
+    // picture `resource` itself. False when neither could be shown (the control then keeps
+    // what it showed).
+    bool showPicture(const QString &cacheFilePath, const QString &resource);
 
-    // Sets cardReturn to ToDeck: closing a card window gives its card back again.
-    static void SetReturnFlag();
+    QListWidget *cardMenu = nullptr;
 
-    platform::PictureLabel *Image1 = nullptr;
-    platform::PictureLabel *Image2 = nullptr; // only in a window whose picture control is Image2
-    QListWidget *List1 = nullptr;
-
-    // Events.
-    void Image1_Click();
-    void List1_Click();
-    void List1_LostFocus();
-    void List1_MouseMove();
-    void Form_MouseDown();
+    // Opens the card menu over the picture.
+    void showMenu();
+    // Runs the menu item clicked.
+    void runMenuItem();
+    void hideMenu();
+    // The next card window opens where this one stands.
+    void rememberPlace();
+    // A press on the window outside the picture: some cards open their menu for it too.
+    void surfacePressed();
 
 protected:
     void resetControls() override;
@@ -68,16 +69,17 @@ protected:
 
 private:
     // Closes this window, once, without giving the card back.
-    void UnloadCard();
+    void closeKeepingCard();
     // Closes this window so that the card goes back to the deck.
-    void ReturnToDeck();
+    void returnToDeck();
     // Shows the card in the default window in `state`.
-    void Redisplay(int state, Route route);
-    bool CaptionIsOpen() const;
-    void ShowDesignPicture();
+    void redisplay(int state, Route route);
+    bool captionIsOpen() const;
+    void showDesignPicture();
 
     int m_card;
     platform::PictureLabel *m_picture = nullptr;
+    platform::PictureLabel *m_spareImage = nullptr;
 };
 
 // The card's default window, made on first use. Touching its geometry loads it.

@@ -79,6 +79,6 @@ void CutCardsWindow::leave()
 
 CutCardsWindow *CutCardsWindow::instance()
 {
-    static QPointer<CutCardsWindow> form;
-    return platform::SingleWindow(form);
+    static QPointer<CutCardsWindow> window;
+    return platform::SingleWindow(window);
 }

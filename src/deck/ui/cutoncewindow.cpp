@@ -80,6 +80,6 @@ void CutOnceWindow::endEarly()
 
 CutOnceWindow *CutOnceWindow::instance()
 {
-    static QPointer<CutOnceWindow> form;
-    return platform::SingleWindow(form);
+    static QPointer<CutOnceWindow> window;
+    return platform::SingleWindow(window);
 }

@@ -59,6 +59,6 @@ void CutTwiceWindow::cutDeckTwice()
 
 CutTwiceWindow *CutTwiceWindow::instance()
 {
-    static QPointer<CutTwiceWindow> form;
-    return platform::SingleWindow(form);
+    static QPointer<CutTwiceWindow> window;
+    return platform::SingleWindow(window);
 }

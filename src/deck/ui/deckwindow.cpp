@@ -10,10 +10,6 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/picturelabel.h"
 #include "platform/ui/sharedpicture.h"
-#include "readings/readingtexts.h"
-#include "readings/slots.h"
-#include "readings/ui/celticcrosswindow.h"
-#include "readings/ui/fivecardwindow.h"
 #include "readings/ui/readingdeal.h"
 #include "resourcelist.h"
 
@@ -106,9 +102,9 @@ void DeckWindow::growAfterCardReturned()
 {
     if (!program::state.returnPending)
         return;
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        if (form->caption() == QLatin1String(kDeckCaption))
-            form->hideWindow();
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        if (window->caption() == QLatin1String(kDeckCaption))
+            window->hideWindow();
     }
     if (const auto size = SizeAfterCardReturned(heightTwips(), widthTwips(), program::state.deck)) {
         setHeightTwips(size->height);
@@ -116,58 +112,6 @@ void DeckWindow::growAfterCardReturned()
     }
     showWindow();
     program::state.returnPending = false;
-}
-
-namespace {
-
-void SetSlot(const Slot &slot)
-{
-    program::state.slotHeight = static_cast<std::int16_t>(slot.height);
-    program::state.slotWidth = static_cast<std::int16_t>(slot.width);
-    program::state.slotTop = slot.top;
-    program::state.slotLeft = slot.left;
-}
-
-} // namespace
-
-void DeckWindow::CelticRead()
-{
-    const int place = ++program::state.celticDraws;
-    if (place >= 1 && place <= kCelticPlaces) {
-        if (place == kCrossingPlace)
-            program::state.dealingCrossingCard = true;
-        else if (place == kCrossingPlace + 1)
-            program::state.dealingCrossingCard = false;
-        SetSlot(CelticSlot(place, FrameOf(*CelticCrossWindow::instance())));
-        if (place == 1)
-            program::state.pictureSuffix = CelticPicSuffix(place);
-        platform::dialogs().message(kCelticPlaceTexts[place - 1]);
-        if (place > 1)
-            program::state.pictureSuffix = CelticPicSuffix(place);
-    } else if (place == kCelticPlaces + 1) {
-        SetSlot(kClosingSlot);
-        program::state.reading = Reading::NoReading;
-        program::state.readingBegun = false;
-        program::state.celticDraws = 0;
-        platform::dialogs().message(kCelticPlaceTexts[kCelticPlaces]);
-    }
-}
-
-void DeckWindow::FiveCardRead()
-{
-    FiveCardWindow *layout = FiveCardWindow::instance();
-    const int place = ++program::state.fiveCardDraws;
-    if (place >= 1 && place <= kFiveCardPlaces) {
-        SetSlot(FiveCardSlot(place, FrameOf(*layout)));
-        program::state.pictureSuffix = QString();
-        platform::dialogs().message(kFiveCardPlaceTexts[place - 1]);
-    } else if (place == kFiveCardPlaces + 1) {
-        platform::dialogs().message(kFiveCardPlaceTexts[kFiveCardPlaces]);
-        SetSlot(kClosingSlot);
-        program::state.reading = Reading::NoReading;
-        program::state.readingBegun = false;
-        program::state.fiveCardDraws = 0;
-    }
 }
 
 void DeckWindow::drawTopCard()
@@ -178,9 +122,14 @@ void DeckWindow::drawTopCard()
         platform::dialogs().message(QStringLiteral("You have to use the Pick Card function to choose a quarant"));
         break;
     case Reading::FiveCard:
-    case Reading::CelticCross:
-        DealReadingCard(*this);
+    case Reading::CelticCross: {
+        const DealtCard dealt = DealReadingCard();
+        if (dealt.cardNumber >= 0) {
+            dealtWindows[dealt.cardNumber + 1] = dealt.window;
+            dealtPicture = dealt.picture;
+        }
         break;
+    }
     default:
         dealFreely();
         break;
@@ -220,7 +169,7 @@ CardWindow *DeckWindow::openDealtCard(int cardNumber, const QString &cacheFile)
     CardWindow *window = NewCardWindow(cardNumber);
     dealtWindows[cardNumber + 1] = window;
     window->ensureLoaded();
-    window->ShowPicture(path, dealtPicture);
+    window->showPicture(path, dealtPicture);
     return window;
 }
 
@@ -276,10 +225,10 @@ void DeckWindow::queryUnloadEvent(bool &cancel, platform::UnloadReason)
 
 void DeckWindow::closeOtherWindows()
 {
-    for (platform::ChildWindow *form : platform::OpenWindows()) {
-        const QString caption = form->caption();
+    for (platform::ChildWindow *window : platform::OpenWindows()) {
+        const QString caption = window->caption();
         if (caption != QLatin1String(kMainCaption) && caption != QLatin1String(kDeckCaption))
-            form->unload();
+            window->unload();
     }
 }
 

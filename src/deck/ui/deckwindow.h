@@ -36,13 +36,6 @@ public:
 
     platform::PictureLabel *pile = nullptr;
 
-    // The next place of the reading under way, Celtic Cross or Five Card: its card window's
-    // size and position (slotHeight, slotWidth, slotTop, slotLeft from the layout window as it
-    // stands now), its picture suffix, and its meaning shown to the user. The draw after the
-    // last place ends the reading.
-    void CelticRead();
-    void FiveCardRead();
-
     // A click on the pile: deals the top card (freely, or into the reading under way).
     void drawTopCard();
 

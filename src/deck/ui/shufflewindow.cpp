@@ -44,6 +44,6 @@ void ShuffleWindow::loadEvent()
 
 ShuffleWindow *ShuffleWindow::instance()
 {
-    static QPointer<ShuffleWindow> form;
-    return platform::SingleWindow(form);
+    static QPointer<ShuffleWindow> window;
+    return platform::SingleWindow(window);
 }

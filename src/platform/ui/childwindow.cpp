@@ -42,8 +42,8 @@ void SetWorkspace(QMdiArea *area)
     QObject::connect(area, &QMdiArea::subWindowActivated, area, [](QMdiSubWindow *sub) {
         if (!sub)
             return;
-        if (auto *form = qobject_cast<ChildWindow *>(sub->widget()))
-            form->handleActivated();
+        if (auto *window = qobject_cast<ChildWindow *>(sub->widget()))
+            window->handleActivated();
     });
 }
 
@@ -59,9 +59,9 @@ QList<ChildWindow *> OpenWindows()
 
 ChildWindow *FindWindowByCaption(const QString &caption)
 {
-    for (ChildWindow *form : std::as_const(g_openWindows)) {
-        if (form->caption() == caption)
-            return form;
+    for (ChildWindow *window : std::as_const(g_openWindows)) {
+        if (window->caption() == caption)
+            return window;
     }
     return nullptr;
 }

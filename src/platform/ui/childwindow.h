@@ -145,9 +145,9 @@ template <class T> T *SingleWindow(QPointer<T> &slot)
     if (!slot) {
         slot = new T;
         slot->setDeleteOnUnload(true);
-        T *form = slot.data();
-        QObject::connect(form, &ChildWindow::unloaded, form, [&slot, form] {
-            if (slot == form)
+        T *window = slot.data();
+        QObject::connect(window, &ChildWindow::unloaded, window, [&slot, window] {
+            if (slot == window)
                 slot.clear();
         });
     }

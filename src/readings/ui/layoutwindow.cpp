@@ -16,13 +16,13 @@ constexpr float kExitHeight = 252;
 
 } // namespace
 
-LayoutFrame FrameOf(platform::ChildWindow &form)
+LayoutFrame FrameOf(platform::ChildWindow &window)
 {
     LayoutFrame frame;
-    frame.left = form.leftTwips();
-    frame.top = form.topTwips();
-    frame.innerWidth = form.innerWidthTwips();
-    frame.innerHeight = form.innerHeightTwips();
+    frame.left = window.leftTwips();
+    frame.top = window.topTwips();
+    frame.innerWidth = window.innerWidthTwips();
+    frame.innerHeight = window.innerHeightTwips();
     return frame;
 }
 
@@ -58,10 +58,10 @@ void ReadingLayoutWindow::fitPicture()
 void ReadingLayoutWindow::bringOthersToFront()
 {
     QMdiArea *workspace = platform::Workspace();
-    for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
-        if (!form || form->caption() == caption() || !form->isShown())
+    for (const QPointer<platform::ChildWindow> window : platform::OpenWindows()) {
+        if (!window || window->caption() == caption() || !window->isShown())
             continue;
-        if (QMdiSubWindow *sub = form->subWindow())
+        if (QMdiSubWindow *sub = window->subWindow())
             workspace->setActiveSubWindow(sub);
     }
 }

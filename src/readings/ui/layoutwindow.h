@@ -13,9 +13,9 @@ class PictureLabel;
 class WrappingButton;
 } // namespace platform
 
-// Where the places of a spread are computed from: the window's Left, Top, innerWidthTwips and
-// innerHeightTwips, read in that order (the first read loads a window that is not open).
-LayoutFrame FrameOf(platform::ChildWindow &form);
+// Where the places of a spread are computed from: the window's leftTwips, topTwips, innerWidthTwips
+// and innerHeightTwips, read in that order (the first read loads a window that is not open).
+LayoutFrame FrameOf(platform::ChildWindow &window);
 
 struct LayoutDesign
 {

@@ -28,8 +28,8 @@ constexpr float kOutCardLeft = 5000;
 
 void FitPicture(CardWindow *window)
 {
-    window->PictureControl()->setHeightTwips(window->innerHeightTwips());
-    window->PictureControl()->setWidthTwips(window->innerWidthTwips());
+    window->picture()->setHeightTwips(window->innerHeightTwips());
+    window->picture()->setWidthTwips(window->innerWidthTwips());
 }
 
 // Opens `window` (when it is not open) showing `picture` from its cache file, which is
@@ -39,7 +39,7 @@ void ShowCachedPicture(CardWindow *window, const DealPicture &picture)
     const QString path = platform::DataPath(picture.cacheFile);
     platform::SaveResToFile(picture.resource, path);
     window->ensureLoaded();
-    window->ShowPicture(path, picture.resource);
+    window->showPicture(path, picture.resource);
     FitPicture(window);
 }
 
@@ -101,9 +101,9 @@ void PickCardWindow::showOutCard(const QString &key)
     const int n = CardNumberOfKey(key);
     if (n >= 0) {
         const QString title = CardTitle(n);
-        for (const QPointer<platform::ChildWindow> form : platform::OpenWindows()) {
-            if (form && form->caption() == title)
-                form->unload();
+        for (const QPointer<platform::ChildWindow> window : platform::OpenWindows()) {
+            if (window && window->caption() == title)
+                window->unload();
         }
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
         CardWindow *window = DefaultCardWindow(n);
