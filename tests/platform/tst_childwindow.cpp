@@ -1,6 +1,7 @@
 #include "platform/ui/childwindow.h"
 #include "support/fixture.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTest>
@@ -10,8 +11,8 @@ namespace {
 class TestWindow : public platform::ChildWindow
 {
 public:
-    explicit TestWindow(const QString &caption = QStringLiteral("Test"))
-        : ChildWindow(QStringLiteral("TestForm"), 2100, 2850)
+    explicit TestWindow(const QString &caption = QStringLiteral("Test"), bool fixedBorder = true)
+        : ChildWindow(QStringLiteral("TestForm"), 2100, 2850, fixedBorder)
         , designCaption(caption)
     {
     }
@@ -145,6 +146,77 @@ private slots:
         QVERIFY(window->unload());
         FlushDeletes();
         QVERIFY(window.isNull());
+    }
+
+    // A window's frame may be one a closed window had: it must come back as a new one would,
+    // whatever the closed window went through.
+    void aWindowOpensAsNewAfterAnotherClosed_data()
+    {
+        QTest::addColumn<bool>("fixedBorder");
+        // The states the closed window's frame was put in, in order.
+        QTest::addColumn<QList<int>>("states");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("fixed") << true << QList<int>() << false;
+        QTest::newRow("fixed, deleted") << true << QList<int>() << true;
+        QTest::newRow("sizable") << false << QList<int>() << false;
+        QTest::newRow("minimised") << false << QList<int>({ Qt::WindowMinimized }) << false;
+        QTest::newRow("maximised") << false << QList<int>({ Qt::WindowMaximized }) << true;
+        QTest::newRow("minimised, restored")
+            << false << QList<int>({ Qt::WindowMinimized, Qt::WindowNoState }) << false;
+        QTest::newRow("maximised, restored") << false << QList<int>({ Qt::WindowMaximized, Qt::WindowNoState }) << true;
+    }
+
+    void aWindowOpensAsNewAfterAnotherClosed()
+    {
+        QFETCH(bool, fixedBorder);
+        QFETCH(QList<int>, states);
+        QFETCH(bool, deleted);
+        ProgramFixture f;
+        QMdiArea area;
+        area.resize(900, 700);
+        platform::SetWorkspace(&area);
+        area.show();
+        TestWindow other(QStringLiteral("other"), fixedBorder);
+        other.ensureLoaded();
+        // Where the workspace places a new window of this kind next to `other`.
+        TestWindow opened(QStringLiteral("opened"), fixedBorder);
+        opened.ensureLoaded();
+        const QRect placed = opened.subWindow()->geometry();
+        opened.unload();
+
+        QPointer<TestWindow> closed = new TestWindow(QStringLiteral("closed"), fixedBorder);
+        closed->setDeleteOnUnload(deleted);
+        closed->setHeightTwips(6000);
+        closed->moveTwips(3000, 1500);
+        QMdiSubWindow *oldFrame = closed->subWindow();
+        const Qt::WindowFlags newFlags = other.subWindow()->windowFlags();
+        QCOMPARE(oldFrame->windowFlags(), newFlags);
+        for (const int state : states)
+            oldFrame->setWindowState(Qt::WindowState(state));
+        QVERIFY(closed->unload());
+        FlushDeletes();
+        QCOMPARE(closed.isNull(), deleted);
+
+        opened.ensureLoaded();
+        QMdiSubWindow *frame = opened.subWindow();
+        QCoreApplication::processEvents();
+        QCOMPARE(frame->widget(), &opened);
+        QCOMPARE(frame->windowFlags(), newFlags);
+        QCOMPARE(frame->windowState() & ~Qt::WindowActive, Qt::WindowNoState);
+        QVERIFY(frame->isVisible());
+        QCOMPARE(frame->windowTitle(), QStringLiteral("opened"));
+        QCOMPARE(frame->geometry(), placed);
+        QCOMPARE(opened.size(), QSize(140, 190));
+        QCOMPARE(opened.heightTwips(), 2850.0f + platform::kFrameHeight);
+        QCOMPARE(area.activeSubWindow(), frame);
+        QCOMPARE(area.subWindowList(QMdiArea::StackingOrder).last(), frame);
+        QVERIFY(frame->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == frame);
+        // Closing the newest window activates the one before it.
+        QVERIFY(opened.unload());
+        QCOMPARE(area.activeSubWindow(), other.subWindow());
+        QCOMPARE(platform::OpenWindows(), QList<platform::ChildWindow *>({ &other }));
+        other.unload();
+        platform::SetWorkspace(nullptr);
     }
 };
 

@@ -32,6 +32,57 @@ QMdiArea *FallbackWorkspace()
     return area;
 }
 
+// Frames of closed windows kept for the next windows of the same kind: making a frame costs
+// far more than setting one up again. Each is kept out of the workspace, untitled, hidden and
+// without a window, and goes with the workspace it was made for. A reading's worth of cards.
+struct SpareFrame
+{
+    QPointer<QMdiSubWindow> frame;
+    QPointer<QMdiArea> area;
+    Qt::WindowFlags flags;
+};
+constexpr int kSpareFrames = 10;
+QList<SpareFrame> g_spareFrames;
+
+Qt::WindowFlags FrameFlags(bool fixedBorder)
+{
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+        | Qt::WindowCloseButtonHint;
+    if (!fixedBorder)
+        flags |= Qt::WindowMinMaxButtonsHint;
+    return flags;
+}
+
+QMdiSubWindow *TakeSpareFrame(QMdiArea *area, Qt::WindowFlags flags)
+{
+    for (int i = g_spareFrames.size() - 1; i >= 0; --i) {
+        const SpareFrame spare = g_spareFrames.at(i);
+        if (!spare.frame || !spare.area) {
+            g_spareFrames.removeAt(i);
+            continue;
+        }
+        if (spare.area == area && spare.flags == flags) {
+            g_spareFrames.removeAt(i);
+            return spare.frame;
+        }
+    }
+    return nullptr;
+}
+
+// Keeps `sub` (already out of its workspace) for a later window, or deletes it.
+void ShelveFrame(QMdiSubWindow *sub, QMdiArea *area, Qt::WindowFlags flags)
+{
+    g_spareFrames.removeIf([](const SpareFrame &spare) { return !spare.frame || !spare.area; });
+    // Only a frame in its first state comes back as if new.
+    const bool plain = !(sub->windowState() & ~Qt::WindowActive) && !sub->isShaded();
+    if (!area || !plain || g_spareFrames.size() >= kSpareFrames) {
+        sub->deleteLater();
+        return;
+    }
+    QObject::connect(area, &QObject::destroyed, sub, [sub] { delete sub; });
+    g_spareFrames.append({ sub, area, flags });
+}
+
 } // namespace
 
 void SetWorkspace(QMdiArea *area)
@@ -261,20 +312,28 @@ float ChildWindow::innerHeightTwips()
 
 void ChildWindow::createSubWindow()
 {
-    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-        | Qt::WindowCloseButtonHint;
-    if (!m_fixedBorder)
-        flags |= Qt::WindowMinMaxButtonsHint;
-    // Made with its flags: setting them afterwards would set the frame up a second time.
-    auto *sub = new QMdiSubWindow(nullptr, flags);
-    sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    const Qt::WindowFlags flags = FrameFlags(m_fixedBorder);
+    QMdiArea *area = Workspace();
+    QMdiSubWindow *sub = TakeSpareFrame(area, flags);
+    if (sub) {
+        // Sized and placed by the workspace again, as a new frame is.
+        QObject::disconnect(area, &QObject::destroyed, sub, nullptr);
+        sub->setMinimumSize(0, 0);
+        sub->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        sub->setAttribute(Qt::WA_Resized, false);
+        sub->setAttribute(Qt::WA_Moved, false);
+    } else {
+        // Made with its flags: setting them afterwards would set the frame up a second time.
+        sub = new QMdiSubWindow(nullptr, flags);
+        sub->setAttribute(Qt::WA_DeleteOnClose, false);
+    }
     sub->setWidget(this);
     // The frame stays untitled until the window stands (ShowTitle): it measures and elides its
     // title again on each of the many layout steps of adding, sizing and showing it, which
     // otherwise costs more than all the rest of opening a window.
     sub->setWindowTitle(QString());
     sub->installEventFilter(this);
-    Workspace()->addSubWindow(sub);
+    area->addSubWindow(sub);
     m_subWindow = sub;
 }
 
@@ -296,10 +355,12 @@ void ChildWindow::destroySubWindow()
     hide();
     sub->hide();
     // The window outlives its frame: take it out before the frame goes.
+    sub->setWidget(nullptr);
     setParent(nullptr);
-    if (QMdiArea *area = sub->mdiArea())
+    QMdiArea *area = sub->mdiArea();
+    if (area)
         area->removeSubWindow(sub);
-    sub->deleteLater();
+    ShelveFrame(sub, area, FrameFlags(m_fixedBorder));
 }
 
 void ChildWindow::applyGeometry()
