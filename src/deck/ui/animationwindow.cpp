@@ -176,6 +176,15 @@ void AnimationWindow::resetControls()
     m_closePending = false;
 }
 
+void AnimationWindow::placeAndFill(AnimationLabel *animation)
+{
+    moveTwips(2700, 2000);
+    stillPicture->setHeightTwips(innerHeightTwips());
+    stillPicture->setWidthTwips(innerWidthTwips());
+    animation->setHeightTwips(innerHeightTwips());
+    animation->setWidthTwips(innerWidthTwips());
+}
+
 void AnimationWindow::startCloseTimer()
 {
     closeTimer->start(platform::TimerInterval(m_durationMs));

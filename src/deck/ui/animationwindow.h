@@ -92,6 +92,9 @@ protected:
 
     // The timer runs from the start of the load.
     void startCloseTimer();
+    // Every animation window opens at the same place, its still picture and `animation`
+    // filling it.
+    void placeAndFill(AnimationLabel *animation);
     // Writes the animation's cache file unless it is there and shows its first frame, as a
     // still picture, behind the animation. When the file cannot be written or read the embedded
     // animation is shown instead.

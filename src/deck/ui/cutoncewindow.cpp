@@ -44,11 +44,7 @@ void CutOnceWindow::resetControls()
 void CutOnceWindow::loadEvent()
 {
     startCloseTimer();
-    moveTwips(2700, 2000);
-    animation->setHeightTwips(innerHeightTwips());
-    animation->setWidthTwips(innerWidthTwips());
-    stillPicture->setHeightTwips(innerHeightTwips());
-    stillPicture->setWidthTwips(innerWidthTwips());
+    placeAndFill(animation);
     showStill(animation, kResourceName);
     platform::Random().reseed();
     cutDeck();

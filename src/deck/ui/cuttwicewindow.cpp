@@ -39,11 +39,7 @@ void CutTwiceWindow::resetControls()
 void CutTwiceWindow::loadEvent()
 {
     startCloseTimer();
-    moveTwips(2700, 2000);
-    stillPicture->setHeightTwips(innerHeightTwips());
-    stillPicture->setWidthTwips(innerWidthTwips());
-    animation->setHeightTwips(innerHeightTwips());
-    animation->setWidthTwips(innerWidthTwips());
+    placeAndFill(animation);
     showStill(animation, kResourceName);
     // The double cut draws no random value; the generator is reseeded all the same.
     platform::Random().reseed();

@@ -33,11 +33,7 @@ void ShuffleWindow::resetControls()
 void ShuffleWindow::loadEvent()
 {
     startCloseTimer();
-    moveTwips(2700, 2000);
-    stillPicture->setHeightTwips(innerHeightTwips());
-    stillPicture->setWidthTwips(innerWidthTwips());
-    animation->setHeightTwips(innerHeightTwips());
-    animation->setWidthTwips(innerWidthTwips());
+    placeAndFill(animation);
     showStill(animation, kResourceName);
     playAnimation(animation, kResourceName);
 }
