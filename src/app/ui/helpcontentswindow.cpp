@@ -23,8 +23,6 @@ HelpContentsWindow::HelpContentsWindow()
     : ChildWindow(QStringLiteral("Contents"), kClientWidth, kClientHeight, false)
 {
     setCaption(QStringLiteral("Help Contents"));
-    // The frame's title names the window; the pane inside has nothing to add.
-    setAccessibleName(QString());
     page = new platform::PictureLabel(QStringLiteral("Image1"), this);
     // The page is a picture: its words go to assistive technology from the same text it was drawn from.
     page->setAccessibleName(QStringLiteral("Help Contents page"));
