@@ -3,7 +3,7 @@
 # Extra package names given as arguments are installed as well.
 kestov_install_deps() {
   # fonts-dejavu-extra: the picture generator draws with the italic and condensed faces as well.
-  local packages=(cmake g++ make qt6-base-dev libgif-dev fonts-dejavu-core fonts-dejavu-extra "$@")
+  local packages=(cmake g++ make qt6-base-dev libgif-dev libjpeg62-turbo-dev fonts-dejavu-core fonts-dejavu-extra "$@")
   local missing=()
   local p
   for p in "${packages[@]}"; do

@@ -1,9 +1,11 @@
 // The picture control draws a picture at its own size from the picture's file bytes, and draws
 // it as sharp as the file allows when it grows after the picture was shown.
+#include "platform/ui/picturedecoder.h"
 #include "platform/ui/picturelabel.h"
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QTest>
 
@@ -23,13 +25,18 @@ QImage Pattern()
     return picture;
 }
 
-QByteArray Png(const QImage &picture)
+QByteArray Encoded(const QImage &picture, const char *format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
+    picture.save(&buffer, format, 90);
     return bytes;
+}
+
+QByteArray Png(const QImage &picture)
+{
+    return Encoded(picture, "PNG");
 }
 
 // Mean difference per colour channel, 0..255.
@@ -53,6 +60,20 @@ double Difference(const QImage &a, const QImage &b)
 QImage Scaled(const QImage &picture, QSize size)
 {
     return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// What Qt's reader makes of `bytes` at `shown`: asked for the size itself when it is half the
+// file's or less, else read whole and scaled.
+QImage ReadByQt(const QByteArray &bytes, QSize shown)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer);
+    const QSize whole = reader.size();
+    if (shown.width() * 2 <= whole.width() && shown.height() * 2 <= whole.height())
+        reader.setScaledSize(shown);
+    const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
+    return picture.size() == shown ? picture : Scaled(picture, shown);
 }
 
 } // namespace
@@ -86,6 +107,51 @@ private slots:
         const QImage drawn = control.grab().toImage();
         QVERIFY(Difference(drawn, Scaled(picture, large)) < 2);
         QVERIFY(Difference(Scaled(Scaled(picture, small), large), Scaled(picture, large)) > 10);
+    }
+
+    // JPEG files are decoded without Qt's reader: the same pixels at every size a card takes.
+    void decodedLikeQtsReader_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("shown");
+        const QImage picture = Pattern();
+        const QByteArray jpeg = Encoded(picture, "JPEG");
+        const QByteArray gray = Encoded(picture.convertToFormat(QImage::Format_Grayscale8), "JPEG");
+        QTest::newRow("whole size") << jpeg << QSize(400, 544);
+        QTest::newRow("enlarged card") << jpeg << QSize(319, 431);
+        QTest::newRow("wider than the file") << jpeg << QSize(430, 308);
+        // Decoded at a reduced size first, as the reader does for a small picture.
+        QTest::newRow("dealt card") << jpeg << QSize(140, 190);
+        QTest::newRow("an eighth") << jpeg << QSize(50, 68);
+        QTest::newRow("one pixel") << jpeg << QSize(1, 1);
+        QTest::newRow("grey JPEG") << gray << QSize(400, 544);
+        QTest::newRow("grey JPEG scaled") << gray << QSize(319, 431);
+        QTest::newRow("PNG") << Png(picture) << QSize(319, 431);
+        QTest::newRow("cut off halfway") << jpeg.left(jpeg.size() / 2) << QSize(319, 431);
+    }
+    void decodedLikeQtsReader()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, shown);
+        const QImage decoded = platform::DecodePicture(bytes, shown);
+        QCOMPARE(decoded.size(), shown);
+        QCOMPARE(Difference(decoded, ReadByQt(bytes, shown)), 0.0);
+    }
+
+    void bytesThatAreNoPictureDecodeToNothing_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray jpeg = Encoded(Pattern(), "JPEG");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("JPEG start only") << jpeg.left(3);
+        QTest::newRow("header cut off") << jpeg.left(40);
+        QTest::newRow("JPEG start, then text") << QByteArray("\xFF\xD8\xFF no picture follows");
+        QTest::newRow("text") << QByteArray("no picture");
+    }
+    void bytesThatAreNoPictureDecodeToNothing()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(platform::DecodePicture(bytes, QSize(140, 190)).isNull());
     }
 
     void bytesThatAreNoPictureLeaveTheShownOne()

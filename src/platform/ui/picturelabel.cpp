@@ -1,6 +1,7 @@
 #include "platform/ui/picturelabel.h"
 
 #include "platform/ui/childwindow.h"
+#include "platform/ui/picturedecoder.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -79,22 +80,7 @@ QPixmap PictureLabel::decodedAtShownSize() const
 {
     const qreal ratio = devicePixelRatioF();
     const QSize shown = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-    QBuffer buffer;
-    buffer.setData(m_encoded);
-    QImageReader reader(&buffer);
-    QImage picture;
-    const QSize whole = reader.size();
-    if (shown.width() * 2 <= whole.width() && shown.height() * 2 <= whole.height()) {
-        // Much smaller: the decoder leaves out what would be scaled away.
-        reader.setScaledSize(shown);
-        picture = reader.read();
-    } else {
-        // Decoding at nearly the whole size and scaling after is quicker and as sharp.
-        picture = reader.read();
-        if (!picture.isNull() && picture.size() != shown)
-            picture = picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
-    QPixmap decoded = QPixmap::fromImage(std::move(picture));
+    QPixmap decoded = QPixmap::fromImage(DecodePicture(m_encoded, shown));
     decoded.setDevicePixelRatio(ratio);
     return decoded;
 }
