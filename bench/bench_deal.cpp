@@ -28,6 +28,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -124,28 +125,53 @@ void DropOffscreenNoise(QtMsgType type, const QMessageLogContext &context, const
         g_previousHandler(type, context, message);
 }
 
-constexpr int kRuns = 31;
-
-// The floor for a picture: its file decoded from disk and scaled to `shown`, median of runs.
-double FloorOf(const QByteArray &bytes, QSize shown)
+// The floor for a picture: its file decoded from disk and scaled to `shown`. The machine is
+// shared, so the floor is timed once beside every command timed, and each command is compared
+// with the floor timed in the same stretch.
+class Floor
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("card.jpg"));
-    if (!platform::WriteFileWhole(path, bytes))
-        return -1;
-    std::vector<double> times;
-    for (int i = -1; i < kRuns * 3; ++i) {
-        QPixmap scaled;
-        const double ms = Time([&] {
-            const QImage picture = QImageReader(path).read();
-            scaled = QPixmap::fromImage(picture.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        });
-        if (i >= 0)
-            times.push_back(ms);
-        if (scaled.isNull())
-            return -1;
+public:
+    Floor(const QByteArray &bytes, QSize shown)
+        : m_path(m_folder.filePath(QStringLiteral("card.jpg")))
+        , m_shown(shown)
+    {
+        m_ok = platform::WriteFileWhole(m_path, bytes);
+        sample(); // the first run pays for loading the decoder
+        m_times.clear();
     }
-    return Median(times);
+    bool ok() const { return m_ok; }
+    QSize shown() const { return m_shown; }
+
+    void sample()
+    {
+        QPixmap scaled;
+        m_times.push_back(Time([&] {
+            const QImage picture = QImageReader(m_path).read();
+            scaled = QPixmap::fromImage(picture.scaled(m_shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }));
+        m_ok = m_ok && !scaled.isNull();
+    }
+    // The median of the samples taken since the last call, which starts a new stretch.
+    double take()
+    {
+        const double median = Median(m_times);
+        m_times.clear();
+        return median;
+    }
+
+private:
+    QTemporaryDir m_folder;
+    QString m_path;
+    QSize m_shown;
+    std::vector<double> m_times;
+    bool m_ok = false;
+};
+
+// Times `step` with the floor timed just before it, as a pair.
+double TimeBeside(Floor &floor, const std::function<void()> &step)
+{
+    floor.sample();
+    return Time(step);
 }
 
 } // namespace
@@ -154,11 +180,11 @@ class bench_deal : public QObject
 {
     Q_OBJECT
 
-    double m_floor = 0;
+    std::unique_ptr<Floor> m_floor;
 
-    void Report(const char *what, double ms, double floors = 1)
+    void Report(const char *what, double ms, double floorMs)
     {
-        std::printf("%-34s %8.2f ms  %6.2fx the floor\n", what, ms, ms / (m_floor * floors));
+        std::printf("%-34s %8.2f ms  %6.2fx the floor (%.3f ms)\n", what, ms, ms / floorMs, floorMs);
         std::fflush(stdout);
     }
 
@@ -180,10 +206,11 @@ private slots:
         QBuffer buffer;
         buffer.setData(fool);
         QCOMPARE(QImageReader(&buffer).size(), QSize(400, 544));
-        m_floor = FloorOf(fool, shown);
-        QVERIFY(m_floor > 0);
-        std::printf("floor: a 400 x 544 JPEG decoded from disk and scaled to %d x %d: %.3f ms\n", shown.width(),
-            shown.height(), m_floor);
+        m_floor = std::make_unique<Floor>(fool, shown);
+        QVERIFY(m_floor->ok());
+        std::printf("floor: a 400 x 544 JPEG decoded from disk and scaled to %d x %d, timed beside each "
+                    "command\n",
+            shown.width(), shown.height());
     }
 
     // Resident memory with all 78 cards out, and after they all went back to the deck; first,
@@ -217,15 +244,15 @@ private slots:
         std::vector<double> absent;
         std::vector<double> present;
         for (int n = 0; n < kCardCount - 1; ++n) {
-            absent.push_back(Time([n] { Deal(n); }));
+            absent.push_back(TimeBeside(*m_floor, [n] { Deal(n); }));
             Return(n);
         }
+        Report("first deal, cache file absent", Median(absent), m_floor->take());
         for (int n = 0; n < kCardCount - 1; ++n) {
-            present.push_back(Time([n] { Deal(n); }));
+            present.push_back(TimeBeside(*m_floor, [n] { Deal(n); }));
             Return(n);
         }
-        Report("first deal, cache file absent", Median(absent));
-        Report("first deal, cache file present", Median(present));
+        Report("first deal, cache file present", Median(present), m_floor->take());
     }
 
     // Enlarge and Rotate from a dealt card's window, each card's first time (their cache files
@@ -233,7 +260,7 @@ private slots:
     // the picture each command shows at the size it shows it (the Fool's).
     void enlargeAndRotate()
     {
-        double shownFloor[2] = {};
+        std::unique_ptr<Floor> shownFloor[2];
         {
             QuietProgram fool;
             Deal(0);
@@ -242,10 +269,8 @@ private slots:
                 ChooseItem(WindowOf(0), item);
                 QCoreApplication::processEvents();
                 const platform::PictureLabel *picture = WindowOf(0)->picture();
-                shownFloor[item == kRotate] = FloorOf(picture->pictureBytes(), picture->size());
-                std::printf("floor: the picture Fool's %s shows, scaled to %d x %d: %.3f ms\n",
-                    item == kRotate ? "Rotate" : "Enlarge", picture->size().width(), picture->size().height(),
-                    shownFloor[item == kRotate]);
+                shownFloor[item == kRotate] = std::make_unique<Floor>(picture->pictureBytes(), picture->size());
+                QVERIFY(shownFloor[item == kRotate]->ok());
             }
         }
         QuietProgram program;
@@ -257,15 +282,24 @@ private slots:
             for (int n = 0; n < kCardCount - 1; ++n) {
                 Deal(n);
                 QCoreApplication::processEvents();
-                enlarge.push_back(Time([n] { ChooseItem(WindowOf(n), kEnlarge); }));
-                rotate.push_back(Time([n] { ChooseItem(WindowOf(n), kRotate); }));
+                shownFloor[0]->sample();
+                enlarge.push_back(TimeBeside(*m_floor, [n] { ChooseItem(WindowOf(n), kEnlarge); }));
+                shownFloor[1]->sample();
+                rotate.push_back(TimeBeside(*m_floor, [n] { ChooseItem(WindowOf(n), kRotate); }));
                 Return(n);
             }
+            const double floor = m_floor->take();
             const QString which = QStringLiteral(", cache files %1").arg(QLatin1String(cache));
-            Report(qPrintable(QStringLiteral("Enlarge") + which), Median(enlarge));
-            Report(qPrintable(QStringLiteral("  against its shown floor")), Median(enlarge), shownFloor[0] / m_floor);
-            Report(qPrintable(QStringLiteral("Rotate") + which), Median(rotate));
-            Report(qPrintable(QStringLiteral("  against its shown floor")), Median(rotate), shownFloor[1] / m_floor);
+            Report(qPrintable(QStringLiteral("Enlarge") + which), Median(enlarge), floor);
+            Report(qPrintable(QStringLiteral("  against its shown floor, %1 x %2")
+                                  .arg(shownFloor[0]->shown().width())
+                                  .arg(shownFloor[0]->shown().height())),
+                Median(enlarge), shownFloor[0]->take());
+            Report(qPrintable(QStringLiteral("Rotate") + which), Median(rotate), floor);
+            Report(qPrintable(QStringLiteral("  against its shown floor, %1 x %2")
+                                  .arg(shownFloor[1]->shown().width())
+                                  .arg(shownFloor[1]->shown().height())),
+                Median(rotate), shownFloor[1]->take());
         }
     }
 
@@ -282,10 +316,10 @@ private slots:
             QCoreApplication::processEvents();
             double total = 0;
             for (int place = 0; place < 10; ++place)
-                total += Time([] { DeckWindow::instance()->drawTopCard(); });
+                total += TimeBeside(*m_floor, [] { DeckWindow::instance()->drawTopCard(); });
             totals.push_back(total);
         }
-        Report("Celtic Cross, 10 deals", Median(totals), 10);
+        Report("Celtic Cross, 10 deals", Median(totals), 10 * m_floor->take());
     }
 };
 

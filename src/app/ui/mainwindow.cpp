@@ -23,6 +23,7 @@
 #include "platform/settings.h"
 #include "platform/ui/childwindow.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/scrollbarstyle.h"
 #include "platform/ui/sharedpicture.h"
 #include "readings/readingtexts.h"
 #include "readings/ui/celticcrosswindow.h"
@@ -140,6 +141,7 @@ MainWindow::MainWindow()
     m_workspace->setBackground(palette().brush(QPalette::Dark));
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
+    platform::KeepScrollBarPictures(m_workspace);
 
     createMenus();
     createStatusBar();
