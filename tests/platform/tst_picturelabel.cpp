@@ -138,6 +138,29 @@ private slots:
         QCOMPARE(Difference(decoded, ReadByQt(bytes, shown)), 0.0);
     }
 
+    // A picture decoded ahead, while its window opens, is shown only where it fits exactly.
+    void decodedAheadOnlyWhereItFits_data()
+    {
+        QTest::addColumn<QByteArray>("aheadBytes");
+        QTest::addColumn<QSize>("aheadSize");
+        const QImage picture = Pattern();
+        QTest::newRow("this picture at this size") << Encoded(picture, "JPEG") << QSize(319, 431);
+        QTest::newRow("another size") << Encoded(picture, "JPEG") << QSize(140, 190);
+        QTest::newRow("another picture") << Encoded(picture.mirrored(true, false), "JPEG") << QSize(319, 431);
+    }
+    void decodedAheadOnlyWhereItFits()
+    {
+        QFETCH(QByteArray, aheadBytes);
+        QFETCH(QSize, aheadSize);
+        const QByteArray jpeg = Encoded(Pattern(), "JPEG");
+        const QSize shown(319, 431);
+        platform::DecodeAhead(aheadBytes, aheadSize);
+        platform::PictureLabel control(QStringLiteral("Image1"), nullptr);
+        control.resize(shown);
+        QVERIFY(control.setPictureBytes(jpeg));
+        QCOMPARE(Difference(control.grab().toImage(), ReadByQt(jpeg, shown)), 0.0);
+    }
+
     void bytesThatAreNoPictureDecodeToNothing_data()
     {
         QTest::addColumn<QByteArray>("bytes");

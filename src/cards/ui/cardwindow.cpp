@@ -296,16 +296,18 @@ void CardWindow::redisplay(int state, Route route)
 {
     const int n = m_card;
     const CardData &card = cardData();
+    const WindowSize size = SizeOfState(card, state, route);
+    const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
+    if (!picture.isDesignPicture())
+        DecodeCardPictureAhead(picture.resource, size.width - platform::kFrameWidth, size.height - platform::kFrameHeight);
     program::state.reversed[n] = ReversedOfState(state);
     closeKeepingCard();
 
     // The default window opens again where this one stood (nextCardLeft/Top), before the one
     // step that can fail: writing the picture.
     CardWindow *target = DefaultCardWindow(n);
-    const WindowSize size = SizeOfState(card, state, route);
     target->setHeightTwips(size.height);
     target->setWidthTwips(size.width);
-    const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
     const QString path = picture.isDesignPicture() ? QString() : platform::DataPath(picture.cacheFile);
     if (!picture.isDesignPicture())
         platform::SaveResToFile(picture.resource, path);
@@ -333,6 +335,13 @@ CardWindow *DefaultCardWindow(int cardNumber)
     if (!window)
         window = new CardWindow(cardNumber);
     return window;
+}
+
+void DecodeCardPictureAhead(const QString &resource, float pictureWidthTwips, float pictureHeightTwips)
+{
+    platform::DecodeAhead(platform::Resource(resource),
+        platform::PictureLabel::shownSizeFor(
+            pictureWidthTwips, pictureHeightTwips, platform::Workspace()->devicePixelRatioF()));
 }
 
 CardWindow *NewCardWindow(int cardNumber)

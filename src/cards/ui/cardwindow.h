@@ -85,5 +85,10 @@ private:
 // The card's default window, made on first use. Touching its geometry loads it.
 CardWindow *DefaultCardWindow(int cardNumber);
 
+// Starts decoding the embedded picture `resource` for a card window whose picture control
+// will be `pictureWidthTwips` x `pictureHeightTwips`, so that it is decoded while the window
+// opens. Only time is at stake: a window that ends up another size decodes it itself.
+void DecodeCardPictureAhead(const QString &resource, float pictureWidthTwips, float pictureHeightTwips);
+
 // A new, unopened window of the card, deleted once it has been closed.
 CardWindow *NewCardWindow(int cardNumber);

@@ -164,6 +164,8 @@ void DeckWindow::dealFreely()
 
 CardWindow *DeckWindow::openDealtCard(int cardNumber, const QString &cacheFile)
 {
+    const CardData &card = CardDataOf(cardNumber);
+    DecodeCardPictureAhead(dealtPicture, card.pictureWidth, card.pictureHeight);
     const QString path = platform::DataPath(cacheFile);
     platform::SaveResToFile(dealtPicture, path);
     CardWindow *window = NewCardWindow(cardNumber);

@@ -10,10 +10,85 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <QThreadPool>
+
+#include <algorithm>
 #include <cmath>
+#include <future>
+#include <memory>
+#include <mutex>
 #include <utility>
 
 namespace platform {
+
+namespace {
+
+int TwipsToPixels(float twips)
+{
+    return std::max(0, static_cast<int>(std::lround(twips / kTwipsPerPixel)));
+}
+
+// The one picture decoded ahead: its bytes, the size asked for and the decoding under way.
+struct DecodedAhead
+{
+    QByteArray encoded;
+    QSize shown;
+    std::shared_future<QImage> picture;
+};
+
+std::mutex g_aheadLock;
+DecodedAhead g_ahead;
+
+QThreadPool &AheadThread()
+{
+    // Its own thread: the toolkit's shared pool is busy with the painting meanwhile.
+    static QThreadPool *pool = [] {
+        auto *made = new QThreadPool;
+        made->setMaxThreadCount(1);
+        made->setExpiryTimeout(-1);
+        return made;
+    }();
+    return *pool;
+}
+
+// The picture decoded ahead for `encoded` at `shown`, taken out of the slot; null when another
+// picture or size was asked for.
+QImage TakeDecodedAhead(const QByteArray &encoded, QSize shown)
+{
+    std::shared_future<QImage> picture;
+    {
+        const std::lock_guard<std::mutex> lock(g_aheadLock);
+        if (!g_ahead.picture.valid() || g_ahead.shown != shown || g_ahead.encoded != encoded)
+            return QImage();
+        picture = std::move(g_ahead.picture);
+        g_ahead = DecodedAhead();
+    }
+    return picture.get();
+}
+
+// Whether `encoded` is being (or was) decoded ahead at `shown`.
+bool DecodingAhead(const QByteArray &encoded, QSize shown)
+{
+    const std::lock_guard<std::mutex> lock(g_aheadLock);
+    return g_ahead.picture.valid() && g_ahead.shown == shown && g_ahead.encoded == encoded;
+}
+
+} // namespace
+
+void DecodeAhead(const QByteArray &encoded, QSize shown)
+{
+    auto task = std::make_shared<std::packaged_task<QImage()>>([encoded, shown] { return DecodePicture(encoded, shown); });
+    {
+        const std::lock_guard<std::mutex> lock(g_aheadLock);
+        g_ahead = DecodedAhead { encoded, shown, task->get_future().share() };
+    }
+    AheadThread().start([task] { (*task)(); });
+}
+
+QSize PictureLabel::shownSizeFor(float widthTwips, float heightTwips, qreal ratio)
+{
+    return (QSizeF(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)) * ratio).toSize().expandedTo(QSize(1, 1));
+}
 
 PictureLabel::PictureLabel(const QString &name, QWidget *parent)
     : QLabel(parent)
@@ -61,6 +136,10 @@ bool PictureLabel::showEncoded(const QByteArray &encoded, bool now)
     const QSize size = reader.size();
     if (!reader.canRead() || size.isEmpty())
         return false;
+    // A picture being decoded ahead is taken when it is painted: the rest of the window is
+    // painted meanwhile.
+    if (now && DecodingAhead(encoded, shownSize()))
+        now = false;
     const QByteArray previous = std::exchange(m_encoded, encoded);
     QPixmap decoded;
     if (now && (decoded = decodedAtShownSize()).isNull()) {
@@ -76,12 +155,19 @@ bool PictureLabel::showEncoded(const QByteArray &encoded, bool now)
     return true;
 }
 
+QSize PictureLabel::shownSize() const
+{
+    return (QSizeF(size()) * devicePixelRatioF()).toSize().expandedTo(QSize(1, 1));
+}
+
 QPixmap PictureLabel::decodedAtShownSize() const
 {
-    const qreal ratio = devicePixelRatioF();
-    const QSize shown = (QSizeF(size()) * ratio).toSize().expandedTo(QSize(1, 1));
-    QPixmap decoded = QPixmap::fromImage(DecodePicture(m_encoded, shown));
-    decoded.setDevicePixelRatio(ratio);
+    const QSize shown = shownSize();
+    QImage picture = TakeDecodedAhead(m_encoded, shown);
+    if (picture.isNull())
+        picture = DecodePicture(m_encoded, shown);
+    QPixmap decoded = QPixmap::fromImage(std::move(picture));
+    decoded.setDevicePixelRatio(devicePixelRatioF());
     return decoded;
 }
 
@@ -111,8 +197,7 @@ void PictureLabel::paintEvent(QPaintEvent *event)
         return;
     }
     // Decoded again whenever the control's size changed, so that it stays sharp.
-    const QSize shown = (QSizeF(size()) * devicePixelRatioF()).toSize();
-    if (m_decoded.size() != shown) {
+    if (m_decoded.size() != shownSize()) {
         const QPixmap decoded = decodedAtShownSize();
         if (!decoded.isNull())
             m_decoded = decoded;
@@ -142,7 +227,7 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
 void PictureLabel::applyGeometry()
 {
     auto px = [](float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
-    setGeometry(px(m_left), px(m_top), std::max(0, px(m_width)), std::max(0, px(m_height)));
+    setGeometry(px(m_left), px(m_top), TwipsToPixels(m_width), TwipsToPixels(m_height));
 }
 
 } // namespace platform

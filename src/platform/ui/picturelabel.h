@@ -37,6 +37,10 @@ public:
     // The encoded bytes of the picture shown; empty without a picture.
     const QByteArray &pictureBytes() const { return m_encoded; }
 
+    // The size in device pixels a picture control of `widthTwips` x `heightTwips` decodes its
+    // picture at, on a screen of `ratio` device pixels per pixel.
+    static QSize shownSizeFor(float widthTwips, float heightTwips, qreal ratio);
+
 signals:
     void pressed(Qt::MouseButton button);
     void released(Qt::MouseButton button);
@@ -52,7 +56,9 @@ private:
     void applyGeometry();
     // Shows the picture in `encoded` when it decodes, decoded now or at the next paint.
     bool showEncoded(const QByteArray &encoded, bool now);
-    // The picture decoded at the control's size in device pixels; null when it does not decode.
+    // The control's size in device pixels.
+    QSize shownSize() const;
+    // The picture decoded at shownSize(); null when it does not decode.
     QPixmap decodedAtShownSize() const;
 
     QByteArray m_encoded; // the shown picture's file bytes
@@ -65,5 +71,10 @@ private:
     float m_height = 0;
     bool m_pressed = false;
 };
+
+// Starts decoding `encoded` at `shown` device pixels on a worker thread, while the window that
+// will show it is being opened. The next picture control that needs these very bytes at this
+// very size takes the result instead of decoding them itself; one picture is kept at most.
+void DecodeAhead(const QByteArray &encoded, QSize shown);
 
 } // namespace platform

@@ -84,15 +84,6 @@ DealtCard DealReadingCard()
     else
         NextCelticPlace();
 
-    // The first touch opens the window where card windows open; it then moves to its place.
-    CardWindow *window = NewCardWindow(n);
-    dealt.cardNumber = n;
-    dealt.window = window;
-    window->setHeightTwips(static_cast<float>(program::state.slotHeight));
-    window->setWidthTwips(static_cast<float>(program::state.slotWidth));
-    window->setTopTwips(static_cast<float>(program::state.slotTop));
-    window->setLeftTwips(static_cast<float>(program::state.slotLeft));
-
     // The crossing card keeps the quarter turn its place asked for.
     if (!program::state.dealingCrossingCard)
         program::state.pictureSuffix = FreeDealPicSuffix(program::state.reversed[n], program::state.gypsieDeck);
@@ -102,9 +93,21 @@ DealtCard DealReadingCard()
         path = platform::DataPath(picture.cacheFile);
         platform::SaveResToFile(dealt.picture, path);
     }
-    window->showPicture(path, dealt.picture);
+    DecodeCardPictureAhead(dealt.picture, static_cast<float>(program::state.slotWidth) - platform::kFrameWidth,
+        static_cast<float>(program::state.slotHeight) - platform::kFrameHeight);
+
+    // The first touch opens the window where card windows open; it then moves to its place.
+    CardWindow *window = NewCardWindow(n);
+    dealt.cardNumber = n;
+    dealt.window = window;
+    window->setHeightTwips(static_cast<float>(program::state.slotHeight));
+    window->setWidthTwips(static_cast<float>(program::state.slotWidth));
+    window->setTopTwips(static_cast<float>(program::state.slotTop));
+    window->setLeftTwips(static_cast<float>(program::state.slotLeft));
+    // Fitted before the picture is set, which is then decoded once, at the size it is shown.
     window->picture()->setHeightTwips(window->innerHeightTwips());
     window->picture()->setWidthTwips(window->innerWidthTwips());
+    window->showPicture(path, dealt.picture);
     window->showWindow();
     program::state.cardsOut[n] = CardKey(n);
     ::ShiftDeck(program::state.deck);

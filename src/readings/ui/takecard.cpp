@@ -39,8 +39,9 @@ void ShowCachedPicture(CardWindow *window, const DealPicture &picture)
     const QString path = platform::DataPath(picture.cacheFile);
     platform::SaveResToFile(picture.resource, path);
     window->ensureLoaded();
-    window->showPicture(path, picture.resource);
+    // Fitted first, so that the picture is decoded once, at the size it is shown.
     FitPicture(window);
+    window->showPicture(path, picture.resource);
 }
 
 // Lays the querent on the Celtic Cross at the place of the spread's first card.
