@@ -142,6 +142,9 @@ MainWindow::MainWindow()
     setCentralWidget(m_workspace);
     platform::SetWorkspace(m_workspace);
     platform::KeepScrollBarPictures(m_workspace);
+    // The tiled background stays where it is when a scroll bar comes or goes: only the strip
+    // uncovered needs painting.
+    m_workspace->viewport()->setAttribute(Qt::WA_StaticContents);
 
     createMenus();
     createStatusBar();
