@@ -148,6 +148,9 @@ MainWindow::MainWindow()
 
     createMenus();
     createStatusBar();
+    // Painted last, after the menu bar and status bar beside it (they never overlap): a card
+    // picture still being decoded is waited for at the end, not before them.
+    m_workspace->raise();
 
     m_width = kDesignClientWidth + platform::kFrameWidth;
     m_height = kDesignClientHeight + platform::kFrameHeight;
