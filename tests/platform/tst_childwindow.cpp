@@ -46,6 +46,9 @@ private slots:
         TestWindow window;
         QVERIFY(!window.isLoaded());
         QCOMPARE(platform::OpenWindows().size(), 0);
+        // Its height can be known without loading it: the one loading gives it.
+        QCOMPARE(window.heightTwipsWithoutLoading(), 2850.0f + platform::kFrameHeight);
+        QVERIFY(!window.isLoaded());
         QCOMPARE(window.heightTwips(), 2850.0f + platform::kFrameHeight);
         QVERIFY(window.isLoaded());
         QVERIFY(window.isShown());
@@ -108,6 +111,7 @@ private slots:
         window.setWidthTwips(2250.15f);
         window.moveTwips(1001, 7);
         QCOMPARE(window.heightTwips(), 3412.68f);
+        QCOMPARE(window.heightTwipsWithoutLoading(), 3412.68f);
         QCOMPARE(window.widthTwips(), 2250.15f);
         QCOMPARE(window.leftTwips(), 1001.0f);
         QCOMPARE(window.topTwips(), 7.0f);

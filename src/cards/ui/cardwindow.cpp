@@ -266,15 +266,21 @@ void CardWindow::runMenuItem()
 {
     const int n = m_card;
     switch (cardMenu->currentItem() && cardMenu->currentItem()->isSelected() ? cardMenu->currentRow() : -1) {
+    // Each starts decoding the picture it will show before anything else: touching the default
+    // window's size opens it.
     case kEnlarge:
+        decodeAhead(EnlargeTarget(DefaultCardWindow(n)->heightTwipsWithoutLoading()), Route::Enlarge);
         redisplay(EnlargeTarget(DefaultCardWindow(n)->heightTwips()), Route::Enlarge);
         break;
     case kShrink:
+        decodeAhead(ShrinkTarget(DefaultCardWindow(n)->heightTwipsWithoutLoading()), Route::Shrink);
         redisplay(ShrinkTarget(DefaultCardWindow(n)->heightTwips()), Route::Shrink);
         break;
     case kRotate:
-        if (const int to = RotateTarget(program::state.viewStates[n]); to >= 0)
+        if (const int to = RotateTarget(program::state.viewStates[n]); to >= 0) {
+            decodeAhead(to, Route::Rotate);
             redisplay(to, Route::Rotate);
+        }
         break;
     case kMeaning:
         cardMenu->hide();
@@ -292,14 +298,20 @@ void CardWindow::runMenuItem()
     program::state.cardReturn = CardReturn::ToDeck;
 }
 
+void CardWindow::decodeAhead(int state, Route route) const
+{
+    const WindowSize size = SizeOfState(cardData(), state, route);
+    const StatePicture picture = PictureOfState(cardData(), state, program::state.deckStyle);
+    if (!picture.isDesignPicture())
+        DecodeCardPictureAhead(picture.resource, size.width - platform::kFrameWidth, size.height - platform::kFrameHeight);
+}
+
 void CardWindow::redisplay(int state, Route route)
 {
     const int n = m_card;
     const CardData &card = cardData();
     const WindowSize size = SizeOfState(card, state, route);
     const StatePicture picture = PictureOfState(card, state, program::state.deckStyle);
-    if (!picture.isDesignPicture())
-        DecodeCardPictureAhead(picture.resource, size.width - platform::kFrameWidth, size.height - platform::kFrameHeight);
     program::state.reversed[n] = ReversedOfState(state);
     closeKeepingCard();
 

@@ -72,6 +72,8 @@ private:
     void closeKeepingCard();
     // Closes this window so that the card goes back to the deck.
     void returnToDeck();
+    // Starts decoding the picture the default window shows in `state`, while it opens.
+    void decodeAhead(int state, Route route) const;
     // Shows the card in the default window in `state`.
     void redisplay(int state, Route route);
     bool captionIsOpen() const;

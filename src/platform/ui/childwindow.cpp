@@ -257,6 +257,12 @@ float ChildWindow::heightTwips()
     return m_height;
 }
 
+float ChildWindow::heightTwipsWithoutLoading() const
+{
+    // Loading gives a window its design size.
+    return m_loaded ? m_height : m_designClientHeight + kFrameHeight;
+}
+
 void ChildWindow::setLeftTwips(float twips)
 {
     ensureLoaded();

@@ -73,6 +73,8 @@ public:
     float topTwips();
     float widthTwips();
     float heightTwips();
+    // The height heightTwips() would give, without loading the window to find it.
+    float heightTwipsWithoutLoading() const;
     void setLeftTwips(float twips);
     void setTopTwips(float twips);
     void setWidthTwips(float twips);
