@@ -8,6 +8,7 @@
 #include "cards/ui/cardwindow.h"
 #include "deck/ui/deckwindow.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/resources.h"
 #include "platform/ui/buttons.h"
 #include "platform/ui/dialogs.h"
@@ -16,6 +17,7 @@
 #include "support/cardwindows.h"
 #include "support/fixture.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -331,5 +333,12 @@ private slots:
     }
 };
 
-QTEST_MAIN(bench_deal)
+int main(int argc, char *argv[])
+{
+    platform::UseOneHeap(); // as the program does, before anything else
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    bench_deal bench;
+    return QTest::qExec(&bench, argc, argv);
+}
 #include "bench_deal.moc"

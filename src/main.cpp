@@ -1,11 +1,13 @@
 #include "app/ui/mainwindow.h"
 #include "app/ui/startup.h"
 #include "deck/ui/deckwindow.h"
+#include "platform/memory.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    platform::UseOneHeap();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Kestov"));
     QApplication::setApplicationName(QStringLiteral("Kestov"));

@@ -4,6 +4,7 @@
 #include "cards/viewstates.h"
 #include "deck/ui/cardreturn.h"
 #include "platform/files.h"
+#include "platform/memory.h"
 #include "platform/numbers.h"
 #include "platform/resources.h"
 #include "platform/ui/dialogs.h"
@@ -24,9 +25,6 @@
 #include <array>
 #include <cmath>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 const char *const kCardMenuItems[6] = {
     "Enlarge       ",
@@ -84,16 +82,14 @@ int MenuPixelSize(QListWidget *list)
 // moment after a run of windows closed, out of the way of what the user does next.
 void GiveMemoryBack()
 {
-#ifdef __GLIBC__
     static bool pending = false;
     if (pending)
         return;
     pending = true;
     QTimer::singleShot(kTrimDelayMs, [] {
         pending = false;
-        malloc_trim(0);
+        platform::GiveFreeMemoryBack();
     });
-#endif
 }
 
 } // namespace

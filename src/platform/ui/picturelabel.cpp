@@ -63,9 +63,7 @@ QImage TakeDecodedAhead(const QByteArray &encoded, QSize shown)
         picture = std::move(g_ahead.picture);
         g_ahead = DecodedAhead();
     }
-    // Copied into memory taken on this thread: pictures live on with their windows, and memory
-    // left in the worker's own heap would not go back to the system when they close.
-    return picture.get().copy();
+    return picture.get();
 }
 
 // Whether `encoded` is being (or was) decoded ahead at `shown`.
