@@ -1,5 +1,6 @@
-// What the card windows cost, as ratios to a floor measured in the same run: decoding one
-// 400 x 544 card picture from disk and scaling it to the size a dealt card is shown at.
+// What the card windows cost, as ratios to a floor timed beside each command: decoding one
+// 400 x 544 card picture from disk with Qt's reader and scaling it to the size a dealt card is
+// shown at.
 // Also the resident memory with every card out and after they all went back.
 // Run by hand, offscreen:  QT_QPA_PLATFORM=offscreen build/bench/bench_deal
 #include "app/cardtable.h"

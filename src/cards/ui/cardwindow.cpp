@@ -25,7 +25,6 @@
 #include <array>
 #include <cmath>
 
-
 const char *const kCardMenuItems[6] = {
     "Enlarge       ",
     "Shrink",

@@ -9,7 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-
 #include <QThreadPool>
 
 #include <algorithm>
