@@ -45,6 +45,14 @@ enum MenuIndex { kEnlarge = 0, kShrink, kRotate, kMeaning, kReturnToDeck, kDoNot
 
 std::array<QPointer<CardWindow>, kCardCount> g_defaultWindows;
 
+// The height the card's default window has, or will have when it is made and opened, without
+// making or opening it.
+float DefaultWindowHeightTwips(int cardNumber)
+{
+    const CardWindow *window = g_defaultWindows[cardNumber];
+    return window ? window->heightTwipsWithoutLoading() : CardDataOf(cardNumber).clientHeight + platform::kFrameHeight;
+}
+
 int ToPixels(float twips)
 {
     return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
@@ -264,11 +272,11 @@ void CardWindow::runMenuItem()
     // Each starts decoding the picture it will show before anything else: touching the default
     // window's size opens it.
     case kEnlarge:
-        decodeAhead(EnlargeTarget(DefaultCardWindow(n)->heightTwipsWithoutLoading()), Route::Enlarge);
+        decodeAhead(EnlargeTarget(DefaultWindowHeightTwips(n)), Route::Enlarge);
         redisplay(EnlargeTarget(DefaultCardWindow(n)->heightTwips()), Route::Enlarge);
         break;
     case kShrink:
-        decodeAhead(ShrinkTarget(DefaultCardWindow(n)->heightTwipsWithoutLoading()), Route::Shrink);
+        decodeAhead(ShrinkTarget(DefaultWindowHeightTwips(n)), Route::Shrink);
         redisplay(ShrinkTarget(DefaultCardWindow(n)->heightTwips()), Route::Shrink);
         break;
     case kRotate:
