@@ -1,4 +1,5 @@
 #include "platform/numbers.h"
+#include "platform/twips.h"
 
 #include <QTest>
 
@@ -78,6 +79,27 @@ private slots:
         QCOMPARE(ParseInt16(text.toLatin1().constData(), &out), ok);
         if (ok)
             QCOMPARE(int(out), value);
+    }
+
+    // Twips to pixels: 15 to a pixel, to the nearest; a negative size is none.
+    void twipsToPixels_data()
+    {
+        QTest::addColumn<float>("left");
+        QTest::addColumn<float>("width");
+        QTest::addColumn<QRect>("pixels");
+        QTest::newRow("whole pixels") << 1500.0f << 2100.0f << QRect(100, 0, 140, 0);
+        QTest::newRow("below half") << 22.4f << 7.4f << QRect(1, 0, 0, 0);
+        QTest::newRow("half rounds up") << 7.5f << 22.5f << QRect(1, 0, 2, 0);
+        QTest::newRow("negative place") << -22.5f << 15.0f << QRect(-2, 0, 1, 0);
+        QTest::newRow("negative size is none") << 0.0f << -600.0f << QRect(0, 0, 0, 0);
+    }
+    void twipsToPixels()
+    {
+        QFETCH(float, left);
+        QFETCH(float, width);
+        QFETCH(QRect, pixels);
+        QCOMPARE((platform::TwipsRect { left, 0, width, 0 }.toPixels()), pixels);
+        QCOMPARE(platform::TwipsToPixels(left), pixels.left());
     }
 };
 

@@ -9,8 +9,6 @@
 #include <QLabel>
 #include <QPointer>
 
-#include <cmath>
-
 namespace {
 
 constexpr float kClientWidth = 3750;
@@ -19,11 +17,6 @@ constexpr float kClientHeight = 2400;
 constexpr float kButtonTop = 1800;
 
 QPointer<AboutWindow> g_window;
-
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
 
 // The dialog font at 9.75 points, a little smaller when the paragraph would otherwise run on
 // behind the button (fonts differ in width from system to system).
@@ -64,7 +57,7 @@ AboutWindow::AboutWindow()
     aboutText->setWordWrap(true);
     aboutText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     platform::PlaceControl(aboutText, 120, 120, 3492, 2172);
-    aboutText->setFont(TextFont(aboutText->text(), aboutText->width(), ToPixels(kButtonTop - 120)));
+    aboutText->setFont(TextFont(aboutText->text(), aboutText->width(), platform::TwipsToPixels(kButtonTop - 120)));
     // The button stays in front of the text it overlaps.
     exitButton = new platform::WrappingButton(QStringLiteral("Command1"), QStringLiteral("Exit"), this);
     platform::PlaceControl(exitButton, 2760, kButtonTop, 852, 492);

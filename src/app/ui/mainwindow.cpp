@@ -47,7 +47,7 @@
 #include <QTime>
 #include <QTimer>
 
-#include <cmath>
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -65,11 +65,6 @@ constexpr float kDesignClientWidth = 11310;
 constexpr float kDesignClientHeight = 8445;
 constexpr float kStatusBarHeight = 264;
 constexpr float kPanelMinimum = 1440;
-
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
 
 float ReadPosition(const QString &key, float fallback)
 {
@@ -229,7 +224,7 @@ void MainWindow::createStatusBar()
     bar->setObjectName(QStringLiteral("sbStatusBar"));
     auto panel = [bar](const QString &text, int stretch) {
         auto *label = new QLabel(text, bar);
-        label->setMinimumWidth(ToPixels(kPanelMinimum));
+        label->setMinimumWidth(platform::TwipsToPixels(kPanelMinimum));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(label, stretch);
@@ -242,7 +237,7 @@ void MainWindow::createStatusBar()
     m_statusTime = panel(QString(), 0);
     m_statusTime->setObjectName(QStringLiteral("Panel3"));
     // As high as designed, or higher where the panels' text needs it with their frames.
-    bar->setFixedHeight(std::max(ToPixels(kStatusBarHeight), bar->sizeHint().height()));
+    bar->setFixedHeight(std::max(platform::TwipsToPixels(kStatusBarHeight), bar->sizeHint().height()));
     updateClock();
     auto *clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &MainWindow::updateClock);
@@ -270,8 +265,8 @@ void MainWindow::applyGeometry()
     // The window may refuse a size below its minimum; the size as set is kept all the same.
     m_applyingGeometry = true;
     const QSize frameExtra = frameGeometry().size() - size();
-    move(ToPixels(m_left), ToPixels(m_top));
-    resize(std::max(1, ToPixels(m_width) - frameExtra.width()), std::max(1, ToPixels(m_height) - frameExtra.height()));
+    move(platform::TwipsToPixels(m_left), platform::TwipsToPixels(m_top));
+    resize(std::max(1, platform::TwipsToPixels(m_width) - frameExtra.width()), std::max(1, platform::TwipsToPixels(m_height) - frameExtra.height()));
     m_applyingGeometry = false;
 }
 
@@ -282,9 +277,9 @@ void MainWindow::moveEvent(QMoveEvent *event)
         return;
     // A move the program did not ask for (the user or the window manager) becomes the position.
     const QPoint pos = frameGeometry().topLeft();
-    if (pos.x() != ToPixels(m_left))
+    if (pos.x() != platform::TwipsToPixels(m_left))
         m_left = pos.x() * platform::kTwipsPerPixel;
-    if (pos.y() != ToPixels(m_top))
+    if (pos.y() != platform::TwipsToPixels(m_top))
         m_top = pos.y() * platform::kTwipsPerPixel;
 }
 
@@ -297,9 +292,9 @@ void MainWindow::resizeEvent(QResizeEvent *event)
     const QSize outer = frameGeometry().size();
     const QSize frameExtra = outer - size();
     const QSize least = minimumSizeHint().expandedTo(minimumSize()) + frameExtra;
-    if (outer.width() != std::max(ToPixels(m_width), least.width()))
+    if (outer.width() != std::max(platform::TwipsToPixels(m_width), least.width()))
         m_width = outer.width() * platform::kTwipsPerPixel;
-    if (outer.height() != std::max(ToPixels(m_height), least.height()))
+    if (outer.height() != std::max(platform::TwipsToPixels(m_height), least.height()))
         m_height = outer.height() * platform::kTwipsPerPixel;
 }
 

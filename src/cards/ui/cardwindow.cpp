@@ -23,7 +23,6 @@
 #include <algorithm>
 
 #include <array>
-#include <cmath>
 
 const char *const kCardMenuItems[6] = {
     "Enlarge       ",
@@ -53,11 +52,6 @@ float DefaultWindowHeightTwips(int cardNumber)
     return window ? window->heightTwipsWithoutLoading() : CardDataOf(cardNumber).clientHeight + platform::kFrameHeight;
 }
 
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
-
 // The largest type, up to the program's own, in which the list's fixed size holds all six
 // rows whole. Every card's menu is the same, so it is worked out once.
 int MenuPixelSize(QListWidget *list)
@@ -68,7 +62,7 @@ int MenuPixelSize(QListWidget *list)
     constexpr int kSmallestPixels = 6;
     const int frame = 2 * list->frameWidth();
     const int textMargins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
-    const QSize room(ToPixels(kListWidth) - frame - textMargins, ToPixels(kListHeight) - frame);
+    const QSize room(platform::TwipsToPixels(kListWidth) - frame - textMargins, platform::TwipsToPixels(kListHeight) - frame);
     QFont font = list->font();
     int pixels = QFontInfo(font).pixelSize();
     for (; pixels > kSmallestPixels; --pixels) {
@@ -122,7 +116,7 @@ CardWindow::CardWindow(int cardNumber)
     cardMenu->setAccessibleName(card.title + QStringLiteral(" menu"));
     for (const char *item : kCardMenuItems)
         cardMenu->addItem(QString::fromLatin1(item));
-    cardMenu->setGeometry(0, 0, ToPixels(kListWidth), ToPixels(kListHeight));
+    cardMenu->setGeometry(0, 0, platform::TwipsToPixels(kListWidth), platform::TwipsToPixels(kListHeight));
     // A small menu over the picture: compact rows, and no sideways scrolling for the blanks
     // that pad "Enlarge". The rows are drawn without padding as they are; a style sheet would
     // change nothing on screen and make every card window several times slower to open.

@@ -16,15 +16,7 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
-
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
 
 } // namespace
 
@@ -40,28 +32,20 @@ AnimationLabel::AnimationLabel(const QString &name, QWidget *parent)
 
 void AnimationLabel::setGeometryTwips(float left, float top, float width, float height)
 {
-    m_left = left;
-    m_top = top;
-    m_width = width;
-    m_height = height;
-    applyGeometry();
+    m_twips = { left, top, width, height };
+    setGeometry(m_twips.toPixels());
 }
 
 void AnimationLabel::setWidthTwips(float twips)
 {
-    m_width = twips;
-    applyGeometry();
+    m_twips.width = twips;
+    setGeometry(m_twips.toPixels());
 }
 
 void AnimationLabel::setHeightTwips(float twips)
 {
-    m_height = twips;
-    applyGeometry();
-}
-
-void AnimationLabel::applyGeometry()
-{
-    setGeometry(ToPixels(m_left), ToPixels(m_top), std::max(0, ToPixels(m_width)), std::max(0, ToPixels(m_height)));
+    m_twips.height = twips;
+    setGeometry(m_twips.toPixels());
 }
 
 bool AnimationLabel::playBytes(const QByteArray &bytes)

@@ -25,8 +25,8 @@ public:
     // `name` is the control's name inside the program; the window names it for assistive technology.
     AnimationLabel(const QString &name, QWidget *parent);
 
-    float widthTwips() const { return m_width; }
-    float heightTwips() const { return m_height; }
+    float widthTwips() const { return m_twips.width; }
+    float heightTwips() const { return m_twips.height; }
     void setGeometryTwips(float left, float top, float width, float height);
     void setWidthTwips(float twips);
     void setHeightTwips(float twips);
@@ -58,14 +58,10 @@ protected:
 private:
     bool start(QMovie *movie);
     void frameShown(int frame);
-    void applyGeometry();
 
     QString m_cacheFile;
     bool m_loop = false;
-    float m_left = 0;
-    float m_top = 0;
-    float m_width = 0;
-    float m_height = 0;
+    platform::TwipsRect m_twips;
     bool m_pressed = false;
     QMovie *m_movie = nullptr;
     QBuffer *m_buffer = nullptr;

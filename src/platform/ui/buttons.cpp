@@ -8,14 +8,8 @@
 #include <QStylePainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / platform::kTwipsPerPixel));
-}
 
 // Gives `control` its window's font, or a smaller one where `text` wrapped inside `rect` would not
 // fit in it: the sizes are fixed, and a caption cut in half would say nothing. The control keeps
@@ -40,7 +34,7 @@ namespace platform {
 
 void PlaceControl(QWidget *control, float left, float top, float width, float height)
 {
-    control->setGeometry(ToPixels(left), ToPixels(top), std::max(0, ToPixels(width)), std::max(0, ToPixels(height)));
+    control->setGeometry(platform::TwipsToPixels(left), platform::TwipsToPixels(top), std::max(0, platform::TwipsToPixels(width)), std::max(0, platform::TwipsToPixels(height)));
 }
 
 GuardedRadioButton::GuardedRadioButton(const QString &name, QWidget *parent)

@@ -7,7 +7,6 @@
 #include <QMoveEvent>
 
 #include <algorithm>
-#include <cmath>
 
 namespace platform {
 
@@ -15,11 +14,6 @@ namespace {
 
 QPointer<QMdiArea> g_workspace;
 QList<ChildWindow *> g_openWindows;
-
-int ToPixels(float twips)
-{
-    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
-}
 
 // A workspace for windows loaded before (or without) a main window, as in tests of one window.
 QMdiArea *FallbackWorkspace()
@@ -374,8 +368,8 @@ void ChildWindow::applyGeometry()
     if (!m_subWindow)
         return;
     const QMargins frame = m_subWindow->contentsMargins();
-    const QSize inner(std::max(0, ToPixels(std::max(0.0f, m_width - kFrameWidth))),
-        std::max(0, ToPixels(std::max(0.0f, m_height - kFrameHeight))));
+    const QSize inner(std::max(0, TwipsToPixels(std::max(0.0f, m_width - kFrameWidth))),
+        std::max(0, TwipsToPixels(std::max(0.0f, m_height - kFrameHeight))));
     const QSize outer(inner.width() + frame.left() + frame.right(), inner.height() + frame.top() + frame.bottom());
     resize(inner);
     if (m_fixedBorder)
@@ -383,7 +377,7 @@ void ChildWindow::applyGeometry()
     else
         m_subWindow->resize(outer);
     if (m_positionSet)
-        m_subWindow->move(ToPixels(m_left), ToPixels(m_top));
+        m_subWindow->move(TwipsToPixels(m_left), TwipsToPixels(m_top));
 }
 
 void ChildWindow::takePositionFromScreen()
@@ -410,9 +404,9 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
         // A move the program did not ask for (the user dragged the window) becomes the new
         // position; the program's own moves keep their exact twips.
         const QPoint pos = static_cast<QMoveEvent *>(event)->pos();
-        if (pos.x() != ToPixels(m_left))
+        if (pos.x() != TwipsToPixels(m_left))
             m_left = pos.x() * kTwipsPerPixel;
-        if (pos.y() != ToPixels(m_top))
+        if (pos.y() != TwipsToPixels(m_top))
             m_top = pos.y() * kTwipsPerPixel;
         break;
     }
@@ -423,11 +417,11 @@ bool ChildWindow::eventFilter(QObject *watched, QEvent *event)
             const int innerW = outer.width() - frame.left() - frame.right();
             const int innerH = outer.height() - frame.top() - frame.bottom();
             bool changed = false;
-            if (innerW != ToPixels(std::max(0.0f, m_width - kFrameWidth))) {
+            if (innerW != TwipsToPixels(std::max(0.0f, m_width - kFrameWidth))) {
                 m_width = innerW * kTwipsPerPixel + kFrameWidth;
                 changed = true;
             }
-            if (innerH != ToPixels(std::max(0.0f, m_height - kFrameHeight))) {
+            if (innerH != TwipsToPixels(std::max(0.0f, m_height - kFrameHeight))) {
                 m_height = innerH * kTwipsPerPixel + kFrameHeight;
                 changed = true;
             }

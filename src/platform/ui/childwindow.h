@@ -7,6 +7,8 @@
 // of open windows holds every loaded window in load order, hidden ones included.
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QList>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -17,7 +19,6 @@ class QMdiArea;
 
 namespace platform {
 
-constexpr float kTwipsPerPixel = 15.0f;
 // Outer size minus inner size of a child window: a window shown at its design client size
 // reports exactly that client size as innerWidthTwips x innerHeightTwips.
 constexpr float kFrameWidth = 72.0f;

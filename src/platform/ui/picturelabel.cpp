@@ -11,8 +11,6 @@
 #include <QPixmap>
 #include <QThreadPool>
 
-#include <algorithm>
-#include <cmath>
 #include <future>
 #include <memory>
 #include <mutex>
@@ -21,11 +19,6 @@
 namespace platform {
 
 namespace {
-
-int TwipsToPixels(float twips)
-{
-    return std::max(0, static_cast<int>(std::lround(twips / kTwipsPerPixel)));
-}
 
 // The one picture decoded ahead: its bytes, the size asked for and the decoding under way.
 struct DecodedAhead
@@ -86,7 +79,8 @@ void DecodeAhead(const QByteArray &encoded, QSize shown)
 
 QSize PictureLabel::shownSizeFor(float widthTwips, float heightTwips, qreal ratio)
 {
-    return (QSizeF(TwipsToPixels(widthTwips), TwipsToPixels(heightTwips)) * ratio).toSize().expandedTo(QSize(1, 1));
+    const QSize pixels = TwipsRect { 0, 0, widthTwips, heightTwips }.toPixels().size();
+    return (QSizeF(pixels) * ratio).toSize().expandedTo(QSize(1, 1));
 }
 
 PictureLabel::PictureLabel(const QString &name, QWidget *parent)
@@ -98,23 +92,20 @@ PictureLabel::PictureLabel(const QString &name, QWidget *parent)
 
 void PictureLabel::setGeometryTwips(float left, float top, float width, float height)
 {
-    m_left = left;
-    m_top = top;
-    m_width = width;
-    m_height = height;
-    applyGeometry();
+    m_twips = { left, top, width, height };
+    setGeometry(m_twips.toPixels());
 }
 
 void PictureLabel::setWidthTwips(float twips)
 {
-    m_width = twips;
-    applyGeometry();
+    m_twips.width = twips;
+    setGeometry(m_twips.toPixels());
 }
 
 void PictureLabel::setHeightTwips(float twips)
 {
-    m_height = twips;
-    applyGeometry();
+    m_twips.height = twips;
+    setGeometry(m_twips.toPixels());
 }
 
 bool PictureLabel::setPictureBytes(const QByteArray &bytes)
@@ -221,12 +212,6 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent *event)
     if (click)
         emit clicked();
     event->accept();
-}
-
-void PictureLabel::applyGeometry()
-{
-    auto px = [](float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); };
-    setGeometry(px(m_left), px(m_top), TwipsToPixels(m_width), TwipsToPixels(m_height));
 }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 // Controls placed on windows in twips: the picture control that stretches its picture.
 #pragma once
 
+#include "platform/twips.h"
+
 #include <QLabel>
 
 namespace platform {
@@ -14,10 +16,10 @@ public:
     // shows is its accessible name, which the window sets.
     PictureLabel(const QString &name, QWidget *parent);
 
-    float leftTwips() const { return m_left; }
-    float topTwips() const { return m_top; }
-    float widthTwips() const { return m_width; }
-    float heightTwips() const { return m_height; }
+    float leftTwips() const { return m_twips.left; }
+    float topTwips() const { return m_twips.top; }
+    float widthTwips() const { return m_twips.width; }
+    float heightTwips() const { return m_twips.height; }
     void setGeometryTwips(float left, float top, float width, float height);
     void setWidthTwips(float twips);
     void setHeightTwips(float twips);
@@ -53,7 +55,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void applyGeometry();
     // Shows the picture in `encoded` when it decodes, decoded now or at the next paint.
     bool showEncoded(const QByteArray &encoded, bool now);
     // The control's size in device pixels.
@@ -65,10 +66,7 @@ private:
     QSize m_pictureSize; // its size in the file
     QPixmap m_decoded; // decoded at the control's size when it was last shown
 
-    float m_left = 0;
-    float m_top = 0;
-    float m_width = 0;
-    float m_height = 0;
+    TwipsRect m_twips;
     bool m_pressed = false;
 };
 
