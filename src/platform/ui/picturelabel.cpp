@@ -4,6 +4,7 @@
 #include "platform/ui/picturedecoder.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -38,6 +39,9 @@ QThreadPool &AheadThread()
         auto *made = new QThreadPool;
         made->setMaxThreadCount(1);
         made->setExpiryTimeout(-1);
+        // A decoding still under way when the program ends is finished while the toolkit it
+        // uses is still there.
+        qAddPostRoutine([] { pool->waitForDone(); });
         return made;
     }();
     return *pool;
