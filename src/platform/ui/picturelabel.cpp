@@ -5,7 +5,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QFile>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
