@@ -45,7 +45,10 @@ bool WriteDeckFile(ProgramState &state, QString *error)
     contents.styleName = state.deckStyleName;
     contents.reversed = state.reversed;
     contents.gypsie = state.gypsieDeck;
-    if (!platform::WriteFileWhole(state.deckFileName, DeckFileBytes(contents), error))
+    // A link the user chose is written through: the file it leads to is replaced, the link
+    // stays. A link to no ordinary file is passed on as it is, and the writer refuses it.
+    const QString target = platform::FileBehindLink(state.deckFileName);
+    if (!platform::WriteFileWhole(target.isEmpty() ? state.deckFileName : target, DeckFileBytes(contents), error))
         return false;
     state.deckState = DeckState::NothingToSave;
     return true;

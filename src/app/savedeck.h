@@ -10,10 +10,11 @@
 // free slot is dropped.
 CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut);
 
-// Writes the deck file `state.deckFileName` from fileSlots, deckStyleName, reversed and
-// gypsieDeck. An empty style word is written, and kept, as "Thoth ". The file is replaced
-// only by a complete new one: on success deckState becomes NothingToSave; on failure the file that was
-// there is untouched, deckState keeps its value and `error` says why.
+// Writes the deck file `state.deckFileName` (through a link of that name, the file it leads
+// to) from fileSlots, deckStyleName, reversed and gypsieDeck. An empty style word is written,
+// and kept, as "Thoth ". The file is replaced only by a complete new one: on success deckState
+// becomes NothingToSave; on failure the file that was there is untouched, deckState keeps its
+// value and `error` says why.
 bool WriteDeckFile(ProgramState &state, QString *error);
 
 // What the user is told when a deck file could not be written.

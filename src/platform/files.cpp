@@ -53,6 +53,16 @@ bool IsOrdinaryFile(const QString &path)
     return !info.isSymLink() && info.isFile();
 }
 
+QString FileBehindLink(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.isSymLink())
+        return path;
+    // Empty when the chain of links is broken or goes round in a circle.
+    const QString target = info.canonicalFilePath();
+    return IsOrdinaryFile(target) ? target : QString();
+}
+
 namespace {
 
 QString SystemError(int code)

@@ -15,9 +15,16 @@ QString DataPath(const QString &name);
 QString DataFolder();
 
 // True when `path` is an ordinary file: not missing, and not a folder, pipe, device or
-// symbolic link (not even one to an ordinary file). The program reads and writes nothing else:
-// a pipe would keep it waiting for ever, and a link would carry a write out of its folder.
+// symbolic link (not even one to an ordinary file). The program reads and writes nothing else
+// (a deck file the user chose is first followed through its links, see FileBehindLink): a pipe
+// would keep it waiting for ever, and a link in the data folder would carry a write out of it.
 bool IsOrdinaryFile(const QString &path);
+
+// The file a path the user chose stands for: `path` itself, or, when it is a symbolic link,
+// the ordinary file the link leads to (through any further links). Empty for a link that leads
+// to anything else or nowhere. Only the user's own files are followed this way: the program's
+// data files never are.
+QString FileBehindLink(const QString &path);
 
 // Whether a written file is flushed to the disk before it replaces the old one.
 enum class Durability {

@@ -434,6 +434,11 @@ private slots:
         // The deck stays open, and Close Deck is not asked: the user can try another file.
         QTest::newRow("missing folder, Close") << "missing/deck.dek"
                                                << "Close";
+        // A link is written through only to an ordinary file.
+        QTest::newRow("link to nowhere, Save As") << "nowhere.dek"
+                                                  << "Save As";
+        QTest::newRow("link to a folder, Close") << "dirlink.dek"
+                                                 << "Close";
     }
     void failedSaveKeepsEverything()
     {
@@ -448,6 +453,8 @@ private slots:
             QVERIFY(old.open(QIODevice::WriteOnly));
             old.write(oldBytes);
         }
+        QVERIFY(QFile::link(QStringLiteral("gone.dek"), f.PathOf("nowhere.dek")));
+        QVERIFY(QFile::link(QStringLiteral("adir"), f.PathOf("dirlink.dek")));
         const QString path = f.PathOf(target);
         if (command == QLatin1String("Save")) {
             StartFromFile(f, path);
@@ -481,16 +488,25 @@ private slots:
     void writeFailingMidwayKeepsTheOldFile_data()
     {
         QTest::addColumn<QString>("command");
-        QTest::newRow("Save") << "Save";
-        QTest::newRow("Save As") << "Save As";
-        QTest::newRow("Close") << "Close";
+        QTest::addColumn<bool>("throughLink"); // saved to a link to the file the deck came from
+        QTest::newRow("Save") << "Save" << false;
+        QTest::newRow("Save As") << "Save As" << false;
+        QTest::newRow("Close") << "Close" << false;
+        QTest::newRow("Save through a link") << "Save" << true;
+        QTest::newRow("Close through a link") << "Close" << true;
     }
     void writeFailingMidwayKeepsTheOldFile()
     {
         QFETCH(QString, command);
+        QFETCH(bool, throughLink);
         ProgramFixture f;
-        const QString path = f.PathOf("deck.dek");
+        QString path = f.PathOf("deck.dek");
         StartFromFile(f, path);
+        if (throughLink) {
+            QVERIFY(QFile::link(QStringLiteral("deck.dek"), f.PathOf("link.dek")));
+            path = f.PathOf("link.dek");
+            platform::dialogs().setFileName(path);
+        }
         const QByteArray oldBytes = ReadFile(path);
         const int card = DealTopCard();
         const int stateBefore = int(program::state.deckState);
@@ -507,7 +523,61 @@ private slots:
         QCOMPARE(program::state.cardsOut[card], command == QLatin1String("Close") ? QString(kNoCard) : CardKey(card));
         QVERIFY(DeckWindow::instance()->isLoaded());
         QCOMPARE(ReadFile(path), oldBytes);
+        QCOMPARE(QFileInfo(path).isSymLink(), throughLink);
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+    }
+
+    // A deck file reached through a link is saved into the file the link leads to, by every
+    // command; the link stays a link to it.
+    void savedThroughALink_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("linkTarget"); // as the link holds it
+        QTest::newRow("Save") << "Save"
+                              << "real.dek";
+        QTest::newRow("Save As") << "Save As"
+                                 << "real.dek";
+        QTest::newRow("Close") << "Close"
+                               << "real.dek";
+        QTest::newRow("Save As, through two links") << "Save As"
+                                                    << "middle.dek";
+        QTest::newRow("Save As, a link into another folder") << "Save As"
+                                                             << "sub/real.dek";
+    }
+    void savedThroughALink()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, linkTarget);
+        ProgramFixture f;
+        QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("sub")));
+        const QString real = f.PathOf(linkTarget == QLatin1String("sub/real.dek") ? "sub/real.dek" : "real.dek");
+        const QString link = f.PathOf("link.dek");
+        QVERIFY(QFile::link(QStringLiteral("real.dek"), f.PathOf("middle.dek")));
+        QVERIFY(QFile::link(linkTarget, link));
+        StartFromFile(f, real);
+        platform::dialogs().setFileName(link); // File Save saves to the name last chosen
+        const QByteArray oldBytes = ReadFile(real);
+        const int card = DealTopCard();
+
+        if (command == QLatin1String("Close")) {
+            Script(f.dialogs, { "save?Y", "Close=file", "closedeck?N" }, link);
+            MainWindow::instance()->closeAction->trigger();
+        } else {
+            GiveSaveCommand(f.dialogs, command, link);
+        }
+        VERIFY_DIALOGS(f.dialogs);
+        DeckFileContents written;
+        written.keys = program::state.fileSlots;
+        written.styleName = program::state.deckStyleName;
+        written.reversed = program::state.reversed;
+        written.gypsie = program::state.gypsieDeck;
+        QCOMPARE(ReadFile(real), DeckFileBytes(written));
+        QVERIFY(ReadFile(real) != oldBytes);
+        QCOMPARE(written.keys.back(), CardKey(card)); // the deck as it is now, the dealt card last
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(QFileInfo(link).symLinkTarget(), QFileInfo(f.PathOf(linkTarget)).absoluteFilePath());
+        QCOMPARE(QFileInfo(link).canonicalFilePath(), QFileInfo(real).canonicalFilePath());
+        QVERIFY(QFileInfo(f.PathOf("middle.dek")).isSymLink());
     }
 
     void fileExitEndsAtOnce_data()

@@ -423,6 +423,52 @@ private slots:
         QVERIFY(!DeckWindow::instance()->isLoaded());
     }
 
+    // The deck file chosen may be a link: one to an ordinary file is read through, as any
+    // other deck file; a link to anything else is refused as the thing itself would be.
+    void deckFileReachedThroughALink_data()
+    {
+        QTest::addColumn<QString>("linkTarget"); // as the link holds it
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("to a deck file") << "real.dek" << true;
+        QTest::newRow("to a link to a deck file") << "middle.dek" << true;
+        QTest::newRow("to a deck file in another folder") << "sub/other.dek" << true;
+        QTest::newRow("to nowhere") << "gone.dek" << false;
+        QTest::newRow("to a folder") << "sub" << false;
+        QTest::newRow("to a pipe") << "pipe" << false;
+        QTest::newRow("to itself") << "link.dek" << false;
+    }
+    void deckFileReachedThroughALink()
+    {
+        QFETCH(QString, linkTarget);
+        QFETCH(bool, opens);
+        ProgramFixture f;
+        DeckFileContents contents;
+        for (int i = 0; i < kCardCount; ++i)
+            contents.keys[i] = CardKey(kCardCount - 1 - i);
+        contents.styleName = QStringLiteral("Tradl ");
+        QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("sub")));
+        WriteFile(f.PathOf("real.dek"), DeckFileBytes(contents));
+        WriteFile(f.PathOf("sub/other.dek"), DeckFileBytes(contents));
+        QCOMPARE(::mkfifo(QFile::encodeName(f.PathOf("pipe")).constData(), 0600), 0);
+        QVERIFY(QFile::link(QStringLiteral("real.dek"), f.PathOf("middle.dek")));
+        const QString link = f.PathOf("link.dek");
+        QVERIFY(QFile::link(linkTarget, link));
+
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), link);
+        if (!opens)
+            f.dialogs.ExpectMessage(kBadDeck);
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(DeckWindow::instance()->isLoaded(), opens);
+        QCOMPARE(int(program::state.deckState), opens ? 2 : 0);
+        if (opens) {
+            QVERIFY(program::state.deck == contents.keys);
+            QCOMPARE(int(program::state.deckStyle), 1);
+            QCOMPARE(program::state.deckFileName, link); // the name the user chose
+        }
+        QVERIFY(QFileInfo(link).isSymLink());
+    }
+
     void fileOpenDoesNothingWhileAChildIsShown()
     {
         ProgramFixture f;

@@ -406,9 +406,11 @@ void MainWindow::openDeck()
     // The file is read whole before anything changes: a file that cannot be read leaves the
     // deck and every setting as they were.
     DeckFileContents contents;
-    // Only an ordinary file: a pipe or a device could keep the program waiting for ever.
-    QFile file(path);
-    if (!platform::IsOrdinaryFile(path) || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
+    // Only an ordinary file, or a link to one: a pipe or a device could keep the program
+    // waiting for ever.
+    const QString target = platform::FileBehindLink(path);
+    QFile file(target);
+    if (!platform::IsOrdinaryFile(target) || !file.open(QIODevice::ReadOnly) || !ReadDeckFile(file, &contents)) {
         dialogs.message(kBadDeckMessage);
         return;
     }
