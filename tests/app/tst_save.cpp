@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -134,6 +136,16 @@ void VerifySaveFailedMessage(ScriptedDialogs &dialogs, const QString &path)
     const QString reason = problems[0].section(QStringLiteral("\n\n"), 1, 1);
     QVERIFY2(!reason.trimmed().isEmpty(), qPrintable(problems[0]));
     dialogs.Clear();
+}
+
+// The open windows in their order, each with its caption and place.
+QStringList WindowPlaces()
+{
+    QStringList places;
+    for (platform::ChildWindow *window : platform::OpenWindows())
+        places << window->caption()
+                + QString::asprintf(" at %g,%g", double(window->leftTwips()), double(window->topTwips()));
+    return places;
 }
 
 // Replaces the program's ending for one test and records that it was asked for.
@@ -584,22 +596,15 @@ private slots:
     {
         QTest::addColumn<QString>("start");
         QTest::addColumn<QStringList>("script");
-        QTest::addColumn<QString>("target"); // file name given to Save As ("" for none)
         QTest::addColumn<bool>("written");
-        QTest::newRow("nothing to save: no question") << "saved" << QStringList() << "" << false;
-        QTest::newRow("new deck, No") << "new" << QStringList { "exit?N" } << "" << false;
-        QTest::newRow("opened deck, Yes, saved")
-            << "file" << QStringList { "exit?Y", "Save As=file" } << "deck.dek" << true;
-        QTest::newRow("new deck, Yes, cancelled")
-            << "new" << QStringList { "exit?Y", "Save As=cancel" } << "deck.dek" << false;
-        QTest::newRow("new deck, Yes, save fails")
-            << "new" << QStringList { "exit?Y", "Save As=file" } << "missing/deck.dek" << false;
+        QTest::newRow("nothing to save: no question") << "saved" << QStringList() << false;
+        QTest::newRow("new deck, No") << "new" << QStringList { "exit?N" } << false;
+        QTest::newRow("opened deck, Yes, saved") << "file" << QStringList { "exit?Y", "Save As=file" } << true;
     }
     void fileExitEndsAtOnce()
     {
         QFETCH(QString, start);
         QFETCH(QStringList, script);
-        QFETCH(QString, target);
         QFETCH(bool, written);
         ProgramFixture f;
         EndRecorder end;
@@ -615,15 +620,11 @@ private slots:
         const int card = DealTopCard();
         const CardKeys deck = program::state.deck;
 
-        Script(f.dialogs, script, f.PathOf(target));
+        Script(f.dialogs, script, f.PathOf("deck.dek"));
         MainWindow::instance()->exitAction->trigger();
-        if (target.startsWith(QLatin1String("missing"))) {
-            QCOMPARE(f.dialogs.Problems().size(), 1); // the failed save's message
-            f.dialogs.Clear();
-        }
         VERIFY_DIALOGS(f.dialogs);
         QCOMPARE(end.codes, QList<int> { 0 });
-        QCOMPARE(QFile::exists(f.PathOf(target)) && !target.isEmpty(), written);
+        QCOMPARE(QFile::exists(f.PathOf("deck.dek")), written);
 
         // Nothing was given back and the position was not stored, also when the window closes now.
         QVERIFY(MainWindow::instance()->close());
@@ -632,6 +633,114 @@ private slots:
         QVERIFY(program::state.deck == deck);
         QVERIFY(platform::FindWindowByCaption(CardTitle(card)));
         QVERIFY(!PositionStored());
+    }
+
+    // Yes asks for the deck to be kept: when it was not written, the program goes on with the
+    // deck, its cards out and its windows as they were, and Exit can be given again.
+    void fileExitGoesOnWhenTheDeckWasNotSaved_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("target"); // the name chosen in Save As, "" for a cancel
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("new deck, Save As cancelled") << "new"
+                                                     << "" << false;
+        QTest::newRow("opened deck, Save As cancelled") << "file"
+                                                        << "" << false;
+        QTest::newRow("new deck, folder missing") << "new"
+                                                  << "missing/deck.dek" << false;
+        QTest::newRow("opened deck, a folder of that name") << "file"
+                                                            << "adir" << false;
+        QTest::newRow("opened deck, disk full over its own file") << "file"
+                                                                  << "opened.dek" << true;
+    }
+    void fileExitGoesOnWhenTheDeckWasNotSaved()
+    {
+        QFETCH(QString, start);
+        QFETCH(QString, target);
+        QFETCH(bool, diskFull);
+        ProgramFixture f;
+        EndRecorder end;
+        QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("adir")));
+        if (start == QLatin1String("file"))
+            StartFromFile(f, f.PathOf("opened.dek"));
+        else
+            f.Start(true);
+        const QByteArray opened = ReadFile(f.PathOf("opened.dek"));
+        const int card = DealTopCard();
+        DeckWindow::instance()->setLeftTwips(1500);
+        const ProgramState before = program::state;
+        const QStringList windowsBefore = WindowPlaces();
+        const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        Script(f.dialogs, { "exit?Y", target.isEmpty() ? "Save As=cancel" : "Save As=file" }, f.PathOf(target));
+        if (diskFull)
+            platform::test::FailNextWrite();
+        MainWindow::instance()->exitAction->trigger();
+        if (!target.isEmpty())
+            VerifySaveFailedMessage(f.dialogs, f.PathOf(target));
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(end.codes, QList<int> {});
+
+        QCOMPARE(int(program::state.deckState), int(before.deckState));
+        QVERIFY(program::state.deck == before.deck);
+        QVERIFY(program::state.cardsOut == before.cardsOut);
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
+        QCOMPARE(WindowPlaces(), windowsBefore);
+        QVERIFY(DeckWindow::instance()->isShown());
+        QCOMPARE(ReadFile(f.PathOf("opened.dek")), opened);
+        QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+
+        // The program still runs: Exit again, now answered No, ends it.
+        Script(f.dialogs, { "exit?N" }, QString());
+        MainWindow::instance()->exitAction->trigger();
+        VERIFY_DIALOGS(f.dialogs);
+        QCOMPARE(end.codes, QList<int> { 0 });
+    }
+
+    // The real question box: Escape and its close button are no answer. The box stays, nothing
+    // has ended, and only Yes or No goes on.
+    void escapeAtTheExitQuestionIsNoAnswer()
+    {
+        ProgramFixture f;
+        EndRecorder end;
+        f.Start(true);
+        const int card = DealTopCard();
+        platform::SetDialogs(nullptr); // the real dialogs from here on
+        QString title;
+        QString text;
+        bool stayedAfterEscape = false;
+        bool stayedAfterClose = false;
+        QList<int> codesWhileAsked { -1 };
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            answer.stop();
+            title = box->windowTitle();
+            text = box->text();
+            QWidget *focus = QApplication::focusWidget();
+            QTest::keyClick(focus && focus->window() == box ? focus : box, Qt::Key_Escape);
+            stayedAfterEscape = box->isVisible();
+            box->close();
+            stayedAfterClose = box->isVisible();
+            codesWhileAsked = end.codes;
+            if (QAbstractButton *no = box->button(QMessageBox::No))
+                no->click();
+            else
+                box->done(QMessageBox::No);
+        });
+        answer.start(10);
+        MainWindow::instance()->exitAction->trigger();
+        platform::SetDialogs(&f.dialogs);
+        QCOMPARE(title, platform::kQuestionTitle);
+        QCOMPARE(text, kExitQuestion);
+        QVERIFY(stayedAfterEscape);
+        QVERIFY(stayedAfterClose);
+        QCOMPARE(codesWhileAsked, QList<int> {});
+        // No, the answer given, ends the program as ever, the card still out.
+        QCOMPARE(end.codes, QList<int> { 0 });
+        QCOMPARE(program::state.cardsOut[card], CardKey(card));
     }
 
     void fileReadsBackThroughFileOpen_data()

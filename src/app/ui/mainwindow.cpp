@@ -502,13 +502,20 @@ void MainWindow::save()
 
 void MainWindow::saveAs()
 {
+    saveDeckAs();
+}
+
+bool MainWindow::saveDeckAs()
+{
     program::state.fileSlots = SlotsForSave(program::state.deck, program::state.cardsOut);
     const QString path = platform::dialogs().saveFileName(QStringLiteral("Save As"));
     if (path.isEmpty())
-        return;
+        return false;
     program::state.deckFileName = path;
-    if (saveDeck())
-        program::state.deckState = DeckState::FromFile;
+    if (!saveDeck())
+        return false;
+    program::state.deckState = DeckState::FromFile;
+    return true;
 }
 
 void MainWindow::showProperties()
@@ -524,11 +531,15 @@ void MainWindow::showProperties()
 
 void MainWindow::exitProgram()
 {
+    // Escape is no answer here: taken as No it would end the program and lose the deck.
     if ((program::state.deckState == DeckState::New || program::state.deckState == DeckState::FromFile)
-        && platform::dialogs().askYesNo(QStringLiteral(" Do you want to Save the deck before closing?")))
-        saveAs();
-    // The program ends here, whatever the save did: no window gives anything back, nothing is
-    // asked, and the position is not stored.
+        && platform::dialogs().askYesNoAnswerRequired(QStringLiteral(" Do you want to Save the deck before closing?"))
+        && !saveDeckAs()) {
+        // A cancelled or failed save: the program goes on with the deck as it was.
+        return;
+    }
+    // The program ends here: no window gives anything back, nothing more is asked, and the
+    // position is not stored.
     m_ended = true;
     EndProgram(0);
 }

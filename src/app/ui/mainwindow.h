@@ -90,6 +90,9 @@ private:
     void applyGeometry();
     void restorePosition();
     void storePosition();
+    // File Save As; true when the deck file was written, false when the dialog was cancelled
+    // or the write failed.
+    bool saveDeckAs();
     void decodeBackground();
 
     QMdiArea *m_workspace = nullptr;

@@ -1,7 +1,9 @@
 #include "platform/ui/dialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace platform {
@@ -19,6 +21,37 @@ QWidget *DialogParent()
     return QApplication::activeWindow();
 }
 
+// A message box that only its buttons end: Escape and the window's close button (or the
+// window manager's close key) leave it open. A Yes/No box would otherwise take them as No.
+class AnswerRequiredBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent *event) override { event->ignore(); }
+};
+
+// Asks `text` in `box` with Yes and No buttons, Yes the default; true for Yes.
+bool AskInBox(QMessageBox &box, const QString &text)
+{
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(kQuestionTitle);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 class QtDialogs final : public Dialogs
 {
 public:
@@ -31,11 +64,18 @@ public:
 
     bool askYesNo(const QString &text) override
     {
-        QMessageBox box(
-            QMessageBox::Question, kQuestionTitle, text, QMessageBox::Yes | QMessageBox::No, DialogParent());
-        box.setTextFormat(Qt::PlainText);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes;
+        QMessageBox box(DialogParent());
+        return AskInBox(box, text);
+    }
+
+    bool askYesNoAnswerRequired(const QString &text) override
+    {
+        AnswerRequiredBox box(DialogParent());
+        // No close button to offer what the box would not do: the window manager is told the
+        // window has a title and cannot be closed.
+        box.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+            | Qt::WindowSystemMenuHint);
+        return AskInBox(box, text);
     }
 
     QString openFileName(const QString &title) override

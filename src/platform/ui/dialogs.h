@@ -19,8 +19,12 @@ public:
     virtual ~Dialogs() = default;
     // A message with an OK button. Messages have no title unless one is given.
     virtual void message(const QString &text, const QString &title = QString()) = 0;
-    // A question with Yes and No buttons titled "Enter Choice"; true for Yes.
+    // A question with Yes and No buttons titled "Enter Choice"; true for Yes. Escape and the
+    // box's close button answer No.
     virtual bool askYesNo(const QString &text) = 0;
+    // The same question, but only Yes or No ends it: Escape and the close button do nothing.
+    // For a question whose No the user did not mean would lose the deck.
+    virtual bool askYesNoAnswerRequired(const QString &text) { return askYesNo(text); }
     // The Open / Save dialog with the given title and the deck-file filter. Returns the chosen
     // full path, or an empty string when cancelled. Save adds kDeckFileSuffix to a name typed
     // without an extension.
