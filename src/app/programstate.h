@@ -16,7 +16,7 @@ using CardKeys = std::array<QString, kCardCount>;
 using CardFlags = std::array<std::int16_t, kCardCount>;
 
 // None of these codes is stored: the deck file keeps the style word, the reversed flags and
-// the Gypsie flag. The values are the program's old numeric codes.
+// the Gypsie flag. Their numbers mean nothing outside the program.
 enum class DeckState : std::int16_t {
     NothingToSave = 0, // saved, closed, or no deck yet
     New = 1,           // built by InitDeck, never saved

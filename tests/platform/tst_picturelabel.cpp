@@ -34,6 +34,23 @@ QByteArray Encoded(const QImage &picture, const char *format)
     return bytes;
 }
 
+// A small JPEG whose frame header says it is 65435 x 63215 pixels; its data ends long before.
+QByteArray HugeHeader()
+{
+    QImage tiny(8, 8, QImage::Format_RGB32);
+    tiny.fill(Qt::white);
+    QByteArray bytes = Encoded(tiny, "JPEG");
+    const int frame = bytes.indexOf("\xFF\xC0");
+    if (frame < 0)
+        return QByteArray();
+    // Marker, length, precision, then height and width, big-endian.
+    bytes[frame + 5] = char(63215 >> 8);
+    bytes[frame + 6] = char(63215 & 0xFF);
+    bytes[frame + 7] = char(65435 >> 8);
+    bytes[frame + 8] = char(65435 & 0xFF);
+    return bytes;
+}
+
 QByteArray Png(const QImage &picture)
 {
     return Encoded(picture, "PNG");
@@ -175,6 +192,36 @@ private slots:
     {
         QFETCH(QByteArray, bytes);
         QVERIFY(platform::DecodePicture(bytes, QSize(140, 190)).isNull());
+    }
+
+    // A picture larger than Qt's readers may allocate for an image is refused before its
+    // pixels are allocated, whatever size it is shown at.
+    void pictureLargerThanAllowedIsRefused_data()
+    {
+        QTest::addColumn<int>("limitMegabytes");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("shown");
+        QTest::addColumn<bool>("decodes");
+        const QByteArray card = Encoded(Pattern(), "JPEG"); // 400 x 544: 0.83 MB decoded
+        const QByteArray larger = Encoded(Pattern().scaled(600, 600), "JPEG"); // 1.37 MB
+        QTest::newRow("within the limit") << 1 << card << QSize(400, 544) << true;
+        QTest::newRow("over the limit") << 1 << larger << QSize(600, 600) << false;
+        QTest::newRow("over the limit, shown small") << 1 << larger << QSize(140, 190) << false;
+        QTest::newRow("no limit") << 0 << larger << QSize(600, 600) << true;
+        // A picture declaring 65435 x 63215 pixels: 16 GB, at the usual limit.
+        QTest::newRow("a huge header") << QImageReader::allocationLimit() << HugeHeader() << QSize(400, 544) << false;
+    }
+    void pictureLargerThanAllowedIsRefused()
+    {
+        QFETCH(int, limitMegabytes);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, shown);
+        QFETCH(bool, decodes);
+        const int usual = QImageReader::allocationLimit();
+        QImageReader::setAllocationLimit(limitMegabytes);
+        const QImage decoded = platform::DecodePicture(bytes, shown);
+        QImageReader::setAllocationLimit(usual);
+        QCOMPARE(!decoded.isNull(), decodes);
     }
 
     void bytesThatAreNoPictureLeaveTheShownOne()

@@ -24,7 +24,7 @@ namespace platform {
 constexpr float kFrameWidth = 72.0f;
 constexpr float kFrameHeight = 462.0f;
 
-// Why a window is being closed (the numbers are the old codes; nothing stores them).
+// Why a window is being closed (nothing stores the numbers).
 enum class UnloadReason {
     CloseBox = 0, // the user's close box
     Program = 1, // the program closed it

@@ -88,7 +88,7 @@ bool IsJpeg(const QByteArray &encoded)
 }
 
 // A picture at half its size or less is decoded at the eighths of its size that just cover
-// the size shown, and scaled from there, as Qt's reader does: the same pixels as before.
+// the size shown, and scaled from there, as Qt's reader does: the same pixels as it gives.
 int EighthsFor(QSize whole, QSize shown)
 {
     if (shown.width() * 2 > whole.width() || shown.height() * 2 > whole.height())
@@ -98,7 +98,18 @@ int EighthsFor(QSize whole, QSize shown)
     return std::clamp(static_cast<int>(std::ceil(8 / factor)), 1, 8);
 }
 
-QImage DecodeJpeg(const QByteArray &encoded, QSize shown)
+// True when the whole picture takes more memory than Qt's readers may allocate for an image
+// (QImageReader::allocationLimit, 0 for no limit). The whole size counts, not the size decoded:
+// libjpeg keeps buffers of the whole picture for some files.
+bool LargerThanAllowed(QSize whole)
+{
+    const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
+    return limit > 0 && qint64(whole.width()) * whole.height() * 4 > limit;
+}
+
+// The picture in `encoded`, or null when it does not decode; `tooLarge` tells a picture
+// refused by LargerThanAllowed, before anything was allocated for it.
+QImage DecodeJpeg(const QByteArray &encoded, QSize shown, bool *tooLarge)
 {
     Jpeg jpeg;
     jpeg.info.err = jpeg_std_error(&jpeg.errors.manager);
@@ -110,14 +121,17 @@ QImage DecodeJpeg(const QByteArray &encoded, QSize shown)
     QImage picture;
     if (StartJpeg(jpeg, bytes, size, 8)) {
         const QSize whole(int(jpeg.info.image_width), int(jpeg.info.image_height));
-        const int eighths = EighthsFor(whole, shown);
-        if (eighths != 8) {
-            jpeg.info.scale_num = static_cast<unsigned int>(eighths);
-            jpeg_calc_output_dimensions(&jpeg.info);
+        *tooLarge = LargerThanAllowed(whole);
+        if (!*tooLarge) {
+            const int eighths = EighthsFor(whole, shown);
+            if (eighths != 8) {
+                jpeg.info.scale_num = static_cast<unsigned int>(eighths);
+                jpeg_calc_output_dimensions(&jpeg.info);
+            }
+            picture = QImage(int(jpeg.info.output_width), int(jpeg.info.output_height), QImage::Format_RGB32);
+            if (picture.isNull() || !ReadJpeg(jpeg, picture.bits(), picture.bytesPerLine()))
+                picture = QImage();
         }
-        picture = QImage(int(jpeg.info.output_width), int(jpeg.info.output_height), QImage::Format_RGB32);
-        if (picture.isNull() || !ReadJpeg(jpeg, picture.bits(), picture.bytesPerLine()))
-            picture = QImage();
     }
     jpeg_destroy_decompress(&jpeg.info);
     return picture;
@@ -129,7 +143,10 @@ QImage DecodePicture(const QByteArray &encoded, QSize shown)
 {
     if (shown.isEmpty())
         return QImage();
-    QImage picture = IsJpeg(encoded) ? DecodeJpeg(encoded, shown) : QImage();
+    bool tooLarge = false;
+    QImage picture = IsJpeg(encoded) ? DecodeJpeg(encoded, shown, &tooLarge) : QImage();
+    if (tooLarge)
+        return QImage();
     if (picture.isNull()) {
         QBuffer buffer;
         buffer.setData(encoded);

@@ -8,9 +8,10 @@
 namespace platform {
 
 // The picture in `encoded` at exactly `shown` pixels, smoothly scaled; null when the bytes do
-// not decode. A JPEG is decoded straight into the image's pixels, and a picture at half its
-// size or less is decoded at a reduced size first (the decoder leaves out what would be
-// scaled away); other formats go through Qt's readers.
+// not decode, or when the picture is larger than Qt's readers may allocate for an image
+// (QImageReader::allocationLimit). A JPEG is decoded straight into the image's pixels, and a
+// picture at half its size or less is decoded at a reduced size first (the decoder leaves out
+// what would be scaled away); other formats go through Qt's readers.
 QImage DecodePicture(const QByteArray &encoded, QSize shown);
 
 } // namespace platform
