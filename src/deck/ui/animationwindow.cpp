@@ -16,36 +16,14 @@
 #include <QTimer>
 #include <QtDebug>
 
-namespace {
-
-} // namespace
-
 AnimationLabel::AnimationLabel(const QString &name, QWidget *parent)
-    : QLabel(parent)
+    : TwipsLabel(parent)
 {
     setObjectName(name);
     setScaledContents(true);
     setAcceptDrops(true);
     // It takes the focus only when clicked, so that it loses it only to the user.
     setFocusPolicy(Qt::ClickFocus);
-}
-
-void AnimationLabel::setGeometryTwips(float left, float top, float width, float height)
-{
-    m_twips = { left, top, width, height };
-    setGeometry(m_twips.toPixels());
-}
-
-void AnimationLabel::setWidthTwips(float twips)
-{
-    m_twips.width = twips;
-    setGeometry(m_twips.toPixels());
-}
-
-void AnimationLabel::setHeightTwips(float twips)
-{
-    m_twips.height = twips;
-    setGeometry(m_twips.toPixels());
 }
 
 bool AnimationLabel::playBytes(const QByteArray &bytes)

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "platform/ui/childwindow.h"
+#include "platform/ui/twipslabel.h"
 
-#include <QLabel>
 #include <QPointer>
 
 class QBuffer;
@@ -17,19 +17,13 @@ class PictureLabel;
 }
 
 // Plays an animated GIF over its area, stretched to it, once unless told to loop.
-class AnimationLabel : public QLabel
+class AnimationLabel : public platform::TwipsLabel
 {
     Q_OBJECT
 
 public:
     // `name` is the control's name inside the program; the window names it for assistive technology.
     AnimationLabel(const QString &name, QWidget *parent);
-
-    float widthTwips() const { return m_twips.width; }
-    float heightTwips() const { return m_twips.height; }
-    void setGeometryTwips(float left, float top, float width, float height);
-    void setWidthTwips(float twips);
-    void setHeightTwips(float twips);
 
     // The file it plays, and whether it starts again after the last frame.
     QString cacheFile() const { return m_cacheFile; }
@@ -61,7 +55,6 @@ private:
 
     QString m_cacheFile;
     bool m_loop = false;
-    platform::TwipsRect m_twips;
     bool m_pressed = false;
     QMovie *m_movie = nullptr;
     QBuffer *m_buffer = nullptr;

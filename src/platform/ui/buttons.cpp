@@ -34,7 +34,7 @@ namespace platform {
 
 void PlaceControl(QWidget *control, float left, float top, float width, float height)
 {
-    control->setGeometry(platform::TwipsToPixels(left), platform::TwipsToPixels(top), std::max(0, platform::TwipsToPixels(width)), std::max(0, platform::TwipsToPixels(height)));
+    control->setGeometry(TwipsRect { left, top, width, height }.toPixels());
 }
 
 GuardedRadioButton::GuardedRadioButton(const QString &name, QWidget *parent)

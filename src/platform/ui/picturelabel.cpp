@@ -87,28 +87,10 @@ QSize PictureLabel::shownSizeFor(float widthTwips, float heightTwips, qreal rati
 }
 
 PictureLabel::PictureLabel(const QString &name, QWidget *parent)
-    : QLabel(parent)
+    : TwipsLabel(parent)
 {
     setObjectName(name);
     setScaledContents(true);
-}
-
-void PictureLabel::setGeometryTwips(float left, float top, float width, float height)
-{
-    m_twips = { left, top, width, height };
-    setGeometry(m_twips.toPixels());
-}
-
-void PictureLabel::setWidthTwips(float twips)
-{
-    m_twips.width = twips;
-    setGeometry(m_twips.toPixels());
-}
-
-void PictureLabel::setHeightTwips(float twips)
-{
-    m_twips.height = twips;
-    setGeometry(m_twips.toPixels());
 }
 
 bool PictureLabel::setPictureBytes(const QByteArray &bytes)

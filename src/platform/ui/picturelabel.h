@@ -1,13 +1,11 @@
 // Controls placed on windows in twips: the picture control that stretches its picture.
 #pragma once
 
-#include "platform/twips.h"
-
-#include <QLabel>
+#include "platform/ui/twipslabel.h"
 
 namespace platform {
 
-class PictureLabel : public QLabel
+class PictureLabel : public TwipsLabel
 {
     Q_OBJECT
 
@@ -15,14 +13,6 @@ public:
     // `name` is the control's name inside the program ("Image1", "Image2" ...). What the picture
     // shows is its accessible name, which the window sets.
     PictureLabel(const QString &name, QWidget *parent);
-
-    float leftTwips() const { return m_twips.left; }
-    float topTwips() const { return m_twips.top; }
-    float widthTwips() const { return m_twips.width; }
-    float heightTwips() const { return m_twips.height; }
-    void setGeometryTwips(float left, float top, float width, float height);
-    void setWidthTwips(float twips);
-    void setHeightTwips(float twips);
 
     // Pictures are kept as their encoded bytes and decoded at the size they are shown at
     // (again when the control changes size).
@@ -66,7 +56,6 @@ private:
     QSize m_pictureSize; // its size in the file
     QPixmap m_decoded; // decoded at the control's size when it was last shown
 
-    TwipsRect m_twips;
     bool m_pressed = false;
 };
 
