@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 // Puts `key` into the first slot that still holds kNoCard; drops it when there is none.
@@ -36,8 +38,18 @@ CardKeys SlotsForSave(const CardKeys &deck, const CardKeys &cardsOut)
     return fileSlots;
 }
 
+bool HoldsNoCard(const CardKeys &keys)
+{
+    return std::all_of(keys.begin(), keys.end(), [](const QString &key) { return key.isEmpty() || key == kNoCard; });
+}
+
 bool WriteDeckFile(ProgramState &state, QString *error)
 {
+    if (HoldsNoCard(state.fileSlots)) {
+        if (error)
+            *error = QStringLiteral("There is no card in the deck to save.");
+        return false;
+    }
     if (state.deckStyleName.isEmpty())
         state.deckStyleName = kThothStyleName;
     DeckFileContents contents;

@@ -389,6 +389,86 @@ private slots:
         QCOMPARE(DeckWindow::instance()->isLoaded(), deckWindow);
     }
 
+    // Before any deck was built or read (the Open dialog cancelled at the start), Save As has
+    // nothing to save: no dialog comes, and no file is replaced or made.
+    void saveAsWithNoDeckWritesNothing_data()
+    {
+        QTest::addColumn<QString>("chosen"); // the answer the Save As dialog would give
+        QTest::newRow("over an existing deck file") << "old.dek";
+        QTest::newRow("under a new name") << "new.dek";
+    }
+    void saveAsWithNoDeckWritesNothing()
+    {
+        QFETCH(QString, chosen);
+        ProgramFixture f;
+        DeckFileContents old;
+        for (int n = 0; n < kCardCount; ++n)
+            old.keys[n] = CardKey(n);
+        old.styleName = QStringLiteral("Tradl ");
+        QFile file(f.PathOf("old.dek"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(DeckFileBytes(old));
+        file.close();
+        f.dialogs.ExpectOpen(QStringLiteral("Open"), QString());
+        f.Start(false);
+        VERIFY_DIALOGS(f.dialogs);
+        const int boxesBefore = f.dialogs.Shown().size();
+        const QStringList entriesBefore = QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        f.dialogs.ExpectSave(QStringLiteral("Save As"), f.PathOf(chosen));
+        MainWindow::instance()->saveAsAction->trigger();
+        QCOMPARE(f.dialogs.Shown().mid(boxesBefore), QStringList());
+        f.dialogs.Clear(); // the dialog queued above was rightly never shown
+
+        QCOMPARE(ReadFile(f.PathOf("old.dek")), DeckFileBytes(old));
+        QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
+        QCOMPARE(int(program::state.deckState), 0);
+        QVERIFY(program::state.deckFileName.isEmpty());
+        QVERIFY(!DeckWindow::instance()->isLoaded());
+    }
+
+    // The deck writer never replaces a file with a deck that holds no card, whichever command
+    // asks for it: it fails as any save does, and the file keeps its bytes.
+    void deckOfNoCardIsNotWritten_data()
+    {
+        QTest::addColumn<QString>("blank"); // what the slots hold where there is no card
+        QTest::addColumn<int>("card"); // a card in the first slot, -1 for none
+        QTest::newRow("every slot empty") << QString() << -1;
+        QTest::newRow("every slot No Card") << kNoCard << -1;
+        QTest::newRow("one card, the rest No Card: written") << kNoCard << 5;
+    }
+    void deckOfNoCardIsNotWritten()
+    {
+        QFETCH(QString, blank);
+        QFETCH(int, card);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("deck.dek"));
+        const QByteArray oldBytes = "an earlier deck\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(oldBytes);
+        file.close();
+        ProgramState state;
+        state.deckState = DeckState::FromFile;
+        state.deckFileName = path;
+        state.fileSlots.fill(blank);
+        if (card >= 0)
+            state.fileSlots[0] = CardKey(card);
+
+        QString error;
+        const bool written = WriteDeckFile(state, &error);
+        QCOMPARE(written, card >= 0);
+        if (written) {
+            QVERIFY(ReadFile(path).startsWith("\"" + CardKey(card).toLatin1() + "\",\"No Card \","));
+            return;
+        }
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(ReadFile(path), oldBytes);
+        QCOMPARE(int(state.deckState), 2);
+        QVERIFY(state.deckStyleName.isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { "deck.dek" });
+    }
+
     void closeDeckIsNotAskedOnceAsked()
     {
         ProgramFixture f;

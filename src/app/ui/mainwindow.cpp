@@ -266,7 +266,8 @@ void MainWindow::applyGeometry()
     m_applyingGeometry = true;
     const QSize frameExtra = frameGeometry().size() - size();
     move(platform::TwipsToPixels(m_left), platform::TwipsToPixels(m_top));
-    resize(std::max(1, platform::TwipsToPixels(m_width) - frameExtra.width()), std::max(1, platform::TwipsToPixels(m_height) - frameExtra.height()));
+    resize(std::max(1, platform::TwipsToPixels(m_width) - frameExtra.width()),
+        std::max(1, platform::TwipsToPixels(m_height) - frameExtra.height()));
     m_applyingGeometry = false;
 }
 
@@ -502,6 +503,10 @@ void MainWindow::save()
 
 void MainWindow::saveAs()
 {
+    // Before any deck was built or read there is nothing to save, and no file the user picks
+    // may be replaced by a deck of nothing.
+    if (HoldsNoCard(SlotsForSave(program::state.deck, program::state.cardsOut)))
+        return;
     saveDeckAs();
 }
 
