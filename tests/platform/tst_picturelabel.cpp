@@ -10,6 +10,13 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+extern "C" {
+#include <jpeglib.h>
+}
 
 namespace {
 
@@ -48,6 +55,41 @@ QByteArray HugeHeader()
     bytes[frame + 6] = char(63215 & 0xFF);
     bytes[frame + 7] = char(65435 >> 8);
     bytes[frame + 8] = char(65435 & 0xFF);
+    return bytes;
+}
+
+// A JPEG of `size` written by libjpeg: CMYK, or YCbCr with the colour at full resolution
+// (4:4:4), progressive or in one scan. Qt's writer makes neither.
+QByteArray LibjpegFile(QSize size, bool cmyk, bool progressive)
+{
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char *buffer = nullptr;
+    unsigned long length = 0;
+    jpeg_mem_dest(&info, &buffer, &length);
+    info.image_width = JDIMENSION(size.width());
+    info.image_height = JDIMENSION(size.height());
+    info.input_components = cmyk ? 4 : 3;
+    info.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&info);
+    info.comp_info[0].h_samp_factor = 1;
+    info.comp_info[0].v_samp_factor = 1;
+    if (progressive)
+        jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<unsigned char> row(size_t(size.width()) * info.input_components);
+    while (info.next_scanline < info.image_height) {
+        for (size_t i = 0; i < row.size(); ++i)
+            row[i] = static_cast<unsigned char>((i * 7 + info.next_scanline * 3) & 0xFF);
+        JSAMPROW rows[] = { row.data() };
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray bytes(reinterpret_cast<const char *>(buffer), qsizetype(length));
+    std::free(buffer);
     return bytes;
 }
 
@@ -210,6 +252,27 @@ private slots:
         QTest::newRow("no limit") << 0 << larger << QSize(600, 600) << true;
         // A picture declaring 65435 x 63215 pixels: 16 GB, at the usual limit.
         QTest::newRow("a huge header") << QImageReader::allocationLimit() << HugeHeader() << QSize(400, 544) << false;
+        // 512 x 512 pixels are exactly 1 MB decoded.
+        QTest::newRow("one scan, at the limit")
+            << 1 << Encoded(Pattern().scaled(512, 512), "JPEG") << QSize(512, 512) << true;
+        QTest::newRow("one scan, a row over the limit")
+            << 1 << Encoded(Pattern().scaled(512, 513), "JPEG") << QSize(140, 190) << false;
+        // CMYK is decoded by Qt's reader, which would hold its limit to the small picture only.
+        const QByteArray cmyk = LibjpegFile(QSize(600, 600), true, true);
+        QTest::newRow("CMYK progressive, over the limit, shown small") << 1 << cmyk << QSize(140, 190) << false;
+        QTest::newRow("CMYK progressive, no limit") << 0 << cmyk << QSize(140, 190) << true;
+        QTest::newRow("CMYK progressive, within the limit")
+            << 1 << LibjpegFile(QSize(200, 200), true, true) << QSize(140, 190) << true;
+        // A progressive file also keeps 2 bytes a sample of each component until its last
+        // scan: 6 bytes a pixel more at 4:4:4, 1.6 MB in all for 400 x 400.
+        QTest::newRow("progressive 4:4:4, over the limit with what it keeps")
+            << 1 << LibjpegFile(QSize(400, 400), false, true) << QSize(400, 400) << false;
+        QTest::newRow("progressive 4:4:4, within the limit with what it keeps")
+            << 1 << LibjpegFile(QSize(300, 300), false, true) << QSize(300, 300) << true;
+        QTest::newRow("4:4:4 in one scan keeps nothing more")
+            << 1 << LibjpegFile(QSize(400, 400), false, false) << QSize(400, 400) << true;
+        QTest::newRow("PNG over the limit, shown small")
+            << 1 << Png(Pattern().scaled(600, 600)) << QSize(140, 190) << false;
     }
     void pictureLargerThanAllowedIsRefused()
     {

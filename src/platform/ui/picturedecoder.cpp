@@ -42,17 +42,27 @@ struct Jpeg
     JpegErrors errors;
 };
 
-// Reads the header and sets the output up: BGRX pixels, which are QImage::Format_RGB32 in
-// memory, at `eighths`/8 of the whole size. False when the bytes are no JPEG it can decode.
-bool StartJpeg(Jpeg &jpeg, const unsigned char *bytes, unsigned long size, int eighths)
+// Reads the header. False when the bytes are no JPEG libjpeg can read.
+bool ReadJpegHeader(Jpeg &jpeg, const unsigned char *bytes, unsigned long size)
 {
     if (setjmp(jpeg.errors.jump))
         return false;
     jpeg_mem_src(&jpeg.info, bytes, size);
-    if (jpeg_read_header(&jpeg.info, TRUE) != JPEG_HEADER_OK)
-        return false;
-    if (jpeg.info.jpeg_color_space != JCS_YCbCr && jpeg.info.jpeg_color_space != JCS_RGB
-        && jpeg.info.jpeg_color_space != JCS_GRAYSCALE)
+    return jpeg_read_header(&jpeg.info, TRUE) == JPEG_HEADER_OK;
+}
+
+// The colours decoded here; others (CMYK, YCCK) are left to Qt's reader.
+bool DecodesColours(const jpeg_decompress_struct &info)
+{
+    return info.jpeg_color_space == JCS_YCbCr || info.jpeg_color_space == JCS_RGB
+        || info.jpeg_color_space == JCS_GRAYSCALE;
+}
+
+// Sets the output up: BGRX pixels, which are QImage::Format_RGB32 in memory, at `eighths`/8
+// of the whole size.
+bool SetJpegOutput(Jpeg &jpeg, int eighths)
+{
+    if (setjmp(jpeg.errors.jump))
         return false;
     jpeg.info.out_color_space = JCS_EXT_BGRX;
     jpeg.info.scale_num = static_cast<unsigned int>(eighths);
@@ -93,22 +103,44 @@ int EighthsFor(QSize whole, QSize shown)
 {
     if (shown.width() * 2 > whole.width() || shown.height() * 2 > whole.height())
         return 8;
-    const double factor
-        = std::min(double(whole.width()) / shown.width(), double(whole.height()) / shown.height());
+    const double factor = std::min(double(whole.width()) / shown.width(), double(whole.height()) / shown.height());
     return std::clamp(static_cast<int>(std::ceil(8 / factor)), 1, 8);
 }
 
-// True when the whole picture takes more memory than Qt's readers may allocate for an image
-// (QImageReader::allocationLimit, 0 for no limit). The whole size counts, not the size decoded:
-// libjpeg keeps buffers of the whole picture for some files.
-bool LargerThanAllowed(QSize whole)
+// True when decoding takes more memory than Qt's readers may allocate for an image
+// (QImageReader::allocationLimit, 0 for no limit).
+bool LargerThanAllowed(qint64 bytes)
 {
     const qint64 limit = qint64(QImageReader::allocationLimit()) * 1024 * 1024;
-    return limit > 0 && qint64(whole.width()) * whole.height() * 4 > limit;
+    return limit > 0 && bytes > limit;
 }
 
-// The picture in `encoded`, or null when it does not decode; `tooLarge` tells a picture
-// refused by LargerThanAllowed, before anything was allocated for it.
+qint64 WholePictureBytes(QSize whole)
+{
+    return qint64(whole.width()) * whole.height() * 4;
+}
+
+// What decoding the JPEG whose header was read keeps in memory at most, whichever reader
+// decodes it: the whole picture at 4 bytes a pixel, and for a file of more than one scan
+// (progressive, or one component at a time) the coefficients libjpeg keeps for the whole
+// picture until the last scan is in, 2 bytes a sample of every component, counted in its
+// blocks rounded up to whole sampling units as libjpeg allocates them.
+qint64 MemoryToDecode(const jpeg_decompress_struct &info)
+{
+    qint64 bytes = WholePictureBytes(QSize(int(info.image_width), int(info.image_height)));
+    if (info.progressive_mode || info.comps_in_scan < info.num_components) {
+        const auto roundUp = [](qint64 count, qint64 unit) { return (count + unit - 1) / unit * unit; };
+        for (int i = 0; i < info.num_components; ++i) {
+            const jpeg_component_info &component = info.comp_info[i];
+            bytes += roundUp(component.width_in_blocks, component.h_samp_factor)
+                * roundUp(component.height_in_blocks, component.v_samp_factor) * qint64(sizeof(JBLOCK));
+        }
+    }
+    return bytes;
+}
+
+// The picture in `encoded`, or null when it is not decoded here; `tooLarge` tells a picture
+// refused by its header, before anything was allocated for it.
 QImage DecodeJpeg(const QByteArray &encoded, QSize shown, bool *tooLarge)
 {
     Jpeg jpeg;
@@ -119,15 +151,10 @@ QImage DecodeJpeg(const QByteArray &encoded, QSize shown, bool *tooLarge)
     const auto *bytes = reinterpret_cast<const unsigned char *>(encoded.constData());
     const auto size = static_cast<unsigned long>(encoded.size());
     QImage picture;
-    if (StartJpeg(jpeg, bytes, size, 8)) {
+    if (ReadJpegHeader(jpeg, bytes, size)) {
+        *tooLarge = LargerThanAllowed(MemoryToDecode(jpeg.info));
         const QSize whole(int(jpeg.info.image_width), int(jpeg.info.image_height));
-        *tooLarge = LargerThanAllowed(whole);
-        if (!*tooLarge) {
-            const int eighths = EighthsFor(whole, shown);
-            if (eighths != 8) {
-                jpeg.info.scale_num = static_cast<unsigned int>(eighths);
-                jpeg_calc_output_dimensions(&jpeg.info);
-            }
+        if (!*tooLarge && DecodesColours(jpeg.info) && SetJpegOutput(jpeg, EighthsFor(whole, shown))) {
             picture = QImage(int(jpeg.info.output_width), int(jpeg.info.output_height), QImage::Format_RGB32);
             if (picture.isNull() || !ReadJpeg(jpeg, picture.bits(), picture.bytesPerLine()))
                 picture = QImage();
@@ -151,7 +178,10 @@ QImage DecodePicture(const QByteArray &encoded, QSize shown)
         QBuffer buffer;
         buffer.setData(encoded);
         QImageReader reader(&buffer);
+        // Checked before reading: of a scaled read, Qt's own limit sees the scaled picture only.
         const QSize whole = reader.size();
+        if (whole.isValid() && LargerThanAllowed(WholePictureBytes(whole)))
+            return QImage();
         // Much smaller: the reader leaves out what would be scaled away.
         if (shown.width() * 2 <= whole.width() && shown.height() * 2 <= whole.height())
             reader.setScaledSize(shown);
