@@ -73,17 +73,26 @@ QStringList Keys(const CardKeys &keys)
     return QStringList(keys.begin(), keys.end());
 }
 
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The deck file of a new Thoth deck.
+QByteArray NewThothDeckFile()
+{
+    DeckFileContents contents;
+    const QStringList keys = NewThothKeys();
+    std::copy(keys.begin(), keys.end(), contents.keys.begin());
+    contents.styleName = QStringLiteral("Thoth ");
+    return DeckFileBytes(contents);
+}
+
 // Writes a new Thoth deck to `path` and starts the program by opening it.
 void StartFromFile(ProgramFixture &f, const QString &path)
 {
-    DeckFileContents contents;
-    for (int n = 0; n < kCardCount; ++n)
-        contents.keys[n] = NewThothKeys()[n];
-    contents.styleName = QStringLiteral("Thoth ");
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(DeckFileBytes(contents));
-    file.close();
+    QVERIFY(WriteFile(path, NewThothDeckFile()));
     f.dialogs.ExpectOpen(QStringLiteral("Open"), path);
     f.Start(false);
     QCOMPARE(int(program::state.deckState), 2);
@@ -401,14 +410,7 @@ private slots:
     {
         QFETCH(QString, chosen);
         ProgramFixture f;
-        DeckFileContents old;
-        for (int n = 0; n < kCardCount; ++n)
-            old.keys[n] = CardKey(n);
-        old.styleName = QStringLiteral("Tradl ");
-        QFile file(f.PathOf("old.dek"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(DeckFileBytes(old));
-        file.close();
+        QVERIFY(WriteFile(f.PathOf("old.dek"), NewThothDeckFile()));
         f.dialogs.ExpectOpen(QStringLiteral("Open"), QString());
         f.Start(false);
         VERIFY_DIALOGS(f.dialogs);
@@ -420,7 +422,7 @@ private slots:
         QCOMPARE(f.dialogs.Shown().mid(boxesBefore), QStringList());
         f.dialogs.Clear(); // the dialog queued above was rightly never shown
 
-        QCOMPARE(ReadFile(f.PathOf("old.dek")), DeckFileBytes(old));
+        QCOMPARE(ReadFile(f.PathOf("old.dek")), NewThothDeckFile());
         QCOMPARE(QDir(f.Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), entriesBefore);
         QCOMPARE(int(program::state.deckState), 0);
         QVERIFY(program::state.deckFileName.isEmpty());
@@ -444,10 +446,7 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("deck.dek"));
         const QByteArray oldBytes = "an earlier deck\r\n";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(oldBytes);
-        file.close();
+        QVERIFY(WriteFile(path, oldBytes));
         ProgramState state;
         state.deckState = DeckState::FromFile;
         state.deckFileName = path;
@@ -540,11 +539,7 @@ private slots:
         QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("adir")));
         QVERIFY(QDir(f.Folder()).mkdir(QStringLiteral("sub")));
         const QByteArray oldBytes = "an earlier deck\r\n";
-        {
-            QFile old(f.PathOf("old.dek"));
-            QVERIFY(old.open(QIODevice::WriteOnly));
-            old.write(oldBytes);
-        }
+        QVERIFY(WriteFile(f.PathOf("old.dek"), oldBytes));
         QVERIFY(QFile::link(QStringLiteral("gone.dek"), f.PathOf("nowhere.dek")));
         QVERIFY(QFile::link(QStringLiteral("adir"), f.PathOf("dirlink.dek")));
         const QString path = f.PathOf(target);

@@ -178,7 +178,7 @@ QImage DecodePicture(const QByteArray &encoded, QSize shown)
         QBuffer buffer;
         buffer.setData(encoded);
         QImageReader reader(&buffer);
-        // Checked before reading: of a scaled read, Qt's own limit sees the scaled picture only.
+        // Checked before reading: on a scaled read, Qt's own limit applies to the scaled picture only.
         const QSize whole = reader.size();
         if (whole.isValid() && LargerThanAllowed(WholePictureBytes(whole)))
             return QImage();
